@@ -1,0 +1,113 @@
+#include "common/number_text.h"
+
+#include "common/errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tarnix {
+namespace {
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Checks the grammar ourselves: from_chars alone would also take "inf",
+// "nan" and hexadecimal floats, none of which a part program may hold.
+bool isDecimalNumber(std::string_view t)
+{
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    }
+    if (digits == 0)
+        return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        std::size_t expDigits = 0;
+        while (i < t.size() && isDigit(t[i])) { ++i; ++expDigits; }
+        if (expDigits == 0)
+            return false;
+    }
+    return i == t.size();
+}
+
+}  // namespace
+
+std::optional<double> tryParseFloat(std::string_view text)
+{
+    std::string_view t = trimBlanks(text);
+    if (!isDecimalNumber(t))
+        return std::nullopt;
+    if (t.front() == '+')
+        t.remove_prefix(1);  // from_chars takes no plus sign
+    const char* last = t.data() + t.size();
+    double value = 0;
+    auto [end, ec] = std::from_chars(t.data(), last, value);
+    if (ec == std::errc() && end == last)
+        return value;
+    if (ec != std::errc::result_out_of_range)
+        return std::nullopt;
+    // Out of a double's range: a value too small to matter reads as zero,
+    // one too large is no number. A wide parse tells the two apart.
+    long double wide = 0;
+    auto [wideEnd, wideEc] = std::from_chars(t.data(), last, wide);
+    bool tiny = wideEc == std::errc() && wideEnd == last && std::fabs(wide) < 1.0L;
+    if (!tiny)
+        return std::nullopt;
+    return t.front() == '-' ? -0.0 : 0.0;
+}
+
+std::optional<std::int32_t> tryParseInt(std::string_view text)
+{
+    std::string_view t = trimBlanks(text);
+    if (!t.empty() && t.front() == '+')
+        t.remove_prefix(1);
+    if (t.empty() || t.front() == '+')
+        return std::nullopt;
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (ec != std::errc() || end != t.data() + t.size())
+        return std::nullopt;
+    return value;
+}
+
+double parseFloat(std::string_view text)
+{
+    if (auto value = tryParseFloat(text))
+        return *value;
+    throw invalidFloat(text);
+}
+
+std::int32_t parseInt(std::string_view text)
+{
+    if (auto value = tryParseInt(text))
+        return *value;
+    throw invalidInteger(text);
+}
+
+std::string commasToPoints(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        if (c == ',')
+            c = '.';
+    return result;
+}
+
+}  // namespace tarnix

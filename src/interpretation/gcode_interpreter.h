@@ -1,0 +1,63 @@
+#pragma once
+// The G-code block interpreter: one line of a Fanuc-style part program at a
+// time. It updates the modal state, appends tool-path points (arcs as short
+// chords), adds the block's length and machine time to the totals, widens
+// the information-run extents and writes the status bar.
+
+#include "interpretation/interpreter_context.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarnix {
+
+class GCodeInterpreter {
+public:
+    explicit GCodeInterpreter(InterpreterContext& context) : context_(context) {}
+
+    // Interprets one block; `lineNo` (from 1) names every point it appends.
+    // Returns false when the block asks a run to pause (a G0 word with
+    // cbGchange, a T word with cbToolChange, an F word with cbFchange).
+    // Throws ConversionError when a word or a setting is not a number; the
+    // words before it have changed the state, nothing else is recorded.
+    bool ParseFanucStr(std::string_view line, std::int32_t lineNo);
+
+    // The form the run engine calls; errors pass through unchanged.
+    bool SimulateFanucStr(std::string_view line, std::int32_t lineNo);
+
+private:
+    // Values that live for one block only.
+    struct Block {
+        bool pause = false;
+        bool hasAxisWord = false;
+        bool hasX = false, hasY = false, hasZ = false;
+        bool feedReplaced = false, plungeReplaced = false;
+        double startX = 0, startY = 0, startZ = 0;  // position before the block
+        double k = 1;                               // the coefficient
+        double moveTime = 0;                        // t of the straight move or arc
+        double zTravel = 0;                         // Δz of the Z-feed limit check
+        std::int32_t lineNo = 0;
+    };
+
+    // Time of a move of `length` at `feed` units per minute; a feed of 0 counts
+    // a million seconds per unit so that a missing feed shows as a huge time.
+    static double moveSeconds(double length, double feed);
+
+    bool cutComment();
+    void readWord(Block& block, char letter, std::string_view text);
+    void readFeedWord(Block& block, double value);
+    void applyMoveFeeds(const Block& block);
+    void measureStraightMove(Block& block);
+    void interpolateArc(Block& block, const float (&color)[3]);
+    void widenInfoExtents(const Block& block);
+    void showBlockStatus(const Block& block);
+    void appendToBlockText(char letter, std::string_view text);
+
+    InterpreterContext& context_;
+    // Working copy of the block, reused between calls to avoid allocations.
+    std::string text_;
+    std::string comment_;
+};
+
+}  // namespace tarnix

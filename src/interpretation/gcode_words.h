@@ -1,0 +1,38 @@
+#pragma once
+// Splits a G-code block into words without allocating.
+//
+// A word is a maximal run of characters that are not delimiters; its letter
+// is the character just before it. The delimiters are the blank, "(", "/",
+// ":" and the capital letters except "O" and "U". Lower-case letters, tabs,
+// signs, points and ")" belong to a word's text. A run that starts at the
+// first character ends the scan, so a block that does not begin with a
+// delimiter ("%", "O1000", "g1 x10") has no words at all.
+
+#include <string_view>
+
+namespace tarnix {
+
+struct GCodeWord {
+    char letter;
+    std::string_view text;
+};
+
+class GCodeWordScanner {
+public:
+    explicit GCodeWordScanner(std::string_view block) : block_(block) {}
+
+    // The next word, or false when the block has no more.
+    bool next(GCodeWord& word);
+
+    static bool isDelimiter(char c)
+    {
+        return c == ' ' || c == '(' || c == '/' || c == ':' ||
+               (c >= 'A' && c <= 'Z' && c != 'O' && c != 'U');
+    }
+
+private:
+    std::string_view block_;
+    std::size_t position_ = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,47 @@
+#pragma once
+// The controls the interpreters read on every block, as plain values. The
+// window keeps this struct current from its controls' change signals, so a
+// changed setting takes effect at the next block. Edit texts stay text: they
+// are converted when used, and a text that is no number fails at that block.
+
+#include <string>
+
+namespace tarnix {
+
+enum class ProgramKind { None, Fanuc, Roland };
+
+using TGLColor = float[3];
+
+struct TInterpreterSettings {
+    // Config page, "Machine settings".
+    ProgramKind programKind = ProgramKind::Fanuc;  // rbFanuc / rbRoland
+    std::string edRapid = "3000";
+    std::string edCoeff = "1";
+    // Config page.
+    std::string edFine = "2";       // "Arc view mode"
+    bool cbIncMode = false;         // "Always incremental ARC center"
+    bool cbSpeedColor = false;
+    bool cbBlackAndWite = false;
+    // "Pause on change".
+    bool cbGchange = false;
+    bool cbToolChange = false;
+    bool cbFchange = false;
+    // Transformation panel.
+    bool cbConstSpeedF = false;
+    bool cbConstFz = false;
+    bool cbLimitZ = false;
+    double FSpeedX = 0;
+    double FSpeedZ = 0;
+    // Run panel, "Visualisation delay".
+    bool cbDelay = false;
+
+    // Move colours for drawing (red, green, blue), the settings' defaults
+    // until the settings file is read.
+    TGLColor FG0ColorGL = {1.0f, 0.0f, 0.0f};
+    TGLColor FG1ColorGL = {128.0f / 255.0f, 1.0f, 0.0f};
+    TGLColor FG2ColorGL = {0.0f, 1.0f, 1.0f};
+    // Speed-colour scales, set by path building.
+    double gSpeedScale1 = 0, gSpeedScale2 = 0, gSpeedScale3 = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,57 @@
+#include "view/point_list.h"
+
+#include <algorithm>
+
+namespace tarnix {
+namespace {
+
+// Blocks grow from small (a short program stays small) to a size where the
+// per-block cost vanishes.
+constexpr std::size_t kFirstBlockSize = 64;
+constexpr std::size_t kLargestBlockSize = 64 * 1024;
+
+}  // namespace
+
+TPathPoint* TD3FloatPointList::allocateRecord()
+{
+    if (blocks_.empty() || usedInLastBlock_ == blockSizes_.back()) {
+        std::size_t size = blocks_.empty()
+                               ? kFirstBlockSize
+                               : std::min(blockSizes_.back() * 2, kLargestBlockSize);
+        blocks_.push_back(std::make_unique_for_overwrite<TPathPoint[]>(size));
+        blockSizes_.push_back(size);
+        usedInLastBlock_ = 0;
+    }
+    return &blocks_.back()[usedInLastBlock_++];
+}
+
+void TD3FloatPointList::Add(const float (&color)[3], std::int32_t lineNo, long double x,
+                            long double y, long double z, long double feed, bool rapid)
+{
+    TPathPoint* point = allocateRecord();
+    *point = TPathPoint{x, y, z, {color[0], color[1], color[2]}, lineNo, feed, rapid, nullptr};
+    if (first_ == nullptr)
+        first_ = point;
+    else
+        last_->Next = point;
+    last_ = point;
+    ++count_;
+}
+
+void TD3FloatPointList::AddList(const TD3FloatPointList& other)
+{
+    const std::int32_t count = other.count_;
+    const TPathPoint* point = other.first_;
+    for (std::int32_t i = 0; i < count; ++i, point = point->Next)
+        Add(point->Color, point->LineNo, point->X, point->Y, point->Z, point->Feed, point->Rapid);
+}
+
+std::size_t TD3FloatPointList::reservedBytes() const
+{
+    std::size_t records = 0;
+    for (std::size_t size : blockSizes_)
+        records += size;
+    return records * sizeof(TPathPoint);
+}
+
+}  // namespace tarnix
