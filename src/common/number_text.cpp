@@ -76,15 +76,30 @@ std::optional<double> tryParseFloat(std::string_view text)
 std::optional<std::int32_t> tryParseInt(std::string_view text)
 {
     std::string_view t = trimBlanks(text);
-    if (!t.empty() && t.front() == '+')
-        t.remove_prefix(1);
-    if (t.empty() || t.front() == '+')
+    bool plus = !t.empty() && t.front() == '+';
+    if (plus)
+        t.remove_prefix(1);  // from_chars takes no plus sign
+    if (t.empty() || t.front() == '+' || (plus && t.front() == '-'))
         return std::nullopt;
     std::int32_t value = 0;
     auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
     if (ec != std::errc() || end != t.data() + t.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<std::int32_t> tryParseIntOrHex(std::string_view text)
+{
+    std::string_view t = trimBlanks(text);
+    if (t.empty() || t.front() != '$')
+        return tryParseInt(text);
+    t.remove_prefix(1);
+    // Unsigned, so from_chars takes no sign after the "$".
+    std::uint32_t bits = 0;
+    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), bits, 16);
+    if (ec != std::errc() || end != t.data() + t.size())
+        return std::nullopt;
+    return static_cast<std::int32_t>(bits);
 }
 
 double parseFloat(std::string_view text)
@@ -97,6 +112,13 @@ double parseFloat(std::string_view text)
 std::int32_t parseInt(std::string_view text)
 {
     if (auto value = tryParseInt(text))
+        return *value;
+    throw invalidInteger(text);
+}
+
+std::int32_t parseIntOrHex(std::string_view text)
+{
+    if (auto value = tryParseIntOrHex(text))
         return *value;
     throw invalidInteger(text);
 }

@@ -1,1 +1,94 @@
+#include "common/errors.h"
+#include "common/number_text.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tarnix;
+
+TEST(ParseFloat, AcceptsSignDigitsPointAndExponentWithBlanksAround)
+{
+    EXPECT_DOUBLE_EQ(parseFloat("10"), 10.0);
+    EXPECT_DOUBLE_EQ(parseFloat("-2.5"), -2.5);
+    EXPECT_DOUBLE_EQ(parseFloat("+.5"), 0.5);
+    EXPECT_DOUBLE_EQ(parseFloat("3."), 3.0);
+    EXPECT_DOUBLE_EQ(parseFloat("1.5E3"), 1500.0);
+    EXPECT_DOUBLE_EQ(parseFloat("2e-2"), 0.02);
+    EXPECT_DOUBLE_EQ(parseFloat("  7.25  "), 7.25);
+}
+
+TEST(ParseFloat, RejectsWhatIsNotADecimalNumber)
+{
+    for (const char* text : {"", " ", ".", "-", "1.2.3", "1,5", "A", "10y", "1e", "1e+",
+                             "inf", "nan", "0x10", "\t5", "5\t", "1 2", "--1", "+-1"})
+        EXPECT_FALSE(tryParseFloat(text).has_value()) << "'" << text << "'";
+}
+
+TEST(ParseFloat, ErrorNamesTheTextExactly)
+{
+    try {
+        parseFloat("1.2.3");
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "'1.2.3' is not a valid floating point value");
+    }
+}
+
+TEST(ParseFloat, OverflowIsAnErrorAndUnderflowIsZero)
+{
+    EXPECT_FALSE(tryParseFloat("1e400").has_value());
+    EXPECT_EQ(parseFloat("1e-400"), 0.0);
+    EXPECT_TRUE(std::signbit(parseFloat("-1e-400")));
+}
+
+TEST(ParseInt, ReadsSignedDecimalIntegersOnly)
+{
+    EXPECT_EQ(parseInt("42"), 42);
+    EXPECT_EQ(parseInt(" -7 "), -7);
+    EXPECT_EQ(parseInt("+3"), 3);
+    EXPECT_EQ(parseInt("2147483647"), 2147483647);
+    EXPECT_FALSE(tryParseInt("2147483648").has_value());
+    EXPECT_FALSE(tryParseInt("1.0").has_value());
+    EXPECT_FALSE(tryParseInt("").has_value());
+    EXPECT_FALSE(tryParseInt("+-1").has_value());
+}
+
+TEST(ParseInt, ErrorNamesTheTextExactly)
+{
+    try {
+        parseInt("2.5");
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "'2.5' is not a valid integer value");
+    }
+}
+
+TEST(CommasToPoints, ReplacesEveryComma)
+{
+    EXPECT_EQ(commasToPoints("X1,5 Y2,25"), "X1.5 Y2.25");
+}
+
+TEST(ParseIntOrHex, ReadsDecimalOrDollarHexadecimalAsThe32BitPattern)
+{
+    EXPECT_EQ(parseIntOrHex("65408"), 65408);
+    EXPECT_EQ(parseIntOrHex("-2147483633"), -2147483633);
+    EXPECT_EQ(parseIntOrHex("$000ff"), 255);
+    EXPECT_EQ(parseIntOrHex("$FF0000"), 16711680);
+    EXPECT_EQ(parseIntOrHex("$ff0000"), 16711680);
+    EXPECT_EQ(parseIntOrHex(" $10 "), 16);
+    EXPECT_EQ(parseIntOrHex("$8000000F"), -2147483633);
+    EXPECT_EQ(parseIntOrHex("$FFFFFFFF"), -1);
+}
+
+TEST(ParseIntOrHex, RejectsOtherFormsWithTheIntegerError)
+{
+    for (const char* text : {"", "$", "$-1", "$+1", "-$1", "$1G", "$100000000", "0x10", "$ 1"})
+        EXPECT_FALSE(tryParseIntOrHex(text).has_value()) << "'" << text << "'";
+    try {
+        parseIntOrHex("$G");
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "'$G' is not a valid integer value");
+    }
+}

@@ -1,0 +1,102 @@
+#include "program_stats.h"
+
+#include "common/errors.h"
+#include "common/number_format.h"
+#include "common/time_length_text.h"
+#include "interpretation/gcode_interpreter.h"
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+
+namespace tarnix {
+namespace {
+
+std::string fixed(long double value) { return formatFixed(static_cast<double>(value), 6); }
+
+}  // namespace
+
+void applySetting(TInterpreterSettings& settings, const std::string& assignment)
+{
+    auto equals = assignment.find('=');
+    std::string name = assignment.substr(0, equals);
+    std::string value = equals == std::string::npos ? "1" : assignment.substr(equals + 1);
+    bool on = value == "1" || value == "true";
+    const std::map<std::string, std::function<void()>> setters = {
+        {"edRapid", [&] { settings.edRapid = value; }},
+        {"edCoeff", [&] { settings.edCoeff = value; }},
+        {"edFine", [&] { settings.edFine = value; }},
+        {"cbIncMode", [&] { settings.cbIncMode = on; }},
+        {"cbLimitZ", [&] { settings.cbLimitZ = on; }},
+        {"cbConstSpeedF", [&] { settings.cbConstSpeedF = on; }},
+        {"cbConstFz", [&] { settings.cbConstFz = on; }},
+        {"FSpeedX", [&] { settings.FSpeedX = std::stod(value); }},
+        {"FSpeedZ", [&] { settings.FSpeedZ = std::stod(value); }},
+    };
+    auto setter = setters.find(name);
+    if (setter == setters.end())
+        throw std::invalid_argument("unknown setting " + name);
+    setter->second();
+}
+
+ProgramRun runProgramFile(const std::string& path, InterpreterContext& context)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw InputOutputError("Cannot open file " + path);
+
+    context.state.gX = context.state.gY = context.state.gZ = 0;
+    context.state.gPlane = 17;
+    context.state.gDistMode = 90;
+    context.totals.FFirstMove = true;
+    context.totals.FTime = context.totals.FLength = 0;
+
+    GCodeInterpreter interpreter(context);
+    ProgramRun run;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        ++run.lines;
+        try {
+            interpreter.ParseFanucStr(line, run.lines);
+        } catch (const TarnixError& error) {
+            run.error = error.what();
+            run.errorLine = run.lines;
+            break;
+        }
+    }
+    return run;
+}
+
+std::string describeRun(const ProgramRun& run, const InterpreterContext& context, bool withPoints)
+{
+    std::ostringstream out;
+    const TRunTotals& totals = context.totals;
+    const TInfoRunBox& box = context.infoBox;
+    out << "lines: " << run.lines << "\n";
+    if (!run.error.empty())
+        out << "stopped at line " << run.errorLine << ": " << run.error << "\n";
+    out << "points: " << context.FPathPoints->Count() << "\n";
+    out << "time: \"" << formatTimeText(totals.FTime) << "\" (" << fixed(totals.FTime) << " s)\n";
+    out << "length(m): " << formatLengthText(totals.FLength) << " (" << fixed(totals.FLength) << ")\n";
+    out << "X: " << formatGeneral(box.gInfoMinX) << " .. " << formatGeneral(box.gInfoMaxX) << "\n";
+    out << "Y: " << formatGeneral(box.gInfoMinY) << " .. " << formatGeneral(box.gInfoMaxY) << "\n";
+    out << "Z: " << formatGeneral(box.gInfoMinZ) << " .. " << formatGeneral(box.gInfoMaxZ) << "\n";
+    out << "Z of rapids: " << formatGeneral(box.gInfoMinZG0) << " .. " << formatGeneral(box.gInfoMaxZG0) << "\n";
+    out << "F: " << formatGeneral(box.gInfoMinF) << " .. " << formatGeneral(box.gInfoMaxF) << "\n";
+    if (withPoints) {
+        const TPathPoint* point = context.FPathPoints->First();
+        for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, point = point->Next) {
+            out << "line " << point->LineNo << ": " << fixed(point->X) << " " << fixed(point->Y) << " "
+                << fixed(point->Z) << " F" << formatGeneral(static_cast<double>(point->Feed))
+                << (point->Rapid ? " rapid" : "") << " colour " << formatFixed(point->Color[0], 3)
+                << " " << formatFixed(point->Color[1], 3) << " " << formatFixed(point->Color[2], 3) << "\n";
+        }
+    }
+    return out.str();
+}
+
+}  // namespace tarnix

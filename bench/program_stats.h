@@ -1,0 +1,30 @@
+#pragma once
+// Runs a program file through the interpreter the way path building does and
+// describes the outcome as text: totals, extents and, on request, every
+// point. The statistics tool prints it; the golden tests compare it.
+
+#include "interpretation/interpreter_context.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+struct ProgramRun {
+    std::int32_t lines = 0;
+    std::string error;  // the message that stopped the run, if any
+    std::int32_t errorLine = 0;
+};
+
+// Applies "name=value" settings (edRapid, edCoeff, edFine, cbIncMode,
+// cbLimitZ, FSpeedZ, ...). Throws std::invalid_argument for an unknown name.
+void applySetting(TInterpreterSettings& settings, const std::string& assignment);
+
+// Interprets every line of the file into `context`, from a fresh pass.
+ProgramRun runProgramFile(const std::string& path, InterpreterContext& context);
+
+// The totals, extents and (with `withPoints`) the points as stable text.
+std::string describeRun(const ProgramRun& run, const InterpreterContext& context, bool withPoints);
+
+}  // namespace tarnix
