@@ -8,6 +8,7 @@
 #include "interpretation/info_run_box.h"
 #include "interpretation/interpreter_settings.h"
 #include "interpretation/interpreter_state.h"
+#include "interpretation/program_box.h"
 #include "interpretation/run_totals.h"
 #include "view/point_list.h"
 
@@ -22,6 +23,7 @@ struct InterpreterContext {
     TRunTotals totals;
     TInfoRunBox infoBox;
     TInterpreterSettings settings;
+    TProgramBox programBox;
     std::unique_ptr<TD3FloatPointList> FPathPoints = std::make_unique<TD3FloatPointList>();
 
     // The block as the G-code interpreter understood it (shown in lbBlock).
@@ -35,6 +37,9 @@ struct InterpreterContext {
     // The window's side. Null sinks ignore what they are given.
     StatusSink* status = nullptr;
     LineSink* FOutEdit = nullptr;  // collects comment-only and converted lines
+    LineSink* Scroll = nullptr;          // the Explorer page's log pane
+    ProgressSink* ProgressBar = nullptr; // the main progress bar
+    EventPump* events = nullptr;         // pumps the window's pending messages
     // The editor's caret line, counted from 1 (status panel 2).
     std::function<int()> caretLine = [] { return 1; };
     // The run engine reports a run in progress: extents are then left alone.

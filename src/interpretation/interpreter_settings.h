@@ -34,6 +34,13 @@ struct TInterpreterSettings {
     double FSpeedZ = 0;
     // Run panel, "Visualisation delay".
     bool cbDelay = false;
+    // Run panel: the per-line delay in milliseconds (track bar, 0 to 100).
+    int tbDelay = 0;
+    // Config page, "*.tap/(*.inf)": loading a G-code program reads its comment header.
+    bool cbTap = true;
+    // Program-view page, hidden: written by the header reader when the last
+    // G-code program loaded holds "AirHead" near its start.
+    bool cbAirHead = false;
 
     // Move colours for drawing (red, green, blue), the settings' defaults
     // until the settings file is read.

@@ -1,0 +1,58 @@
+// Builds the tool path of large program files from disk, start to end,
+// reading included: a million-line G-code program and a Roland program of
+// 300,000 commands.
+
+#include "generated_programs.h"
+#include "view/path_builder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path writeProgram(const std::string& name, const std::vector<std::string>& lines)
+{
+    fs::path path = fs::temp_directory_path() / name;
+    std::ofstream file(path, std::ios::binary);
+    for (const std::string& line : lines)
+        file << line << "\r\n";
+    return path;
+}
+
+void buildFromDisk(benchmark::State& state, const fs::path& path, tarnix::ProgramKind kind,
+                   long long itemsPerBuild)
+{
+    for (auto _ : state) {
+        tarnix::InterpreterContext context;
+        context.settings.programKind = kind;
+        tarnix::PathBuilder builder(context);
+        builder.FCurrentFolder = path.parent_path().string() + "/";
+        builder.FSelectedFile = path.filename().string();
+        builder.MakePath();
+        state.counters["points"] = context.FPathPoints->Count();
+    }
+    state.counters["items/s"] = benchmark::Counter(static_cast<double>(itemsPerBuild),
+                                                   benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BuildMillionLineGCodeFile(benchmark::State& state)
+{
+    static const fs::path path = writeProgram("tarnix-bench-million.nc", tarnix::bench::generateGCodeProgram(1000000));
+    buildFromDisk(state, path, tarnix::ProgramKind::Fanuc, 1000000);
+}
+BENCHMARK(BuildMillionLineGCodeFile)->Unit(benchmark::kMillisecond);
+
+void BuildRolandFileOf300kCommands(benchmark::State& state)
+{
+    static const fs::path path = writeProgram("tarnix-bench-300k.rol", tarnix::bench::generateRolandProgram(300000));
+    buildFromDisk(state, path, tarnix::ProgramKind::Roland, 300000);
+}
+BENCHMARK(BuildRolandFileOf300kCommands)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

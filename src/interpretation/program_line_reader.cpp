@@ -1,0 +1,82 @@
+#include "interpretation/program_line_reader.h"
+
+#include "common/errors.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace tarnix {
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+InputOutputError fileError(const std::string& what, const std::string& path, int error)
+{
+    return InputOutputError(what + " \"" + path + "\": " + std::strerror(error));
+}
+
+}  // namespace
+
+ProgramLineReader::ProgramLineReader(const std::string& path)
+    : file_(std::fopen(path.c_str(), "rb")), path_(path), buffer_(kChunkBytes)
+{
+    if (!file_)
+        throw fileError("Cannot open", path, errno);
+    struct stat info {};
+    if (fstat(fileno(file_.get()), &info) != 0)
+        throw fileError("Cannot read", path, errno);
+    // A folder opens like a file here but reads as nothing.
+    if (S_ISDIR(info.st_mode))
+        throw fileError("Cannot read", path, EISDIR);
+    size_ = info.st_size;
+}
+
+bool ProgramLineReader::exists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool ProgramLineReader::fill()
+{
+    const std::size_t count = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    if (count == 0 && std::ferror(file_.get()))
+        throw fileError("Cannot read", path_, errno);
+    begin_ = 0;
+    end_ = count;
+    return count > 0;
+}
+
+bool ProgramLineReader::readLine(std::string& line)
+{
+    line.clear();
+    bool any = false;
+    for (;;) {
+        if (begin_ == end_ && !fill())
+            return any;
+        any = true;
+        const char* start = buffer_.data() + begin_;
+        const char* stop = buffer_.data() + end_;
+        const char* lineEnd = start;
+        while (lineEnd != stop && *lineEnd != '\n' && *lineEnd != '\r')
+            ++lineEnd;
+        line.append(start, lineEnd);
+        begin_ += lineEnd - start;
+        if (lineEnd == stop)
+            continue;
+        ++begin_;
+        if (*lineEnd == '\r') {
+            // CR LF is one line end, also when the LF starts the next chunk.
+            if (begin_ == end_)
+                fill();
+            if (begin_ != end_ && buffer_[begin_] == '\n')
+                ++begin_;
+        }
+        return true;
+    }
+}
+
+}  // namespace tarnix

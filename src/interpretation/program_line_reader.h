@@ -1,0 +1,41 @@
+#pragma once
+// Reads a program or side file line by line as bytes. Files come from
+// Windows machines: a line ends at CR LF, LF or a lone CR, none of which is
+// part of the line. The file is closed when the reader goes, on every path.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+class ProgramLineReader {
+public:
+    // Throws InputOutputError when the file cannot be opened for reading.
+    explicit ProgramLineReader(const std::string& path);
+
+    // The next line without its line end; false at the end of the file.
+    // Throws InputOutputError when reading fails.
+    bool readLine(std::string& line);
+
+    // The file's size in bytes when it was opened.
+    long long sizeInBytes() const { return size_; }
+
+    // Whether `path` names an existing file system entry; never throws.
+    static bool exists(const std::string& path);
+
+private:
+    bool fill();
+
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::string path_;
+    long long size_ = 0;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0, end_ = 0;
+};
+
+}  // namespace tarnix
