@@ -3,9 +3,12 @@
 #include "common/errors.h"
 #include "common/number_format.h"
 #include "common/time_length_text.h"
-#include "interpretation/gcode_interpreter.h"
+#include "interpretation/program_line_reader.h"
+#include "interpretation/program_loader.h"
+#include "view/path_builder.h"
 
-#include <fstream>
+#include <filesystem>
+
 #include <functional>
 #include <map>
 #include <sstream>
@@ -13,6 +16,8 @@
 
 namespace tarnix {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string fixed(long double value) { return formatFixed(static_cast<double>(value), 6); }
 
@@ -34,6 +39,11 @@ void applySetting(TInterpreterSettings& settings, const std::string& assignment)
         {"cbConstFz", [&] { settings.cbConstFz = on; }},
         {"FSpeedX", [&] { settings.FSpeedX = std::stod(value); }},
         {"FSpeedZ", [&] { settings.FSpeedZ = std::stod(value); }},
+        {"programKind", [&] {
+             settings.programKind = value == "Roland" ? ProgramKind::Roland
+                                    : value == "Fanuc" ? ProgramKind::Fanuc
+                                                       : ProgramKind::None;
+         }},
     };
     auto setter = setters.find(name);
     if (setter == setters.end())
@@ -43,31 +53,24 @@ void applySetting(TInterpreterSettings& settings, const std::string& assignment)
 
 ProgramRun runProgramFile(const std::string& path, InterpreterContext& context)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    if (!ProgramLineReader::exists(path))
         throw InputOutputError("Cannot open file " + path);
-
-    context.state.gX = context.state.gY = context.state.gZ = 0;
-    context.state.gPlane = 17;
-    context.state.gDistMode = 90;
+    ProgramLoader(context).GetFileType(path);  // "%" G-code, "!" or "^" Roland
     context.totals.FFirstMove = true;
     context.totals.FTime = context.totals.FLength = 0;
 
-    GCodeInterpreter interpreter(context);
+    PathBuilder builder(context);
+    fs::path file(path);
+    builder.FCurrentFolder = file.parent_path().string() + "/";
+    builder.FSelectedFile = file.filename().string();
     ProgramRun run;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        ++run.lines;
-        try {
-            interpreter.ParseFanucStr(line, run.lines);
-        } catch (const TarnixError& error) {
-            run.error = error.what();
-            run.errorLine = run.lines;
-            break;
-        }
+    try {
+        builder.MakePath();
+    } catch (const TarnixError& error) {
+        run.error = error.what();
+        run.errorLine = builder.linesRead();
     }
+    run.lines = builder.linesRead();
     return run;
 }
 

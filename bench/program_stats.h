@@ -18,10 +18,11 @@ struct ProgramRun {
 };
 
 // Applies "name=value" settings (edRapid, edCoeff, edFine, cbIncMode,
-// cbLimitZ, FSpeedZ, ...). Throws std::invalid_argument for an unknown name.
+// cbLimitZ, FSpeedZ, programKind=Roland|Fanuc|None, ...). Throws std::invalid_argument for an unknown name.
 void applySetting(TInterpreterSettings& settings, const std::string& assignment);
 
-// Interprets every line of the file into `context`, from a fresh pass.
+// Builds the file's path into `context` as the window does, from a fresh
+// pass; the program kind comes from the file's first character.
 ProgramRun runProgramFile(const std::string& path, InterpreterContext& context);
 
 // The totals, extents and (with `withPoints`) the points as stable text.

@@ -100,7 +100,8 @@ void PathBuilder::MakePath()
     EventPump* events = context_.events;
     auto lastPump = std::chrono::steady_clock::now();
     std::string line;
-    std::int32_t lineNo = 0;
+    std::int32_t& lineNo = linesRead_;
+    lineNo = 0;
     while (reader.readLine(line)) {
         ++lineNo;
         if (progress != nullptr) {

@@ -51,6 +51,9 @@ public:
 
     bool FBuildingPath() const { return building_; }
 
+    // Lines the last build read, the one that failed included.
+    std::int32_t linesRead() const { return linesRead_; }
+
 private:
     void setSpeedScales();
     void pickRandomFeedColor();
@@ -60,6 +63,7 @@ private:
     GCodeInterpreter gcode_;
     RolandInterpreter roland_;
     bool building_ = false;
+    std::int32_t linesRead_ = 0;
 };
 
 }  // namespace tarnix

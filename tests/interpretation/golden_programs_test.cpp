@@ -27,7 +27,7 @@ std::vector<fs::path> goldenPrograms()
 {
     std::vector<fs::path> programs;
     for (const auto& entry : fs::directory_iterator(TARNIX_GOLDEN_DIR))
-        if (entry.path().extension() == ".nc")
+        if (entry.path().extension() == ".nc" || entry.path().extension() == ".rol")
             programs.push_back(entry.path());
     std::sort(programs.begin(), programs.end());
     return programs;
