@@ -1,0 +1,80 @@
+#include "view/path_view.h"
+
+#include <QSurfaceFormat>
+
+namespace tarnix {
+namespace {
+
+// GL 1.1 immediate mode and selection need a compatibility profile; the
+// depth buffer serves the depth test and the depth read-back of picking
+// and measuring.
+QSurfaceFormat viewFormat()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    return format;
+}
+
+}  // namespace
+
+PathView::PathView(QWidget* parent) : QOpenGLWidget(parent)
+{
+    setObjectName("Panel10");
+    setFormat(viewFormat());
+}
+
+void PathView::RenderScene()
+{
+    repaint();
+}
+
+void PathView::requestRepaint()
+{
+    update();
+}
+
+void PathView::FormResize()
+{
+    if (isValid()) {
+        makeCurrent();
+        renderer_.FormResize(width(), height(), devicePixelRatioF());
+        doneCurrent();
+    }
+    RenderScene();
+}
+
+void PathView::SetupGLState()
+{
+    if (!isValid())
+        return;
+    makeCurrent();
+    renderer_.SetupGLState();
+    doneCurrent();
+}
+
+void PathView::showPreset(void (&preset)(TViewCamera&))
+{
+    preset(input_.camera);
+    FormResize();
+    RenderScene();
+}
+
+void PathView::initializeGL()
+{
+    renderer_.SetupGLState();
+}
+
+void PathView::resizeGL(int width, int height)
+{
+    renderer_.FormResize(width, height, devicePixelRatioF());
+}
+
+void PathView::paintGL()
+{
+    if (std::optional<SegmentTexts> texts = renderer_.RenderScene(GL_RENDER))
+        emit segmentTextsChanged(*texts);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,58 @@
+#pragma once
+// Draws the 3-D scene with OpenGL 1.1: camera transform, axis tripod, tool
+// path with its highlights and tool symbol, program box, measuring line and
+// rubber band. The same drawing serves normal rendering and picking
+// (GL_SELECT), where each path segment carries its program line as name.
+//
+// Every call expects the view's GL context to be current.
+
+#include "view/scene_input.h"
+#include "view/scene_point.h"
+#include "view/segment_texts.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <optional>
+
+namespace tarnix {
+
+class SceneRenderer {
+public:
+    explicit SceneRenderer(const SceneInput& input) : input_(input) {}
+
+    // Clear colour from FBackColor, smooth shading, depth test.
+    void SetupGLState();
+
+    // Viewport and perspective for a panel of the given size in panel
+    // pixels; the viewport itself is in device pixels. Leaves the
+    // model-view matrix current. A height of 0 gives an infinite aspect
+    // ratio, which GL takes without complaint.
+    void FormResize(int panelWidth, int panelHeight, double devicePixelRatio);
+
+    // Draws the whole scene from scratch; the caller presents the frame.
+    // Returns the texts of the segment ending at the cursor line when that
+    // line has a point.
+    std::optional<SegmentTexts> RenderScene(GLenum mode);
+
+    // The viewport as GL reported it after the last resize; picking needs it.
+    const std::array<GLint, 4>& gViewport() const { return viewport_; }
+
+private:
+    void DrawAxes();
+    // Returns the cursor segment's texts when the cursor line has a point.
+    std::optional<SegmentTexts> DrawPath(GLenum mode);
+    void Draw3dbox();
+    void drawRubberBand();
+    void drawMeasureLine();
+    void drawCursorMarker(const ScenePoint& at);
+    void drawToolSymbol(const ScenePoint& at);
+    void applyLineStyle();
+
+    const SceneInput& input_;
+    std::array<GLint, 4> viewport_{};
+    int panelWidth_ = 0;
+    int panelHeight_ = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,399 @@
+// Renders the view on the real GL stack (Mesa's software renderer under
+// xvfb-run) and reads the pixels back. The top view maps scene x, y
+// straight onto the panel, with the axes running right and up from the
+// centre, so the test path keeps to the lower left.
+
+#include "view/path_view.h"
+#include "view/scene_renderer.h"
+#include "view/view_presets.h"
+
+#include <GL/glu.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <numbers>
+
+using namespace tarnix;
+
+namespace {
+
+constexpr int kPanelSize = 240;
+constexpr std::int32_t kBackColor = 0x402010;  // blue-green-red
+const QColor kBackground(0x10, 0x20, 0x40);
+const QColor kFeedColor(128, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kToolColor(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+const float kFeed[3] = {128.0f / 255, 1, 0};
+const float kRapid[3] = {1, 0, 0};
+
+struct Spot {
+    double x, y;  // scene units, z = 0
+};
+
+// A square of feed moves (lines 1 to 5), a rapid out of it (line 6) and a
+// feed move up from the rapid's end (line 7).
+void addSquareWithRapid(TD3FloatPointList& path)
+{
+    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
+    path.Add(kFeed, 4, -0.2L, -0.05L, 0, 1000, false);
+    path.Add(kFeed, 5, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kRapid, 6, 0.1L, -0.24L, 0, 3000, true);
+    path.Add(kFeed, 7, 0.1L, -0.1L, 0, 500, false);
+}
+
+constexpr Spot kBottomEdge{-0.125, -0.2};   // line 2
+constexpr Spot kRightEdge{-0.05, -0.125};   // line 3
+constexpr Spot kTopEdge{-0.125, -0.05};     // line 4
+constexpr Spot kLeftEdge{-0.2, -0.125};     // line 5
+constexpr Spot kRapidMiddle{-0.05, -0.22};  // line 6
+constexpr Spot kAfterRapid{0.1, -0.17};     // line 7
+constexpr Spot kEmptyPlace{0.15, 0.15};
+
+QPoint pixelOf(Spot spot)
+{
+    const double pixelsPerUnit = (kPanelSize / 2.0) / (300 * std::tan(0.05 * std::numbers::pi / 180));
+    return {static_cast<int>(std::lround(kPanelSize / 2.0 + spot.x * pixelsPerUnit)),
+            static_cast<int>(std::lround(kPanelSize / 2.0 - spot.y * pixelsPerUnit))};
+}
+
+bool sameColour(QRgb pixel, const QColor& colour)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= 2 && std::abs(qGreen(pixel) - colour.green()) <= 2 &&
+           std::abs(qBlue(pixel) - colour.blue()) <= 2;
+}
+
+// Lines are one pixel wide and rounding decides which pixel: look around.
+int countNear(const QImage& image, QPoint centre, const QColor& colour)
+{
+    int count = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            count += sameColour(image.pixel(centre + QPoint(dx, dy)), colour);
+    return count;
+}
+
+bool colourNear(const QImage& image, QPoint centre, const QColor& colour)
+{
+    return countNear(image, centre, colour) > 0;
+}
+bool colourNear(const QImage& image, Spot spot, const QColor& colour)
+{
+    return colourNear(image, pixelOf(spot), colour);
+}
+bool onlyBackgroundNear(const QImage& image, QPoint centre)
+{
+    return countNear(image, centre, kBackground) == 9;
+}
+bool onlyBackgroundNear(const QImage& image, Spot spot)
+{
+    return onlyBackgroundNear(image, pixelOf(spot));
+}
+
+}  // namespace
+
+class PathViewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void feedMovesDrawInTheirColourOnTheBackground();
+    void hiddenRapidLeavesGapAndNextMoveStartsAtItsEnd();
+    void markedRangeDrawsWhiteUnlessReversed();
+    void cursorLineDrawsWhiteWithMarkerAndTextsWhereItStarts();
+    void onlyFirstPointOfCursorLineGetsMarkerAndTexts();
+    void cursorOnFirstPointReadsSegmentOfNoLength();
+    void emptyPathDrawsTripodAndToolAtOrigin();
+    void boxDrawsOnlyWhileAProgramIsSelected();
+    void panYMovesSceneDownAndFastZoomScalesIt();
+    void rubberBandOutlinesTheDraggedRectangle();
+    void measuringLineRunsWhileSecondPointIsAwaited();
+    void laterLineAtSameDepthShowsOnlyWhenSmoothing();
+    void zeroHeightPanelProjectsWithoutError();
+    void pickingNamesSegmentsByLineTripodZeroAndToolTheLastLine();
+    void obliquePresetShowsPathAndBox();
+
+private:
+    QImage render() { return view_->grabFramebuffer(); }
+    SegmentTexts renderForTexts();
+    GLint firstPickedName(Spot spot);
+
+    std::unique_ptr<PathView> view_;
+    TD3FloatPointList path_;
+    TD3FloatPointList emptyPath_;
+};
+
+void PathViewTest::initTestCase()
+{
+    addSquareWithRapid(path_);
+    view_ = std::make_unique<PathView>();
+    view_->sceneInput().FBackColor = kBackColor;
+    view_->resize(kPanelSize, kPanelSize);
+    view_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
+    QCOMPARE(view_->devicePixelRatioF(), 1.0);
+}
+
+void PathViewTest::init()
+{
+    SceneInput& input = view_->sceneInput();
+    input = SceneInput{};
+    input.FBackColor = kBackColor;
+    input.FPathPoints = &path_;
+    view_->showPreset(btnExplXYClick);
+}
+
+SegmentTexts PathViewTest::renderForTexts()
+{
+    QSignalSpy textsSent(view_.get(), &PathView::segmentTextsChanged);
+    render();
+    if (textsSent.count() != 1)
+        return {};
+    return textsSent.first().first().value<SegmentTexts>();
+}
+
+void PathViewTest::feedMovesDrawInTheirColourOnTheBackground()
+{
+    const QImage image = render();
+    for (Spot edge : {kBottomEdge, kRightEdge, kTopEdge, kLeftEdge, kAfterRapid})
+        QVERIFY(colourNear(image, edge, kFeedColor));
+    QVERIFY(colourNear(image, kRapidMiddle, kRed));
+    QVERIFY(onlyBackgroundNear(image, kEmptyPlace));
+}
+
+void PathViewTest::hiddenRapidLeavesGapAndNextMoveStartsAtItsEnd()
+{
+    view_->sceneInput().cbViewRapid = false;
+    const QImage image = render();
+    QVERIFY(onlyBackgroundNear(image, kRapidMiddle));
+    QVERIFY(colourNear(image, kAfterRapid, kFeedColor));
+}
+
+void PathViewTest::markedRangeDrawsWhiteUnlessReversed()
+{
+    SceneInput& input = view_->sceneInput();
+    input.FSelBeginLine = 3;
+    input.FSelEndLine = 4;
+    QImage image = render();
+    QVERIFY(colourNear(image, kRightEdge, kWhite));
+    QVERIFY(colourNear(image, kTopEdge, kWhite));
+    QVERIFY(colourNear(image, kBottomEdge, kFeedColor));
+    QVERIFY(colourNear(image, kLeftEdge, kFeedColor));
+
+    std::swap(input.FSelBeginLine, input.FSelEndLine);
+    image = render();
+    QVERIFY(colourNear(image, kRightEdge, kFeedColor));
+    QVERIFY(colourNear(image, kTopEdge, kFeedColor));
+}
+
+void PathViewTest::cursorLineDrawsWhiteWithMarkerAndTextsWhereItStarts()
+{
+    view_->sceneInput().FCursorLine = 3;
+    const QImage image = render();
+    QVERIFY(colourNear(image, kRightEdge, kWhite));
+    QVERIFY(colourNear(image, kTopEdge, kFeedColor));
+    // The marker square, half-size 0.015 here, stands on the end of line 2.
+    QVERIFY(colourNear(image, Spot{-0.065, -0.19}, kWhite));
+    QVERIFY(colourNear(image, Spot{-0.035, -0.21}, kWhite));
+
+    const SegmentTexts texts = renderForTexts();
+    QCOMPARE(texts.lbBeginY, std::string("-20.000"));
+    QCOMPARE(texts.lbEndY, std::string("-5.000"));
+    QCOMPARE(texts.lbLength, std::string("15.000 "));
+
+    view_->sceneInput().FCursorLine = 99;
+    QSignalSpy textsSent(view_.get(), &PathView::segmentTextsChanged);
+    render();
+    QCOMPARE(textsSent.count(), 0);
+}
+
+void PathViewTest::onlyFirstPointOfCursorLineGetsMarkerAndTexts()
+{
+    // Line 3 of two moves: up to the middle of the right edge, then on.
+    TD3FloatPointList path;
+    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 3, -0.05L, -0.125L, 0, 1000, false);
+    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
+    view_->sceneInput().FPathPoints = &path;
+    view_->sceneInput().FCursorLine = 3;
+
+    const QImage image = render();
+    QVERIFY(colourNear(image, Spot{-0.05, -0.16}, kWhite));
+    QVERIFY(colourNear(image, Spot{-0.05, -0.09}, kWhite));
+    QVERIFY(colourNear(image, Spot{-0.065, -0.19}, kWhite));
+    QVERIFY(onlyBackgroundNear(image, Spot{-0.065, -0.125}));
+
+    const SegmentTexts texts = renderForTexts();
+    QCOMPARE(texts.lbBeginY, std::string("-20.000"));
+    QCOMPARE(texts.lbEndY, std::string("-12.500"));
+}
+
+void PathViewTest::cursorOnFirstPointReadsSegmentOfNoLength()
+{
+    view_->sceneInput().FCursorLine = 1;
+    QVERIFY(colourNear(render(), Spot{-0.215, -0.19}, kWhite));
+    const SegmentTexts texts = renderForTexts();
+    QCOMPARE(texts.lbBeginX, std::string("-20.000"));
+    QCOMPARE(texts.lbEndX, std::string("-20.000"));
+    QCOMPARE(texts.lbLength, std::string(" 0.000 "));
+}
+
+void PathViewTest::emptyPathDrawsTripodAndToolAtOrigin()
+{
+    view_->sceneInput().FPathPoints = &emptyPath_;
+    const QImage image = render();
+    QVERIFY(colourNear(image, Spot{0.1, 0}, kRed));
+    QVERIFY(colourNear(image, Spot{0, 0.1}, QColor(0, 255, 0)));
+    // Tool radius 0 draws a circle of 0.01 scene units.
+    QVERIFY(colourNear(image, Spot{-0.01, 0}, kToolColor));
+    QVERIFY(colourNear(image, Spot{0, -0.01}, kToolColor));
+    QVERIFY(onlyBackgroundNear(image, Spot{-0.03, 0}));
+}
+
+void PathViewTest::boxDrawsOnlyWhileAProgramIsSelected()
+{
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = &emptyPath_;
+    input.box = ProgramBoxInput{-20, -10, -1, 20, 10, 1};
+    QVERIFY(onlyBackgroundNear(render(), Spot{0.2, -0.05}));
+
+    input.FSelectedFile = "part.nc";
+    const QImage image = render();
+    QVERIFY(colourNear(image, Spot{0.2, -0.05}, kBlue));
+    QVERIFY(colourNear(image, Spot{-0.2, 0.05}, kBlue));
+}
+
+void PathViewTest::panYMovesSceneDownAndFastZoomScalesIt()
+{
+    TViewCamera& camera = view_->sceneInput().camera;
+    camera.FPanY = 0.02f;
+    QVERIFY(colourNear(render(), Spot{kBottomEdge.x, -0.22}, kFeedColor));
+
+    camera.FPanY = 0;
+    camera.FZoom = 0.5;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+    camera.FUseGlScale = true;
+    const QImage image = render();
+    QVERIFY(colourNear(image, Spot{-0.0625, -0.1}, kFeedColor));
+    QVERIFY(onlyBackgroundNear(image, kBottomEdge));
+}
+
+void PathViewTest::rubberBandOutlinesTheDraggedRectangle()
+{
+    view_->sceneInput().rubberBand = RubberBandInput{true, 20, 30, 100, 90};
+    const QImage image = render();
+    for (QPoint side : {QPoint(20, 60), QPoint(100, 60), QPoint(60, 30), QPoint(60, 90)})
+        QVERIFY(colourNear(image, side, kWhite));
+    QVERIFY(onlyBackgroundNear(image, QPoint(60, 60)));
+}
+
+void PathViewTest::measuringLineRunsWhileSecondPointIsAwaited()
+{
+    MeasureInput& measure = view_->sceneInput().measure;
+    measure = MeasureInput{1, -0.2, 0.05, 0, -0.05, 0.2, 0};
+    QVERIFY(colourNear(render(), Spot{-0.125, 0.125}, kWhite));
+    measure.gMeasureCount = 0;
+    QVERIFY(onlyBackgroundNear(render(), Spot{-0.125, 0.125}));
+}
+
+void PathViewTest::laterLineAtSameDepthShowsOnlyWhenSmoothing()
+{
+    // A rapid back over the feed move before it, at the same depth.
+    TD3FloatPointList path;
+    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    path.Add(kRapid, 3, -0.2L, -0.2L, 0, 3000, true);
+    view_->sceneInput().FPathPoints = &path;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+
+    view_->sceneInput().cbSmooth = true;
+    const QRgb pixel = render().pixel(pixelOf(kBottomEdge));
+    QVERIFY2(qRed(pixel) > qGreen(pixel), qPrintable(QColor(pixel).name()));
+}
+
+void PathViewTest::zeroHeightPanelProjectsWithoutError()
+{
+    view_->makeCurrent();
+    SceneRenderer(view_->sceneInput()).FormResize(kPanelSize, 0, 1.0);
+    const GLenum error = glGetError();
+    view_->doneCurrent();
+    view_->FormResize();
+    QCOMPARE(error, static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// The selection pass as picking runs it: a 4 x 4 pixel pick square, the
+// name 0 pushed first, the first hit record's name as result.
+GLint PathViewTest::firstPickedName(Spot spot)
+{
+    const QPoint pixel = pixelOf(spot);
+    view_->makeCurrent();
+    GLuint selectBuffer[128];
+    glSelectBuffer(128, selectBuffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPickMatrix(pixel.x(), kPanelSize - pixel.y(), 4, 4, viewport);
+    const double fovY = view_->sceneInput().camera.FFovY;
+    gluPerspective(fovY, 1, 0.01, 5000 / fovY);
+    glMatrixMode(GL_MODELVIEW);
+
+    SceneRenderer(view_->sceneInput()).RenderScene(GL_SELECT);
+    const GLint hits = glRenderMode(GL_RENDER);
+    view_->doneCurrent();
+    view_->FormResize();
+    return hits > 0 ? static_cast<GLint>(selectBuffer[3]) : -1;
+}
+
+void PathViewTest::pickingNamesSegmentsByLineTripodZeroAndToolTheLastLine()
+{
+    view_->sceneInput().gToolRadius = 4;
+    QCOMPARE(firstPickedName(kBottomEdge), 2);
+    QCOMPARE(firstPickedName(kRightEdge), 3);
+    QCOMPARE(firstPickedName(kRapidMiddle), 6);
+    QCOMPARE(firstPickedName(kEmptyPlace), -1);
+    QCOMPARE(firstPickedName(Spot{0.1, 0}), 0);
+    QCOMPARE(firstPickedName(Spot{0.06, -0.1}), 7);  // the tool circle
+}
+
+void PathViewTest::obliquePresetShowsPathAndBox()
+{
+    SceneInput& input = view_->sceneInput();
+    input.FSelectedFile = "square.nc";
+    input.box = ProgramBoxInput{-20, -24, -5, 10, -5, 5};
+    input.FCursorLine = 3;
+    input.FSelBeginLine = 6;
+    input.FSelEndLine = 7;
+    view_->showPreset(btnExplXYZClick);
+
+    const QImage image = render();
+    int feed = 0, box = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            feed += sameColour(image.pixel(x, y), kFeedColor);
+            box += sameColour(image.pixel(x, y), kBlue);
+        }
+    QVERIFY(feed > 50);
+    QVERIFY(box > 50);
+
+    // For looking at: TARNIX_VIEW_SCREENSHOT=/tmp/tarnix-view.png
+    if (const char* file = std::getenv("TARNIX_VIEW_SCREENSHOT"))
+        QVERIFY(image.save(file));
+}
+
+QTEST_MAIN(PathViewTest)
+#include "path_view_test.moc"
