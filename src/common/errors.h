@@ -25,6 +25,18 @@ public:
     using TarnixError::TarnixError;
 };
 
+// A file could not be opened for reading as a whole (an editor load).
+class FileOpenError : public TarnixError {
+public:
+    using TarnixError::TarnixError;
+};
+
+// A file could not be created or opened for writing (an editor save).
+class FileCreateError : public TarnixError {
+public:
+    using TarnixError::TarnixError;
+};
+
 // "'%s' is not a valid floating point value"
 ConversionError invalidFloat(std::string_view text);
 // "'%s' is not a valid integer value"

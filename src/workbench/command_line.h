@@ -1,0 +1,24 @@
+#pragma once
+// The program's command line: a program file to draw, or with the switch e
+// ("-e", "/E", any letter case, anywhere) the file to open in the editor.
+
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+struct CommandLineRequest {
+    bool hasParameters = false;
+    // The program file: its folder (ending in "/") and its name, blanks trimmed.
+    std::string folder;
+    std::string name;
+    // With the switch e: the first parameter's text; the editor opens the file.
+    std::string gEditFile;
+};
+
+// `arguments` without the program's own name. A bare name lies in
+// `executableFolder` (which ends in "/").
+CommandLineRequest parseCommandLine(const std::vector<std::string>& arguments,
+                                    const std::string& executableFolder);
+
+}  // namespace tarnix

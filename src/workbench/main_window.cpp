@@ -1,0 +1,553 @@
+#include "workbench/main_window.h"
+
+#include "common/errors.h"
+#include "common/text_encoding.h"
+#include "interpretation/program_line_reader.h"
+#include "view/view_presets.h"
+#include "workbench/about_box.h"
+#include "workbench/error_report.h"
+#include "workbench/file_dialog_filter.h"
+#include "workbench/info_form.h"
+#include "workbench/qt_color.h"
+#include "workbench/status_bar_widget.h"
+#include "workbench/tarnix_application.h"
+#include "workbench/temp_folder.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
+
+#include <clocale>
+#include <fstream>
+#include <sstream>
+
+namespace tarnix {
+namespace {
+
+std::string folderOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string nameOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool askYesNo(QWidget* parent, const char* question)
+{
+    return QMessageBox::question(parent, "Tarnix", question, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
+                       const CommandLineRequest& commandLine)
+    : application_(application), paths_(paths), configuration_(QDir::homePath().toStdString())
+{
+    setObjectName("Form1");
+    setWindowTitle("Tarnix");
+    resize(1174, 801);
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName("Splitter1");
+    auto* leftSide = new QWidget(Splitter1);
+    auto* leftLayout = new QVBoxLayout(leftSide);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    PageControl1 = new QTabWidget(leftSide);
+    PageControl1->setObjectName("PageControl1");
+    tsExplorer = buildExplorerPage();
+    tsPellam = buildPellamPage();
+    tsConfig = buildConfigPage();
+    PageControl1->addTab(tsExplorer, "Explorer");
+    PageControl1->addTab(tsPellam, "Pellam");
+    PageControl1->addTab(tsConfig, "Config");
+    leftLayout->addWidget(PageControl1, 1);
+    // The transformation panel: its commands come with the transformations.
+    Panel11 = new QGroupBox(leftSide);
+    Panel11->setObjectName("Panel11");
+    Panel11->setMinimumHeight(60);
+    leftLayout->addWidget(Panel11);
+    Splitter1->addWidget(leftSide);
+    Splitter1->addWidget(buildViewColumn());
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({420, 750});
+    layout->addWidget(Splitter1, 1);
+
+    ProgressBar = new ProgressPanel(central);
+    layout->addWidget(ProgressBar);
+    StatusBar = new StatusBarWidget(central);
+    layout->addWidget(StatusBar);
+    setCentralWidget(central);
+
+    InfoForm = new TInfoForm(this);
+
+    context_.status = StatusBar;
+    context_.FOutEdit = &FOutEdit;
+    context_.Scroll = Scroll;
+    context_.ProgressBar = ProgressBar;
+    context_.events = &pump_;
+    context_.caretLine = [this] {
+        int line = 0, index = 0;
+        SynEdit->getCursorPosition(&line, &index);
+        return line + 1;
+    };
+    pathBuilder_.ColorToGLColor = [this] {
+        configuration_.ColorToGLColor();
+        copyColorsToInterpreter();
+    };
+    pathBuilder_.extractionFolder = paths_.tempFolder;
+    wireStatusBar();
+    connect(Panel10, &PathView::segmentTextsChanged, this,
+            [this](const SegmentTexts& texts) { showSegmentTexts(texts); });
+
+    application_.clearLog = [this] { Scroll->clear(); };
+    application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
+
+    FormCreate(commandLine);
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- Start-up ----------------------------------------------------------------
+
+void MainWindow::FormCreate(const CommandLineRequest& commandLine)
+{
+    // Numbers are always read and written with "." by the model; the C
+    // library's own formatting follows suit while the program runs.
+    savedNumericLocale_ = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::string(std::localeconv()->decimal_point) == ",") {
+        std::setlocale(LC_NUMERIC, "C");
+        FDecSepChanged = true;
+    }
+
+    readSettings();
+
+    TInterpreterState& state = context_.state;
+    state.gLastRapidFeed = 64.0;
+    state.gFeed = state.gFeedZ = 1.0;
+    context_.settings.FSpeedX = context_.settings.FSpeedZ = 0.0;
+    context_.totals.FTime = 0.0;
+    context_.programBox = TProgramBox{};
+
+    PageControl1->setCurrentWidget(tsExplorer);
+    SynEdit->clear();
+    restoreFormStorage();
+    writeHelpText();
+
+    Panel10->sceneInput().camera.FViewDist = -3.0f;
+    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+
+    if (commandLine.hasParameters) {
+        // A program that cannot be read is reported; the window still starts.
+        try {
+            handleCommandLine(commandLine);
+        } catch (const std::exception& error) {
+            QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+        }
+    }
+    Panel10->requestRepaint();
+    Panel11->setVisible(cbFRLimits->isChecked());
+}
+
+void MainWindow::writeHelpText()
+{
+    const char* lines[] = {
+        "===============================",
+        "Tarnix",
+        "Part programs: browse, view, run, measure",
+        "===============================",
+        " ",
+        "o Used file extention:",
+        "o         tap,nc,prg - to FANUC postprocessor",
+        "o         rol - to CAM-GL postprocessor",
+        "o Click FileName to view info",
+        "o Double Click FileName to view Graphic path",
+        "o Use Pellam to view, edit, run and step,",
+        "   solve real time,  length etc.",
+        "o Use mouse buttons: ",
+        "     Right to Move,",
+        "     Ctrl+Right to Zoom,",
+        "     Left or Ctrl+Shift+Right to Rotate.",
+    };
+    for (const char* line : lines)
+        Scroll->appendLine(line);
+}
+
+void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
+{
+    gEditFile = commandLine.gEditFile;
+    pathBuilder_.FCurrentFolder = commandLine.folder;
+    pathBuilder_.FSelectedFile = commandLine.name;
+    const std::string program = commandLine.folder + commandLine.name;
+    Scroll->clear();
+    Scroll->appendLine(" File Name: " + program);
+    QDir::setCurrent(QString::fromStdString(commandLine.folder));
+    edFileName->setText(QString::fromStdString(program));
+
+    if (!gEditFile.empty()) {
+        PageControl1->setCurrentWidget(tsPellam);
+        QFile file(QString::fromStdString(program));
+        if (!file.open(QIODevice::ReadOnly))
+            throw FileOpenError("Cannot open file \"" + program + "\". " + file.errorString().toStdString());
+        SynEdit->setText(QString::fromStdString(decodeProgramText(file.readAll().toStdString())));
+        SynEdit->setModified(false);
+        FEditFileName = program;
+    } else {
+        LoadTypeFile(program);
+        Panel10->sceneInput().camera.FUseGlScale = cbFastZoom->isChecked();
+        btnExplXYZClick(Panel10->sceneInput().camera);
+    }
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager (a kiosk or a virtual display) the window is
+    // never activated; the first showing then stands in for the activation.
+    QTimer::singleShot(0, this, [this] {
+        if (!activatedOnce_)
+            FormActivate();
+    });
+}
+
+void MainWindow::FormActivate()
+{
+    activatedOnce_ = true;
+    // The flag goes first: a program that fails to build must not be built
+    // (and reported) again at every activation the error box causes.
+    if (FMakePathPending) {
+        FMakePathPending = false;
+        MakePath();
+    }
+    RenderScene();
+}
+
+// --- Shut-down ---------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    pump_.requestTermination();
+    writeSettings();
+    MyRemoveDir(paths_.tempFolder);
+    if (SynEdit->isModified() && askYesNo(this, "File modified.  Save now?")) {
+        QString name = QFileDialog::getSaveFileName(this, "Save", QString::fromStdString(FEditFileName),
+                                                    toQtFilter(masks_.maskFilter()));
+        if (!name.isEmpty()) {
+            std::ofstream file(name.toStdString(), std::ios::binary);
+            file << SynEdit->text().toStdString();
+            if (!file) {
+                event->ignore();
+                throw FileCreateError("Cannot create file \"" + name.toStdString() + "\".");
+            }
+        }
+    }
+    saveFormStorage();
+    FormClose();
+    event->accept();
+}
+
+void MainWindow::FormClose()
+{
+    if (FDecSepChanged) {
+        std::setlocale(LC_NUMERIC, savedNumericLocale_.c_str());
+        FDecSepChanged = false;
+    }
+}
+
+// --- Settings ----------------------------------------------------------------
+
+void MainWindow::readSettings()
+{
+    try {
+        configuration_.ReadConfiguration(paths_.settingsFile);
+    } catch (const ConversionError& error) {
+        // The settings that could not be read keep their defaults. The file
+        // is then not rewritten on close, so the user's other settings in it
+        // survive until they are fixed.
+        configurationReadFailed_ = true;
+        QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+    }
+    masks_.parseExt(configuration_.FExtensions);
+    applyConfigurationToControls();
+    copyColorsToInterpreter();
+    pathBuilder_.FCurrentFolder = configuration_.FCurrentFolder;
+}
+
+void MainWindow::writeSettings()
+{
+    if (configurationReadFailed_)
+        return;
+    configuration_.FExtensions = edExt->text().toStdString();
+    configuration_.cbFRLimits = cbFRLimits->isChecked();
+    configuration_.FCurrentFolder = pathBuilder_.FCurrentFolder;
+    configuration_.WriteConfiguration(paths_.settingsFile);
+    applyConfigurationToControls();
+    copyColorsToInterpreter();
+}
+
+void MainWindow::applyConfigurationToControls()
+{
+    paintColorBox(edBackCol, configuration_.FBackColor);
+    paintColorBox(edG0Color, configuration_.FG0Color);
+    paintColorBox(edG1Color, configuration_.FG1Color);
+    paintColorBox(edG2color, configuration_.FG2Color);
+    edExt->setText(QString::fromStdString(configuration_.FExtensions));
+    cbFRLimits->setChecked(configuration_.cbFRLimits);
+    cbFastZoom->setChecked(configuration_.FUseGlScale);
+    cbSmooth->setChecked(configuration_.FUseGlSmooth);
+    InfoForm->setBackgroundColor(configuration_.FBackColor);
+}
+
+void MainWindow::copyColorsToInterpreter()
+{
+    auto copy = [](const GLColor& from, TGLColor& to) { std::copy(from.begin(), from.end(), to); };
+    copy(configuration_.FG0ColorGL, context_.settings.FG0ColorGL);
+    copy(configuration_.FG1ColorGL, context_.settings.FG1ColorGL);
+    copy(configuration_.FG2ColorGL, context_.settings.FG2ColorGL);
+}
+
+void MainWindow::paintColorBox(QPushButton* box, TColor color)
+{
+    box->setStyleSheet(QString("background-color: %1;").arg(toQColor(color).name()));
+}
+
+void MainWindow::placeInfoForm()
+{
+    InfoForm->FormCreate(configuration_.FBackColor, x(), y(), PageControl1->width(), Panel10->width());
+    InfoForm->show();
+}
+
+void MainWindow::ChangeColors(QPushButton* sender)
+{
+    TColor* field = sender == edBackCol   ? &configuration_.FBackColor
+                    : sender == edG1Color ? &configuration_.FG1Color
+                    : sender == edG0Color ? &configuration_.FG0Color
+                                          : &configuration_.FG2Color;
+    QColor chosen = QColorDialog::getColor(toQColor(*field), this);
+    if (!chosen.isValid())
+        return;
+    *field = chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+    InfoForm->setBackgroundColor(configuration_.FBackColor);
+    if (configurationReadFailed_) {
+        // The user asked for a change: it is shown, the broken file is left alone.
+        configuration_.ColorToGLColor();
+        applyConfigurationToControls();
+        copyColorsToInterpreter();
+    } else {
+        writeSettings();
+    }
+    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+    Panel10->SetupGLState();
+    Panel10->requestRepaint();
+}
+
+void MainWindow::restoreFormStorage()
+{
+    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
+    restoreGeometry(storage.value("FormStorage1/geometry").toByteArray());
+    restoreState(storage.value("FormStorage1/state").toByteArray());
+    edFine->setText(storage.value("FormStorage1/edFine.Text", edFine->text()).toString());
+    cbIncMode->setChecked(storage.value("FormStorage1/cbIncMode.Checked", false).toBool());
+    edMax->setText(storage.value("FormStorage1/edMax.Text", edMax->text()).toString());
+    edMin->setText(storage.value("FormStorage1/edMin.Text", edMin->text()).toString());
+    cbBlackAndWite->setChecked(storage.value("FormStorage1/cbBlackAndWite.Checked", false).toBool());
+    if (storage.value("FormStorage1/maximized", true).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::saveFormStorage()
+{
+    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
+    storage.setValue("FormStorage1/maximized", isMaximized());
+    storage.setValue("FormStorage1/geometry", saveGeometry());
+    storage.setValue("FormStorage1/state", saveState());
+    storage.setValue("FormStorage1/edFine.Text", edFine->text());
+    storage.setValue("FormStorage1/cbIncMode.Checked", cbIncMode->isChecked());
+    storage.setValue("FormStorage1/edMax.Text", edMax->text());
+    storage.setValue("FormStorage1/edMin.Text", edMin->text());
+    storage.setValue("FormStorage1/cbBlackAndWite.Checked", cbBlackAndWite->isChecked());
+}
+
+// --- Building and drawing the path -------------------------------------------
+
+void MainWindow::updateSceneInput()
+{
+    SceneInput& input = Panel10->sceneInput();
+    input.FPathPoints = context_.FPathPoints.get();
+    const TProgramBox& box = context_.programBox;
+    input.box = ProgramBoxInput{box.gMinX, box.gMinY, box.gMinZ, box.gMaxX, box.gMaxY, box.gMaxZ};
+    input.gToolRadius = box.gToolRadius;
+    input.boxScale = context_.settings.programKind == ProgramKind::Roland ? 0.0001 : 0.01;
+    input.FSelectedFile = pathBuilder_.FSelectedFile;
+    input.edFileName = edFileName->text().toStdString();
+    input.cbSmooth = cbSmooth->isChecked();
+    input.cbViewRapid = cbViewRapid->isChecked();
+    input.FBackColor = configuration_.FBackColor;
+    input.camera.FUseGlScale = cbFastZoom->isChecked();
+}
+
+void MainWindow::RenderScene()
+{
+    updateSceneInput();
+    Panel10->RenderScene();
+}
+
+void MainWindow::MakePath()
+{
+    pathBuilder_.edMin = edMin->text().toStdString();
+    pathBuilder_.edMax = edMax->text().toStdString();
+    pathBuilder_.FColorRandom = cbColorRandom->isChecked();
+    updateSceneInput();
+    pathBuilder_.MakePath();
+}
+
+void MainWindow::ClearPath()
+{
+    pathBuilder_.ClearPath();
+    updateSceneInput();
+}
+
+void MainWindow::RedrawPath()
+{
+    ClearPath();
+    MakePath();
+    RenderScene();
+}
+
+void MainWindow::btnClearClick()
+{
+    ClearPath();
+    RenderScene();
+}
+
+void MainWindow::btnBuildClick()
+{
+    if (SynEdit->isModified() && askYesNo(this, "Current file modified.  Save now?")) {
+        QString name = QFileDialog::getSaveFileName(
+            this, "Save", QString::fromStdString(pathBuilder_.FCurrentFolder + nameOf(edFileName->text().toStdString())),
+            toQtFilter(masks_.maskFilter()));
+        if (!name.isEmpty()) {
+            std::ofstream file(name.toStdString(), std::ios::binary);
+            file << SynEdit->text().toStdString();
+            if (!file)
+                throw FileCreateError("Cannot create file \"" + name.toStdString() + "\".");
+            edFileName->setText(name);
+            FEditFileName = name.toStdString();
+            SynEdit->setModified(false);
+            Panel10->requestRepaint();
+        }
+    }
+    const std::string fileName = edFileName->text().toStdString();
+    pathBuilder_.FCurrentFolder = folderOf(fileName);
+    pathBuilder_.FSelectedFile = nameOf(fileName);
+    const std::string program = pathBuilder_.FCurrentFolder + pathBuilder_.FSelectedFile;
+    if (!ProgramLineReader::exists(program))
+        return;
+    ClearPath();
+    cbCanSmoothDraw->setChecked(false);
+    cbDelay->setChecked(false);
+    LoadTypeFile(program);
+    MakePath();
+    RenderScene();
+}
+
+void MainWindow::LoadTypeFile(const std::string& fileName)
+{
+    // The readers may change the program kind and the header switches even
+    // when they fail half-way: the controls follow either way.
+    struct Sync {
+        MainWindow* window;
+        ~Sync() { window->syncProgramKindControls(); }
+    } sync{this};
+    loader_.LoadTypeFile(fileName);
+}
+
+void MainWindow::syncProgramKindControls()
+{
+    const TInterpreterSettings& settings = context_.settings;
+    rbFanuc->setChecked(settings.programKind == ProgramKind::Fanuc);
+    rbRoland->setChecked(settings.programKind == ProgramKind::Roland);
+    cbTap->setChecked(settings.cbTap);
+    updateSceneInput();
+}
+
+void MainWindow::showSegmentTexts(const SegmentTexts& texts)
+{
+    InfoForm->showSegment(texts);
+    if (!texts.showPicture)
+        StatusBar->setPanel(5, texts.statusPanel5);
+}
+
+void MainWindow::wireStatusBar()
+{
+    StatusBar->onClearFullTime = [this] {
+        context_.totals.FFullTime = 0;
+        StatusBar->setPanel(1, "Full Time = 0");
+    };
+    StatusBar->onShowInfoPanel = [this] { InfoForm->show(); };
+    StatusBar->onBlockLabel = [this](const std::string& text) {
+        lbBlock->setText(QString::fromStdString(text));
+    };
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* commands = menuBar()->addMenu("Commands");
+    QAction* clear = commands->addAction("Clear View", this, [this] { btnClearClick(); });
+    clear->setObjectName("Clear1");
+    QAction* info = commands->addAction("View Info panel", this, [this] { InfoForm->show(); });
+    info->setObjectName("ViewInfopanel1");
+
+    QMenu* help = menuBar()->addMenu("Help");
+    QAction* mainHelp = help->addAction("Main Help", this, [this] {
+        QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
+        if (QFileInfo::exists(helpFile))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    });
+    mainHelp->setObjectName("MainHelp1");
+    QAction* about = help->addAction("About", this, [this] {
+        AboutForm box(this);
+        box.exec();
+        Panel10->requestRepaint();
+    });
+    about->setObjectName("About1");
+}
+
+}  // namespace tarnix
