@@ -60,7 +60,7 @@ ProgramRun runProgramFile(const std::string& path, InterpreterContext& context)
     context.totals.FTime = context.totals.FLength = 0;
 
     PathBuilder builder(context);
-    fs::path file(path);
+    fs::path file = fs::absolute(path);
     builder.FCurrentFolder = file.parent_path().string() + "/";
     builder.FSelectedFile = file.filename().string();
     ProgramRun run;
