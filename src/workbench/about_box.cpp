@@ -1,33 +1,12 @@
 #include "workbench/about_box.h"
 
+#include "workbench/brand_picture.h"
+
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace tarnix {
-namespace {
-
-QPixmap aboutPicture()
-{
-    QPixmap picture(289, 89);
-    picture.fill(QColor(16, 28, 44));
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(128, 255, 0), 2));
-    for (int x = 12; x < 270; x += 24)
-        painter.drawLine(x, 74, x + 12, 58);
-    painter.setPen(QColor(0, 255, 255));
-    QFont font = painter.font();
-    font.setPointSize(22);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 6, 289, 48), Qt::AlignCenter, "Tarnix");
-    return picture;
-}
-
-}  // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
 {
@@ -37,7 +16,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(aboutPicture());
+    image->setPixmap(brandPicture(QSize(289, 89), 22));
     image->setAlignment(Qt::AlignCenter);
     layout->addWidget(image);
     auto* line = new QLabel("A workbench for CNC part programs", this);

@@ -107,6 +107,10 @@ private slots:
         QCOMPARE(window->context().FPathPoints->Count(), 3);
         QVERIFY(window->findChild<QRadioButton*>("rbFanuc")->isChecked());
         QCOMPARE(window->findChild<QLineEdit*>("edFileName")->text(), program);
+        const TViewCamera& camera = window->view()->sceneInput().camera;
+        QCOMPARE(camera.FRotX, -60.0f);
+        QCOMPARE(camera.FRotZ, 50.0f);
+        QCOMPARE(camera.FViewDist, -3.0f);
     }
 
     void bareNameIsLookedUpBesideTheExecutable()
@@ -173,6 +177,7 @@ private slots:
     {
         QDir().mkpath(QString::fromStdString(paths.tempFolder) + "sub");
         writeFile(QString::fromStdString(paths.tempFolder) + "sub/a.nc", "G0");
+        QFile::setPermissions(QString::fromStdString(paths.tempFolder) + "sub/a.nc", QFile::ReadOwner);
         auto window = start({});
         window->findChild<QLineEdit*>("edExt")->setText("*.nc;*.cnc");
         window->close();
