@@ -61,6 +61,25 @@ void PathView::showPreset(void (&preset)(TViewCamera&))
     RenderScene();
 }
 
+void PathView::Button1Click(double minX, double maxX, double minY, double maxY, double minZ,
+                            double maxZ)
+{
+    TViewCamera& camera = input_.camera;
+    FFrustumLeft = static_cast<float>(minX);
+    FFrustumRight = static_cast<float>(maxX);
+    FFrustumBottom = static_cast<float>(maxZ);
+    FFrustumTop = static_cast<float>(minZ);
+    camera.FFrustumNear = static_cast<float>(minY);
+    camera.FFrustumFar = static_cast<float>(maxY);
+    if (isValid()) {
+        makeCurrent();
+        renderer_.MultiplyFrustum(FFrustumLeft, FFrustumRight, FFrustumBottom, FFrustumTop,
+                                  camera.FFrustumNear, camera.FFrustumFar);
+        doneCurrent();
+    }
+    RenderScene();
+}
+
 void PathView::initializeGL()
 {
     renderer_.SetupGLState();

@@ -39,6 +39,13 @@ public:
     // its field of view and draws.
     void showPreset(void (&preset)(TViewCamera&));
 
+    // The hidden frustum command: takes the information run's box (program
+    // units) as the frustum, X across, Z from bottom (its maximum) to top
+    // and Y in depth, multiplies it onto the projection and draws. The
+    // projection keeps it until FormResize sets the projection again.
+    void Button1Click(double minX, double maxX, double minY, double maxY, double minZ,
+                      double maxZ);
+
 signals:
     // After every drawing in which the cursor line had a point.
     void segmentTextsChanged(const tarnix::SegmentTexts& texts);
@@ -51,6 +58,12 @@ protected:
 private:
     SceneInput input_;
     SceneRenderer renderer_{input_};
+    // The frustum's sides; near and far live with the camera, which the
+    // presets reset.
+    float FFrustumLeft = -1;
+    float FFrustumRight = 1;
+    float FFrustumBottom = -1;
+    float FFrustumTop = 1;
 };
 
 }  // namespace tarnix

@@ -12,6 +12,12 @@ constexpr std::size_t kLargestBlockSize = 64 * 1024;
 
 }  // namespace
 
+TD3FloatPointList::TD3FloatPointList()
+{
+    static std::uint64_t nextSerial = 0;
+    serial_ = ++nextSerial;
+}
+
 TPathPoint* TD3FloatPointList::allocateRecord()
 {
     if (blocks_.empty() || usedInLastBlock_ == blockSizes_.back()) {

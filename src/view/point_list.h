@@ -24,7 +24,7 @@ struct TPathPoint {
 // path of millions of points costs one allocation per block, not per point.
 class TD3FloatPointList {
 public:
-    TD3FloatPointList() = default;
+    TD3FloatPointList();
     TD3FloatPointList(const TD3FloatPointList&) = delete;
     TD3FloatPointList& operator=(const TD3FloatPointList&) = delete;
 
@@ -39,6 +39,10 @@ public:
     TPathPoint* First() const { return first_; }
     TPathPoint* Last() const { return last_; }
 
+    // Unique for every list the process creates: a view that caches what it
+    // built from a list can tell a new list at a reused address.
+    std::uint64_t serial() const { return serial_; }
+
     // Bytes held by the record blocks, for the memory benchmark.
     std::size_t reservedBytes() const;
 
@@ -48,6 +52,7 @@ private:
     std::vector<std::unique_ptr<TPathPoint[]>> blocks_;
     std::vector<std::size_t> blockSizes_;
     std::size_t usedInLastBlock_ = 0;
+    std::uint64_t serial_;
     std::int32_t count_ = 0;
     TPathPoint* first_ = nullptr;
     TPathPoint* last_ = nullptr;

@@ -1,10 +1,14 @@
 #include "view/scene_renderer.h"
 
+#include "view/path_point_position.h"
+
 #include <GL/glu.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 namespace tarnix {
 namespace {
@@ -14,42 +18,19 @@ constexpr GLfloat kHighlight[3] = {128, 128, 128};
 constexpr GLfloat kToolColor[3] = {128, 128, 0};
 constexpr GLfloat kOverlayColor[3] = {10, 10, 10};
 
-ScenePoint scenePoint(const TPathPoint& point)
-{
-    return {static_cast<float>(point.X), static_cast<float>(point.Y), static_cast<float>(point.Z)};
-}
-
 void vertex(const ScenePoint& p)
 {
     glVertex3f(p.x, p.y, p.z);
 }
 
-// Normal rendering puts all path segments into one GL_LINES batch: the same
-// pixels in the same order with far fewer calls. Picking closes the batch
-// around every segment, since a name can only change outside a batch.
-class LineBatch {
-public:
-    LineBatch() = default;
-    LineBatch(const LineBatch&) = delete;
-    LineBatch& operator=(const LineBatch&) = delete;
-    ~LineBatch() { close(); }
-
-    void open()
-    {
-        if (!open_)
-            glBegin(GL_LINES);
-        open_ = true;
-    }
-    void close()
-    {
-        if (open_)
-            glEnd();
-        open_ = false;
-    }
-
-private:
-    bool open_ = false;
-};
+// Where the path drawing leaves its pen, and the tool with it: on the last
+// point, or at the origin when there is none.
+ScenePoint penAfterPath(const TD3FloatPointList* points)
+{
+    if (points == nullptr || points->Count() == 0)
+        return {};
+    return scenePoint(*points->Last());
+}
 
 }  // namespace
 
@@ -196,6 +177,51 @@ void SceneRenderer::DrawAxes()
 
 std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
 {
+    std::optional<SegmentTexts> texts = mode == GL_SELECT ? drawPathNamed() : drawPathFromArrays();
+    drawToolSymbol(penAfterPath(input_.FPathPoints));
+    return texts;
+}
+
+std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
+{
+    pathArrays_.update(input_.FPathPoints, input_.cbViewRapid);
+    highlights_.update(pathArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
+                       input_.FSelBeginLine, input_.FSelEndLine);
+
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, pathArrays_.vertices());
+    glColorPointer(3, GL_FLOAT, 0, pathArrays_.colors());
+    // Highlighted runs take one colour for all their vertices, so they
+    // leave the colour array off instead of needing a second one.
+    auto drawRuns = [this](std::size_t from, std::size_t to) {
+        const std::vector<SegmentRun>& runs = highlights_.runs();
+        for (std::size_t i = from; i < to; ++i) {
+            if (runs[i].highlighted) {
+                glDisableClientState(GL_COLOR_ARRAY);
+                glColor3fv(kHighlight);
+            } else {
+                glEnableClientState(GL_COLOR_ARRAY);
+            }
+            glDrawArrays(GL_LINES, 2 * runs[i].first, 2 * runs[i].count);
+        }
+    };
+
+    // The marker goes in between the segments where the cursor line starts,
+    // just where the segment-by-segment drawing puts it.
+    std::optional<SegmentTexts> texts;
+    drawRuns(0, highlights_.markerRun());
+    if (const std::optional<CursorSegment>& cursor = highlights_.cursor()) {
+        drawCursorMarker(cursor->pen);
+        texts = cursorSegmentTexts(cursor->pen, cursor->point, input_.edFileName, input_.FSelectedFile);
+    }
+    drawRuns(highlights_.markerRun(), highlights_.runs().size());
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    return texts;
+}
+
+std::optional<SegmentTexts> SceneRenderer::drawPathNamed()
+{
     const TD3FloatPointList* points = input_.FPathPoints;
     const std::int32_t count = points != nullptr ? points->Count() : 0;
     const TPathPoint* point = count > 0 ? points->First() : nullptr;
@@ -205,13 +231,10 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
     if (point != nullptr)
         pen = scenePoint(*point);
 
+    // A name can only change outside a batch: one batch per segment.
     std::optional<SegmentTexts> texts;
-    LineBatch lines;
     for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
-        if (mode == GL_SELECT) {
-            lines.close();
-            glLoadName(static_cast<GLuint>(point->LineNo));
-        }
+        glLoadName(static_cast<GLuint>(point->LineNo));
 
         const GLfloat* color = point->Color;
         if (point->LineNo == input_.FCursorLine) {
@@ -219,7 +242,6 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
             // Only the first point of the cursor line gets the marker and
             // the read-out: the segment that leads into the line.
             if (!texts) {
-                lines.close();
                 drawCursorMarker(pen);
                 texts = cursorSegmentTexts(pen, *point, input_.edFileName, input_.FSelectedFile);
             }
@@ -230,16 +252,25 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
         const ScenePoint end = scenePoint(*point);
         // A hidden rapid leaves a gap; the next move starts at its end.
         if (!point->Rapid || input_.cbViewRapid) {
-            lines.open();
+            glBegin(GL_LINES);
             glColor3fv(color);
             vertex(pen);
             vertex(end);
+            glEnd();
         }
         pen = end;
     }
-    lines.close();
-    drawToolSymbol(pen);
     return texts;
+}
+
+void SceneRenderer::MultiplyFrustum(double left, double right, double bottom, double top,
+                                    double nearZ, double farZ)
+{
+    if (nearZ <= 0 || farZ <= 0 || nearZ == farZ || left == right || bottom == top)
+        return;
+    glMatrixMode(GL_PROJECTION);
+    glFrustum(left, right, bottom, top, nearZ, farZ);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void SceneRenderer::drawCursorMarker(const ScenePoint& at)

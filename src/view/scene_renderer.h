@@ -6,6 +6,8 @@
 //
 // Every call expects the view's GL context to be current.
 
+#include "view/path_highlights.h"
+#include "view/path_vertex_arrays.h"
 #include "view/scene_input.h"
 #include "view/scene_point.h"
 #include "view/segment_texts.h"
@@ -35,6 +37,14 @@ public:
     // line has a point.
     std::optional<SegmentTexts> RenderScene(GLenum mode);
 
+    // Multiplies glFrustum(left, right, bottom, top, near, far) onto the
+    // projection matrix. Values GL would reject (near or far not above 0,
+    // near equal to far, an extent of width or height 0) leave the
+    // projection as it is, as GL would, but raise no GL error that a later
+    // error check would take for its own.
+    void MultiplyFrustum(double left, double right, double bottom, double top, double nearZ,
+                         double farZ);
+
     // The viewport as GL reported it after the last resize; picking needs it.
     const std::array<GLint, 4>& gViewport() const { return viewport_; }
 
@@ -42,6 +52,8 @@ private:
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
+    std::optional<SegmentTexts> drawPathFromArrays();
+    std::optional<SegmentTexts> drawPathNamed();
     void Draw3dbox();
     void drawRubberBand();
     void drawMeasureLine();
@@ -50,6 +62,8 @@ private:
     void applyLineStyle();
 
     const SceneInput& input_;
+    PathVertexArrays pathArrays_;
+    PathHighlights highlights_;
     std::array<GLint, 4> viewport_{};
     int panelWidth_ = 0;
     int panelHeight_ = 0;

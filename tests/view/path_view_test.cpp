@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -123,10 +124,23 @@ private slots:
     void pickingNamesSegmentsByLineTripodZeroAndToolTheLastLine();
     void obliquePresetShowsPathAndBox();
 
+    // The path kept for drawing between frames follows every change.
+    void pointsAppendedAfterADrawingAppear();
+    void anotherListOfAsManyPointsDrawsItsOwn();
+    void clearedPathDrawsNoSegments();
+    void highlightsFollowTheCursorLineOnAnUnchangedPath();
+    void highlightedLaterLineAtSameDepthStaysBehind();
+    void cursorOnHiddenRapidMarksWhereTheRapidStarts();
+
+    // The hidden frustum command.
+    void frustumOfInfoBoxIsMultipliedOntoProjectionAndDrawn();
+    void frustumGlWouldRejectLeavesProjectionWithoutError();
+
 private:
     QImage render() { return view_->grabFramebuffer(); }
     SegmentTexts renderForTexts();
     GLint firstPickedName(Spot spot);
+    std::array<GLdouble, 16> projectionMatrix();
 
     std::unique_ptr<PathView> view_;
     TD3FloatPointList path_;
@@ -151,6 +165,11 @@ void PathViewTest::init()
     input.FBackColor = kBackColor;
     input.FPathPoints = &path_;
     view_->showPreset(btnExplXYClick);
+    // The view keeps the path it drew by its list, count and last point. A
+    // list that a test builds on its stack can take the place and the
+    // blocks of an earlier test's list of as many points, so every test
+    // starts from a drawing of the shared path.
+    render();
 }
 
 SegmentTexts PathViewTest::renderForTexts()
@@ -393,6 +412,168 @@ void PathViewTest::obliquePresetShowsPathAndBox()
     // For looking at: TARNIX_VIEW_SCREENSHOT=/tmp/tarnix-view.png
     if (const char* file = std::getenv("TARNIX_VIEW_SCREENSHOT"))
         QVERIFY(image.save(file));
+}
+
+void PathViewTest::pointsAppendedAfterADrawingAppear()
+{
+    TD3FloatPointList path;
+    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    view_->sceneInput().FPathPoints = &path;
+    QImage image = render();
+    QVERIFY(colourNear(image, kBottomEdge, kFeedColor));
+    QVERIFY(onlyBackgroundNear(image, kRightEdge));
+
+    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
+    path.Add(kFeed, 4, -0.2L, -0.05L, 0, 1000, false);
+    image = render();
+    QVERIFY(colourNear(image, kRightEdge, kFeedColor));
+    QVERIFY(colourNear(image, kTopEdge, kFeedColor));
+    QVERIFY(onlyBackgroundNear(image, kLeftEdge));
+}
+
+void PathViewTest::anotherListOfAsManyPointsDrawsItsOwn()
+{
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+
+    // The same seven moves a little higher up, as a rebuilt program would
+    // give them.
+    TD3FloatPointList moved;
+    const TPathPoint* point = path_.First();
+    for (std::int32_t i = 0; i < path_.Count(); ++i, point = point->Next)
+        moved.Add(point->Color, point->LineNo, point->X, point->Y + 0.3L, point->Z, point->Feed,
+                  point->Rapid);
+    view_->sceneInput().FPathPoints = &moved;
+    const QImage image = render();
+    QVERIFY(onlyBackgroundNear(image, kBottomEdge));
+    QVERIFY(colourNear(image, Spot{kBottomEdge.x, kBottomEdge.y + 0.3}, kFeedColor));
+}
+
+void PathViewTest::clearedPathDrawsNoSegments()
+{
+    auto points = std::make_unique<TD3FloatPointList>();
+    points->AddList(path_);
+    view_->sceneInput().FPathPoints = points.get();
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+
+    // Clearing replaces the list by a new, empty one.
+    points = std::make_unique<TD3FloatPointList>();
+    view_->sceneInput().FPathPoints = points.get();
+    const QImage image = render();
+    for (Spot spot : {kBottomEdge, kRightEdge, kTopEdge, kLeftEdge, kRapidMiddle, kAfterRapid})
+        QVERIFY(onlyBackgroundNear(image, spot));
+    QVERIFY(colourNear(image, Spot{-0.01, 0}, kToolColor));
+}
+
+void PathViewTest::highlightsFollowTheCursorLineOnAnUnchangedPath()
+{
+    SceneInput& input = view_->sceneInput();
+    input.FCursorLine = 3;
+    QVERIFY(colourNear(render(), kRightEdge, kWhite));
+
+    // Line 4 starts at the end of line 3, where the marker moves to.
+    input.FCursorLine = 4;
+    QImage image = render();
+    QVERIFY(colourNear(image, kRightEdge, kFeedColor));
+    QVERIFY(colourNear(image, kTopEdge, kWhite));
+    QVERIFY(colourNear(image, Spot{-0.065, -0.04}, kWhite));
+    QVERIFY(onlyBackgroundNear(image, Spot{-0.065, -0.19}));
+    QCOMPARE(renderForTexts().lbBeginY, std::string("-5.000"));
+
+    input.FCursorLine = 0;
+    image = render();
+    for (Spot edge : {kRightEdge, kTopEdge})
+        QVERIFY(colourNear(image, edge, kFeedColor));
+    QVERIFY(onlyBackgroundNear(image, Spot{-0.065, -0.04}));
+}
+
+void PathViewTest::highlightedLaterLineAtSameDepthStaysBehind()
+{
+    // The rapid back over the feed move is the cursor line: white, yet
+    // drawn after the feed move, so the depth test keeps the feed move.
+    TD3FloatPointList path;
+    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    path.Add(kRapid, 3, -0.2L, -0.2L, 0, 3000, true);
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = &path;
+    input.FCursorLine = 3;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+
+    input.FCursorLine = 0;
+    input.FSelBeginLine = 3;
+    input.FSelEndLine = 3;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+}
+
+void PathViewTest::cursorOnHiddenRapidMarksWhereTheRapidStarts()
+{
+    SceneInput& input = view_->sceneInput();
+    input.cbViewRapid = false;
+    input.FCursorLine = 6;
+    const QImage image = render();
+    QVERIFY(colourNear(image, Spot{-0.215, -0.19}, kWhite));
+    QVERIFY(onlyBackgroundNear(image, kRapidMiddle));
+    QVERIFY(colourNear(image, kAfterRapid, kFeedColor));
+    const SegmentTexts texts = renderForTexts();
+    QCOMPARE(texts.lbBeginX, std::string("-20.000"));
+    QCOMPARE(texts.lbEndX, std::string("10.000"));
+}
+
+std::array<GLdouble, 16> PathViewTest::projectionMatrix()
+{
+    std::array<GLdouble, 16> matrix{};
+    view_->makeCurrent();
+    glGetDoublev(GL_PROJECTION_MATRIX, matrix.data());
+    view_->doneCurrent();
+    return matrix;
+}
+
+void PathViewTest::frustumOfInfoBoxIsMultipliedOntoProjectionAndDrawn()
+{
+    const std::array<GLdouble, 16> before = projectionMatrix();
+    view_->sceneInput().FCursorLine = 3;
+    QSignalSpy drawn(view_.get(), &PathView::segmentTextsChanged);
+
+    // X -2..4, Y 1..9, Z -3..5: left -2, right 4, bottom 5, top -3, near 1, far 9.
+    view_->Button1Click(-2, 4, 1, 9, -3, 5);
+    QTRY_COMPARE(drawn.count(), 1);
+
+    const double l = -2, r = 4, b = 5, t = -3, n = 1, f = 9;
+    // glFrustum's matrix, column by column.
+    const double frustum[16] = {2 * n / (r - l), 0, 0, 0,
+                                0, 2 * n / (t - b), 0, 0,
+                                (r + l) / (r - l), (t + b) / (t - b), -(f + n) / (f - n), -1,
+                                0, 0, -2 * f * n / (f - n), 0};
+    const std::array<GLdouble, 16> after = projectionMatrix();
+    for (int column = 0; column < 4; ++column)
+        for (int row = 0; row < 4; ++row) {
+            double expected = 0;
+            for (int k = 0; k < 4; ++k)
+                expected += before[k * 4 + row] * frustum[column * 4 + k];
+            // GL keeps its matrices in single floats.
+            const double actual = after[column * 4 + row];
+            QVERIFY2(std::abs(actual - expected) <= 1e-5 * (1 + std::abs(expected)),
+                     qPrintable(QString("row %1, column %2: %3, expected %4")
+                                    .arg(row).arg(column).arg(actual).arg(expected)));
+        }
+}
+
+void PathViewTest::frustumGlWouldRejectLeavesProjectionWithoutError()
+{
+    // Before any information run the box holds its start values: near
+    // 99999, far -99999, which glFrustum refuses.
+    view_->makeCurrent();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    view_->doneCurrent();
+    const std::array<GLdouble, 16> before = projectionMatrix();
+    view_->Button1Click(99999, -99999, 99999, -99999, 99999, -99999);
+    QCOMPARE(projectionMatrix(), before);
+    view_->makeCurrent();
+    const GLenum error = glGetError();
+    view_->doneCurrent();
+    QCOMPARE(error, static_cast<GLenum>(GL_NO_ERROR));
 }
 
 QTEST_MAIN(PathViewTest)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 using namespace tarnix;
@@ -83,4 +84,14 @@ TEST(PointList, AddListOntoItselfDoublesOnce)
         EXPECT_EQ(numbers[i], i + 1);
         EXPECT_EQ(numbers[i + 100], i + 1);
     }
+}
+
+TEST(PointList, EveryListHasItsOwnSerialEvenAtAReusedAddress)
+{
+    auto first = std::make_unique<TD3FloatPointList>();
+    const std::uint64_t firstSerial = first->serial();
+    first.reset();
+    auto second = std::make_unique<TD3FloatPointList>();
+    EXPECT_NE(second->serial(), firstSerial);
+    EXPECT_NE(second->serial(), 0u);
 }

@@ -1,0 +1,174 @@
+// Frames of a tool path of one million segments, drawn offscreen by the
+// view's renderer: from the client arrays it keeps between frames, and
+// segment by segment in immediate mode. The immediate-mode frames are the
+// picking pass's drawing; with no selection running GL ignores its names,
+// so it renders like immediate-mode drawing, one batch per segment.
+// The same two with the path panned out of sight time only the handing over
+// of the path to GL, which is what the arrays save: with a software GL,
+// rasterising a million visible lines takes most of a frame whichever way
+// they come. Two more cases price what the arrays cost to keep: the frame
+// after the path changed and the frame after the cursor line moved.
+//
+// Needs a display with GL (Mesa's llvmpipe under Xvfb will do); run by hand:
+//   xvfb-run -a build/bench/path_render_bench
+
+#include "view/point_list.h"
+#include "view/scene_renderer.h"
+#include "view/view_presets.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace tarnix;
+
+constexpr int kPanelWidth = 800;
+constexpr int kPanelHeight = 600;
+constexpr std::int32_t kSegments = 1000000;
+constexpr std::int32_t kSegmentsPerRow = 1000;
+
+// A wavy raster over the part, one point per program line, each row
+// reached by a rapid: the shape of a finishing pass.
+void addRaster(TD3FloatPointList& path)
+{
+    const float feed[3] = {0.5f, 1, 0};
+    const float rapid[3] = {1, 0, 0};
+    const std::int32_t rows = kSegments / kSegmentsPerRow;
+    for (std::int32_t i = 0; i < kSegments; ++i) {
+        const std::int32_t row = i / kSegmentsPerRow;
+        const std::int32_t column = i % kSegmentsPerRow;
+        const long double x = -0.25L + 0.5L * column / kSegmentsPerRow;
+        const long double y = -0.25L + 0.5L * row / rows;
+        const long double z = 0.02L * std::sin(20 * x) * std::cos(20 * y);
+        const bool isRapid = column == 0;
+        path.Add(isRapid ? rapid : feed, i + 1, x, y, z, isRapid ? 3000 : 1000, isRapid);
+    }
+}
+
+// A compatibility-profile context on an offscreen surface, drawing into a
+// framebuffer object of the view's size with a depth buffer.
+class OffscreenGL {
+public:
+    bool create()
+    {
+        QSurfaceFormat format;
+        format.setRenderableType(QSurfaceFormat::OpenGL);
+        format.setProfile(QSurfaceFormat::CompatibilityProfile);
+        format.setDepthBufferSize(24);
+        surface_.setFormat(format);
+        surface_.create();
+        context_.setFormat(format);
+        if (!context_.create() || !context_.makeCurrent(&surface_))
+            return false;
+        framebuffer_ = std::make_unique<QOpenGLFramebufferObject>(
+            kPanelWidth, kPanelHeight, QOpenGLFramebufferObject::Depth);
+        return framebuffer_->isValid() && framebuffer_->bind();
+    }
+
+private:
+    QOffscreenSurface surface_;
+    QOpenGLContext context_;
+    std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
+};
+
+struct Scene {
+    TD3FloatPointList path;
+    TD3FloatPointList samePathRebuilt;
+    SceneInput input;
+    SceneRenderer renderer{input};
+
+    Scene()
+    {
+        addRaster(path);
+        samePathRebuilt.AddList(path);
+        input.FPathPoints = &path;
+        input.FCursorLine = kSegments / 2;
+        btnExplXYZClick(input.camera);
+        renderer.SetupGLState();
+        renderer.FormResize(kPanelWidth, kPanelHeight, 1.0);
+    }
+
+    // glFinish: the frame counts only once GL has drawn all of it.
+    void frame(GLenum mode)
+    {
+        renderer.RenderScene(mode);
+        glFinish();
+    }
+};
+
+void registerFrames(Scene& scene)
+{
+    auto perFrame = [](benchmark::internal::Benchmark* b) {
+        // GL draws on threads of its own: wall time is the frame time.
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+
+    for (const bool inView : {true, false}) {
+        auto frames = [&scene, inView](GLenum mode) {
+            return [&scene, inView, mode](benchmark::State& state) {
+                scene.input.camera.FPanX = inView ? 0 : 100;
+                scene.frame(mode);
+                for (auto _ : state)
+                    scene.frame(mode);
+                scene.input.camera.FPanX = 0;
+            };
+        };
+        const std::string where = inView ? "" : "OutOfSight";
+        perFrame(benchmark::RegisterBenchmark(("VertexArrayFrame" + where).c_str(), frames(GL_RENDER)));
+        perFrame(benchmark::RegisterBenchmark(("ImmediateModeFrame" + where).c_str(), frames(GL_SELECT)));
+    }
+
+    auto afterPathChange = [&scene](benchmark::State& state) {
+        bool rebuilt = false;
+        for (auto _ : state) {
+            rebuilt = !rebuilt;
+            scene.input.FPathPoints = rebuilt ? &scene.samePathRebuilt : &scene.path;
+            scene.frame(GL_RENDER);
+        }
+        scene.input.FPathPoints = &scene.path;
+    };
+    perFrame(benchmark::RegisterBenchmark("VertexArrayFrameAfterPathChange", afterPathChange));
+
+    // The cursor near the end of the path: the costliest place to find.
+    auto afterCursorMove = [&scene](benchmark::State& state) {
+        constexpr std::int32_t kLine = kSegments - 10;
+        scene.frame(GL_RENDER);
+        for (auto _ : state) {
+            scene.input.FCursorLine = scene.input.FCursorLine == kLine ? kLine + 1 : kLine;
+            scene.frame(GL_RENDER);
+        }
+        scene.input.FCursorLine = kSegments / 2;
+    };
+    perFrame(benchmark::RegisterBenchmark("VertexArrayFrameAfterCursorMove", afterCursorMove));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QGuiApplication application(argc, argv);
+    OffscreenGL gl;
+    if (!gl.create()) {
+        std::fprintf(stderr, "No OpenGL context with a framebuffer object; run under xvfb-run -a.\n");
+        return 1;
+    }
+    Scene scene;
+    registerFrames(scene);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

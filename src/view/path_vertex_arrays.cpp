@@ -1,0 +1,65 @@
+#include "view/path_vertex_arrays.h"
+
+#include "view/path_point_position.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace tarnix {
+namespace {
+
+void putVertex(GLfloat* to, const ScenePoint& p)
+{
+    to[0] = p.x;
+    to[1] = p.y;
+    to[2] = p.z;
+}
+
+}  // namespace
+
+void PathVertexArrays::update(const TD3FloatPointList* points, bool viewRapid)
+{
+    const Source source = points != nullptr ? Source{points->serial(), points->Count(), points->Last(), viewRapid}
+                                            : Source{0, 0, nullptr, viewRapid};
+    if (source == source_)
+        return;
+    source_ = source;
+    ++generation_;
+    rebuild(points, viewRapid);
+}
+
+void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
+{
+    const std::int32_t count = points != nullptr ? points->Count() : 0;
+    const TPathPoint* point = count > 0 ? points->First() : nullptr;
+
+    // Sized for every point at once, so a large path is not copied while
+    // it grows; hidden rapids only leave the tail unused.
+    const auto most = static_cast<std::size_t>(count);
+    vertices_.resize(6 * most);
+    colors_.resize(6 * most);
+    lines_.resize(most);
+
+    // The pen starts on the first point, so the first segment has no length.
+    ScenePoint pen;
+    if (point != nullptr)
+        pen = scenePoint(*point);
+    std::size_t segments = 0;
+    for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
+        const ScenePoint end = scenePoint(*point);
+        if (!point->Rapid || viewRapid) {
+            putVertex(&vertices_[6 * segments], pen);
+            putVertex(&vertices_[6 * segments + 3], end);
+            std::copy_n(point->Color, 3, &colors_[6 * segments]);
+            std::copy_n(point->Color, 3, &colors_[6 * segments + 3]);
+            lines_[segments] = point->LineNo;
+            ++segments;
+        }
+        pen = end;
+    }
+    vertices_.resize(6 * segments);
+    colors_.resize(6 * segments);
+    lines_.resize(segments);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,52 @@
+#pragma once
+// The tool path as GL 1.1 client arrays for glDrawArrays(GL_LINES): one
+// segment per drawn point, from the pen to the point, both ends in the
+// point's colour. Built once per path change, so a frame of a million
+// segments costs a handful of GL calls instead of one batch per segment.
+
+#include "view/point_list.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace tarnix {
+
+class PathVertexArrays {
+public:
+    // Rebuilds when the path differs from the last call's. A path only
+    // grows at its tail or is replaced by a new list, so the list's serial,
+    // its count and its last point tell a change without walking the points.
+    // A hidden rapid leaves no segment, which makes "View Rapid" part of
+    // what is built.
+    void update(const TD3FloatPointList* points, bool viewRapid);
+
+    // Changes with every rebuild; what is derived from the arrays keys on it.
+    std::uint64_t generation() const { return generation_; }
+
+    GLsizei segmentCount() const { return static_cast<GLsizei>(lines_.size()); }
+    const GLfloat* vertices() const { return vertices_.data(); }  // x, y, z per vertex
+    const GLfloat* colors() const { return colors_.data(); }      // red, green, blue per vertex
+    // The program line of each segment's point, in drawing order.
+    const std::vector<std::int32_t>& segmentLines() const { return lines_; }
+
+private:
+    struct Source {
+        std::uint64_t serial = 0;  // 0: no list
+        std::int32_t count = 0;
+        const TPathPoint* last = nullptr;
+        bool viewRapid = false;
+        bool operator==(const Source&) const = default;
+    };
+
+    void rebuild(const TD3FloatPointList* points, bool viewRapid);
+
+    Source source_;
+    std::uint64_t generation_ = 0;
+    std::vector<GLfloat> vertices_;
+    std::vector<GLfloat> colors_;
+    std::vector<std::int32_t> lines_;
+};
+
+}  // namespace tarnix
