@@ -6,9 +6,13 @@
 #include "view/view_presets.h"
 #include "workbench/about_box.h"
 #include "workbench/error_report.h"
+#include "workbench/explorer.h"
 #include "workbench/file_dialog_filter.h"
 #include "workbench/info_form.h"
 #include "workbench/qt_color.h"
+#include "workbench/qt_zip_extraction_window.h"
+#include "workbench/zip_entry_click.h"
+#include "workbench/zip_extractor.h"
 #include "workbench/status_bar_widget.h"
 #include "workbench/tarnix_application.h"
 #include "workbench/temp_folder.h"
@@ -126,6 +130,15 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         copyColorsToInterpreter();
     };
     pathBuilder_.extractionFolder = paths_.tempFolder;
+    explorer_ = std::make_unique<Explorer>(*explorerFolders_, *lvFiles, pathBuilder_, context_, masks_,
+                                           explorerHooks(), this);
+    connect(PageControl1, &QTabWidget::currentChanged, explorer_.get(), &Explorer::PageControl1Change);
+    zipWindow_ = std::make_unique<QtZipExtractionWindow>(this);
+    FZipExtractor = std::make_unique<ZipExtractor>(explorer_->zip(), *zipWindow_, paths_.executableFolder);
+    explorer_->ZipEntryClick = [this](const std::string& tempDir, bool& zipExtracted,
+                                      const std::string& selectedFile) {
+        return tarnix::ZipEntryClick(*FZipExtractor, tempDir, zipExtracted, selectedFile);
+    };
     wireStatusBar();
     connect(Panel10, &PathView::segmentTextsChanged, this,
             [this](const SegmentTexts& texts) { showSegmentTexts(texts); });
@@ -151,6 +164,8 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
     }
 
     readSettings();
+    if (!commandLine.hasParameters)
+        browseExplorerTo(pathBuilder_.FCurrentFolder);
 
     TInterpreterState& state = context_.state;
     state.gLastRapidFeed = 64.0;
@@ -212,6 +227,9 @@ void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
     Scroll->clear();
     Scroll->appendLine(" File Name: " + program);
     QDir::setCurrent(QString::fromStdString(commandLine.folder));
+    if (!browseExplorerTo(commandLine.folder))
+        return;
+    explorer_->selectListItem(commandLine.name);
     edFileName->setText(QString::fromStdString(program));
 
     if (!gEditFile.empty()) {
@@ -227,6 +245,73 @@ void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
         Panel10->sceneInput().camera.FUseGlScale = cbFastZoom->isChecked();
         btnExplXYZClick(Panel10->sceneInput().camera);
     }
+}
+
+bool MainWindow::browseExplorerTo(const std::string& folder)
+{
+    try {
+        explorer_->browseTo(folder);
+        return true;
+    } catch (const std::exception&) {
+        startFolderUnreachable();
+        return false;
+    }
+}
+
+void MainWindow::startFolderUnreachable()
+{
+    QMessageBox box(QMessageBox::NoIcon, "Tarnix",
+                    "IO Error: Current folder or file has UNICOD char table.\n\r"
+                    "Tarnix can't support unicod table. Run Tarnix again.",
+                    QMessageBox::Ok, this);
+    box.setObjectName("StartFolderBox");
+    box.exec();
+    // The next start begins in the home folder.
+    pathBuilder_.FCurrentFolder = QDir::homePath().toStdString() + "/";
+    try {
+        writeSettings();
+    } catch (const std::exception& error) {
+        QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+    }
+    pump_.requestTermination();
+    FMakePathPending = false;  // nothing is built on the way out
+    // A quit is only heard while the event loop runs, and start-up still
+    // pumps events before it starts: the request is repeated until it ends.
+    auto* quit = new QTimer(this);
+    connect(quit, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    quit->start(50);
+}
+
+ExplorerHooks MainWindow::explorerHooks()
+{
+    ExplorerHooks hooks;
+    hooks.setProgramFileName = [this](const std::string& path) { edFileName->setText(QString::fromStdString(path)); };
+    hooks.clearLog = [this] { Scroll->clear(); };
+    hooks.programKindChanged = [this] { syncProgramKindControls(); };
+    hooks.LoadTypeFile = [this](const std::string& path) { LoadTypeFile(path); };
+    hooks.ClearPath = [this] { ClearPath(); };
+    hooks.MakePath = [this] { MakePath(); };
+    hooks.RenderScene = [this] { RenderScene(); };
+    hooks.switchOffSmoothDrawAndDelay = [this] {
+        cbCanSmoothDraw->setChecked(false);
+        cbDelay->setChecked(false);
+    };
+    return hooks;
+}
+
+QString MainWindow::edFileNameBeforeDialog() const
+{
+    return toQtFilter(masks_.programFileFilter());
+}
+
+void MainWindow::edFileNameButtonClick()
+{
+    QFileDialog dialog(this, QString(), QString::fromStdString(folderOf(edFileName->text().toStdString())),
+                       edFileNameBeforeDialog());
+    dialog.setObjectName("edFileNameDialog");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        edFileName->setText(dialog.selectedFiles().first());
 }
 
 bool MainWindow::event(QEvent* event)

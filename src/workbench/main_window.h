@@ -27,12 +27,16 @@ class QRadioButton;
 class QSlider;
 class QSplitter;
 class QTabWidget;
-class QTreeView;
-class QTreeWidget;
 class QsciScintilla;
 
 namespace tarnix {
 
+class Explorer;
+class QtZipExtractionWindow;
+class ZipExtractor;
+class ExplorerFileList;
+class ExplorerFolderPanel;
+struct ExplorerHooks;
 class StatusBarWidget;
 class TInfoForm;
 class TarnixApplication;
@@ -48,6 +52,7 @@ public:
     InterpreterContext& context() { return context_; }
     PathView* view() const { return Panel10; }
     TInfoForm* infoForm() const { return InfoForm; }
+    Explorer* explorer() const { return explorer_.get(); }
 
     // Path building and drawing, as the view toolbar and the Config page use them.
     void RenderScene();
@@ -74,6 +79,14 @@ private:
     void FormClose();
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
+    // Shows `folder` in the Explorer; false (and the program ends) when the
+    // tree cannot reach it.
+    bool browseExplorerTo(const std::string& folder);
+    void startFolderUnreachable();
+    ExplorerHooks explorerHooks();
+    // The program-file box's browse button, with the masks as its filter.
+    QString edFileNameBeforeDialog() const;
+    void edFileNameButtonClick();
 
     void buildMenus();
     QWidget* buildExplorerPage();
@@ -111,6 +124,11 @@ private:
     std::string savedNumericLocale_;
     std::string gEditFile;
     std::string FEditFileName;
+    // Uses the model objects above, so it is declared (and goes) after them.
+    std::unique_ptr<Explorer> explorer_;
+    // Extraction of the opened archive; goes before the Explorer that owns it.
+    std::unique_ptr<QtZipExtractionWindow> zipWindow_;
+    std::unique_ptr<ZipExtractor> FZipExtractor;
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;
@@ -123,9 +141,9 @@ private:
     QSplitter* Splitter5 = nullptr;
 
     // Explorer page and file list.
-    QTreeView* Tree = nullptr;
+    ExplorerFolderPanel* explorerFolders_ = nullptr;
     LogPane* Scroll = nullptr;
-    QTreeWidget* lvFiles = nullptr;
+    ExplorerFileList* lvFiles = nullptr;
     QWidget* Panel9 = nullptr;
 
     // Program-view page.

@@ -2,6 +2,8 @@
 // controls to the settings the model reads.
 
 #include "view/view_presets.h"
+#include "workbench/explorer_file_list.h"
+#include "workbench/explorer_folder_panel.h"
 #include "workbench/main_window.h"
 
 #include <QCheckBox>
@@ -16,10 +18,9 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
@@ -82,13 +83,23 @@ QWidget* MainWindow::buildExplorerPage()
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
-    Tree = named<QTreeView>("Tree", splitter);
-    Tree->setHeaderHidden(true);
+    explorerFolders_ = new ExplorerFolderPanel(splitter);
     Scroll = new LogPane(splitter);
-    splitter->addWidget(Tree);
+    splitter->addWidget(explorerFolders_);
     splitter->addWidget(Scroll);
     splitter->setSizes({400, 250});
     layout->addWidget(splitter, 1);
+
+    // The frustum command: a button that is never shown, kept for the
+    // information run's box.
+    auto* frustum = named<QPushButton>("Button1", "Frustum", page);
+    frustum->setVisible(false);
+    connect(frustum, &QPushButton::clicked, this, [this] {
+        const TInfoRunBox& box = context_.infoBox;
+        updateSceneInput();
+        Panel10->Button1Click(box.gInfoMinX, box.gInfoMaxX, box.gInfoMinY, box.gInfoMaxY, box.gInfoMinZ,
+                              box.gInfoMaxZ);
+    });
     return page;
 }
 
@@ -99,6 +110,9 @@ QWidget* MainWindow::buildPellamPage()
     layout->setContentsMargins(2, 2, 2, 2);
 
     edFileName = lineEdit("edFileName", "");
+    QAction* browse = edFileName->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    browse->setObjectName("edFileNameBrowse");
+    connect(browse, &QAction::triggered, this, [this] { edFileNameButtonClick(); });
     layout->addWidget(edFileName);
 
     Splitter5 = named<QSplitter>("Splitter5", Qt::Vertical, page);
@@ -288,12 +302,7 @@ QWidget* MainWindow::buildViewColumn()
     Panel9 = named<QWidget>("Panel9", Splitter4);
     auto* listLayout = new QVBoxLayout(Panel9);
     listLayout->setContentsMargins(0, 0, 0, 0);
-    lvFiles = named<QTreeWidget>("lvFiles", Panel9);
-    lvFiles->setRootIsDecorated(false);
-    lvFiles->setHeaderLabels({"Name", "Date", "Size", "Description", "Program Time", "Lines"});
-    int listColumn = 0;
-    for (int width : {350, 70, 70, 250, 150, 100})
-        lvFiles->setColumnWidth(listColumn++, width);
+    lvFiles = new ExplorerFileList(Panel9);
     listLayout->addWidget(lvFiles);
     Splitter4->addWidget(Panel9);
     Splitter4->setSizes({520, 220});
