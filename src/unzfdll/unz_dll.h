@@ -2,7 +2,7 @@
  * that loads it at run time: the command record, the callback record, the
  * action codes and the two entry points. Plain C, so that the record layout
  * is the one any C compiler of the platform gives: fields keep the order and
- * meaning of the original 32-bit protocol, pointers take the platform's size.
+ * meaning of the Windows library's 32-bit protocol, pointers take the platform's size.
  * Fields named Reserved are filled with fixed values by the caller and not
  * read by the library; their names give their 32-bit offsets. */
 #ifndef TARNIX_UNZFDLL_UNZ_DLL_H

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-// On a 32-bit platform the records are, byte for byte, the original protocol's.
+// On a 32-bit platform the records are, byte for byte, the Windows library's protocol.
 static_assert(sizeof(void*) != 4
               || (sizeof(TUnzDllCommand) == 148 && offsetof(TUnzDllCommand, Callback) == 12
                   && offsetof(TUnzDllCommand, JunkFolderNames) == 48 && offsetof(TUnzDllCommand, FileSpecCount) == 64
