@@ -237,7 +237,9 @@ void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
         QFile file(QString::fromStdString(program));
         if (!file.open(QIODevice::ReadOnly))
             throw FileOpenError("Cannot open file \"" + program + "\". " + file.errorString().toStdString());
-        SynEdit->setText(QString::fromStdString(decodeProgramText(file.readAll().toStdString())));
+        const std::string bytes = file.readAll().toStdString();
+        editorWindows1251_ = !isValidUtf8(bytes);
+        SynEdit->setText(QString::fromStdString(decodeProgramText(bytes)));
         SynEdit->setModified(false);
         FEditFileName = program;
     } else {
@@ -348,24 +350,33 @@ void MainWindow::FormActivate()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    pump_.requestTermination();
     writeSettings();
     MyRemoveDir(paths_.tempFolder);
     if (SynEdit->isModified() && askYesNo(this, "File modified.  Save now?")) {
         QString name = QFileDialog::getSaveFileName(this, "Save", QString::fromStdString(FEditFileName),
                                                     toQtFilter(masks_.maskFilter()));
         if (!name.isEmpty()) {
-            std::ofstream file(name.toStdString(), std::ios::binary);
-            file << SynEdit->text().toStdString();
-            if (!file) {
-                event->ignore();
-                throw FileCreateError("Cannot create file \"" + name.toStdString() + "\".");
-            }
+            // A file that cannot be written keeps the window open with the text.
+            event->ignore();
+            saveEditorTo(name.toStdString());
         }
     }
     saveFormStorage();
     FormClose();
+    // Loops running under this handler stop at their next line.
+    pump_.requestTermination();
     event->accept();
+}
+
+void MainWindow::saveEditorTo(const std::string& fileName)
+{
+    const std::string text = SynEdit->text().toStdString();
+    std::ofstream file(fileName, std::ios::binary);
+    // The file goes back in the encoding it came in.
+    file << (editorWindows1251_ ? encodeWindows1251(text) : text);
+    file.close();
+    if (!file)
+        throw FileCreateError("Cannot create file \"" + fileName + "\".");
 }
 
 void MainWindow::FormClose()
@@ -549,10 +560,7 @@ void MainWindow::btnBuildClick()
             this, "Save", QString::fromStdString(pathBuilder_.FCurrentFolder + nameOf(edFileName->text().toStdString())),
             toQtFilter(masks_.maskFilter()));
         if (!name.isEmpty()) {
-            std::ofstream file(name.toStdString(), std::ios::binary);
-            file << SynEdit->text().toStdString();
-            if (!file)
-                throw FileCreateError("Cannot create file \"" + name.toStdString() + "\".");
+            saveEditorTo(name.toStdString());
             edFileName->setText(name);
             FEditFileName = name.toStdString();
             SynEdit->setModified(false);

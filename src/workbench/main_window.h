@@ -77,6 +77,8 @@ private:
     void FormCreate(const CommandLineRequest& commandLine);
     void FormActivate();
     void FormClose();
+    // Writes the editor's text; throws FileCreateError when it cannot.
+    void saveEditorTo(const std::string& fileName);
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -124,6 +126,8 @@ private:
     std::string savedNumericLocale_;
     std::string gEditFile;
     std::string FEditFileName;
+    // The editor's file came as Windows-1251 text and is saved back so.
+    bool editorWindows1251_ = false;
     // Uses the model objects above, so it is declared (and goes) after them.
     std::unique_ptr<Explorer> explorer_;
     // Extraction of the opened archive; goes before the Explorer that owns it.

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,6 +43,28 @@ void acceptNextMessageBox(QString* text)
             }
     });
     poll->start();
+}
+
+// Answers the save question with Yes and the file dialog with `fileName`.
+// Returns the poll, which the caller stops when done.
+std::unique_ptr<QTimer> answerSaveWith(const QString& fileName)
+{
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(20);
+    QObject::connect(poll.get(), &QTimer::timeout, [fileName] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (!widget->isVisible())
+                continue;
+            if (auto* box = qobject_cast<QMessageBox*>(widget))
+                box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->accept();
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
+                dialog->selectFile(fileName);
+                QTimer::singleShot(0, dialog, [dialog] { QMetaObject::invokeMethod(dialog, "accept"); });
+            }
+        }
+    });
+    poll->start();
+    return poll;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -187,6 +210,23 @@ private slots:
         QVERIFY(settings.readAll().contains("extentions=*.nc;*.cnc"));
     }
 
+    void modifiedEditorTextIsSavedOnCloseInTheEncodingItCameIn()
+    {
+        QString program = folder->path() + "/cyrillic.nc";
+        writeFile(program, "%\n(\xD4\xF0\xE5\xE7\xE0)\n");  // "Фреза" in Windows-1251
+        auto window = start({"-e", program.toStdString()});
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        QCOMPARE(editor->text(), QString("%\n(Фреза)\n"));
+        editor->append(" G1 X1\n");
+        QString saved = folder->path() + "/saved.nc";
+        auto answers = answerSaveWith(saved);
+        window->close();
+        answers->stop();
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("%\n(\xD4\xF0\xE5\xE7\xE0)\n G1 X1\n"));
+    }
+
     void badColourInTheSettingsIsReportedAndTheFileKept()
     {
         const QByteArray original = "[Colors]\nBackColor=blue\n[Options]\nextentions=*.nc\n";
@@ -205,6 +245,8 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    // Qt's own file dialog, which the test can answer, not the desktop's.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     TarnixApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
     MainWindowTest test;
