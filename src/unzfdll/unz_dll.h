@@ -48,7 +48,7 @@ typedef struct TUnzCallbackRec {
 
 typedef int32_t (*TUnzCallback)(TUnzCallbackRec* rec);
 
-/* One file specification: entries whose stored names match the wildcard
+/* One name pattern: entries whose stored names match the wildcard
  * pattern are extracted. */
 typedef struct TUnzFileSpec {
     const char* FileSpec;

@@ -18,14 +18,15 @@ TD3FloatPointList::TD3FloatPointList()
     serial_ = ++nextSerial;
 }
 
+std::size_t TD3FloatPointList::blockCapacity(std::size_t index)
+{
+    return index >= 10 ? kLargestBlockSize : std::min(kFirstBlockSize << index, kLargestBlockSize);
+}
+
 TPathPoint* TD3FloatPointList::allocateRecord()
 {
-    if (blocks_.empty() || usedInLastBlock_ == blockSizes_.back()) {
-        std::size_t size = blocks_.empty()
-                               ? kFirstBlockSize
-                               : std::min(blockSizes_.back() * 2, kLargestBlockSize);
-        blocks_.push_back(std::make_unique_for_overwrite<TPathPoint[]>(size));
-        blockSizes_.push_back(size);
+    if (blocks_.empty() || usedInLastBlock_ == blockCapacity(blocks_.size() - 1)) {
+        blocks_.push_back(std::make_unique_for_overwrite<TPathPoint[]>(blockCapacity(blocks_.size())));
         usedInLastBlock_ = 0;
     }
     return &blocks_.back()[usedInLastBlock_++];
@@ -55,8 +56,8 @@ void TD3FloatPointList::AddList(const TD3FloatPointList& other)
 std::size_t TD3FloatPointList::reservedBytes() const
 {
     std::size_t records = 0;
-    for (std::size_t size : blockSizes_)
-        records += size;
+    for (std::size_t index = 0; index < blocks_.size(); ++index)
+        records += blockCapacity(index);
     return records * sizeof(TPathPoint);
 }
 

@@ -49,8 +49,10 @@ public:
 private:
     TPathPoint* allocateRecord();
 
+    // Records block `index` holds: 64, 128, ... up to 65,536.
+    static std::size_t blockCapacity(std::size_t index);
+
     std::vector<std::unique_ptr<TPathPoint[]>> blocks_;
-    std::vector<std::size_t> blockSizes_;
     std::size_t usedInLastBlock_ = 0;
     std::uint64_t serial_;
     std::int32_t count_ = 0;

@@ -2,6 +2,7 @@
 // Everything the scene drawing reads. The window keeps it current from its
 // controls and fields; the drawing never writes it.
 
+#include "interpretation/program_box.h"
 #include "view/point_list.h"
 #include "view/view_camera.h"
 
@@ -9,14 +10,6 @@
 #include <string>
 
 namespace tarnix {
-
-// The program's box as the side files, headers and scans report it, in
-// program units (steps for Roland). The start values mean "not known yet"
-// and are drawn as they stand.
-struct ProgramBoxInput {
-    double gMinX = 9999999, gMinY = 9999999, gMinZ = 9999999;
-    double gMaxX = -9999999, gMaxY = -9999999, gMaxZ = -9999999;
-};
 
 // The rectangle dragged with Ctrl and the left button, in panel pixels.
 struct RubberBandInput {
@@ -39,9 +32,10 @@ struct SceneInput {
     // Not owned; null or empty draws no path.
     const TD3FloatPointList* FPathPoints = nullptr;
 
-    ProgramBoxInput box;
-    // Program units; 0 draws the tool as radius 0.01 scene units.
-    double gToolRadius = 0;
+    // The program's box and tool in program units (steps for Roland); the
+    // start values mean "not known yet" and are drawn as they stand. A tool
+    // radius of 0 draws the tool as radius 0.01 scene units.
+    TProgramBox box;
     // Scene units per program unit for the box: 0.01 for G-code, 0.0001
     // for Roland programs (rbRoland).
     double boxScale = 0.01;

@@ -318,7 +318,7 @@ void SceneRenderer::drawCursorMarker(const ScenePoint& at)
 void SceneRenderer::drawToolSymbol(const ScenePoint& at)
 {
     // An unknown tool still shows: as one program unit of G-code.
-    const double r = input_.gToolRadius == 0 ? 0.01 : 0.01 * input_.gToolRadius;
+    const double r = input_.box.gToolRadius == 0 ? 0.01 : 0.01 * input_.box.gToolRadius;
     const double x = at.x, y = at.y, z = at.z;
     glColor3fv(kToolColor);
     glBegin(GL_LINE_STRIP);
@@ -349,7 +349,7 @@ void SceneRenderer::Draw3dbox()
 {
     if (input_.FSelectedFile.empty())
         return;
-    const ProgramBoxInput& box = input_.box;
+    const TProgramBox& box = input_.box;
     const double s = input_.boxScale;
     const double minX = s * box.gMinX, maxX = s * box.gMaxX;
     const double minY = s * box.gMinY, maxY = s * box.gMaxY;

@@ -1,5 +1,7 @@
 #include "workbench/command_line.h"
 
+#include "workbench/explorer_names.h"
+
 #include <algorithm>
 
 namespace tarnix {
@@ -33,9 +35,10 @@ CommandLineRequest parseCommandLine(const std::vector<std::string>& arguments,
         request.gEditFile = arguments[0];
         programFile = arguments.size() > 1 ? arguments[1] : std::string();
     }
-    std::size_t slash = programFile.rfind('/');
-    request.name = trimBlanks(slash == std::string::npos ? programFile : programFile.substr(slash + 1));
-    request.folder = slash == std::string::npos ? executableFolder : programFile.substr(0, slash + 1);
+    request.name = trimBlanks(fileNamePart(programFile));
+    request.folder = folderPart(programFile);
+    if (request.folder.empty())
+        request.folder = executableFolder;
     return request;
 }
 

@@ -117,4 +117,10 @@ std::string fileNamePart(std::string_view name)
     return std::string(slash == std::string_view::npos ? name : name.substr(slash + 1));
 }
 
+std::string folderPart(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1));
+}
+
 }  // namespace tarnix

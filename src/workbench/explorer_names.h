@@ -30,4 +30,7 @@ bool hasZipExtension(std::string_view path);
 // The text after the last "/": an entry name without its folders.
 std::string fileNamePart(std::string_view name);
 
+// The text up to and including the last "/"; empty for a bare name.
+std::string folderPart(std::string_view path);
+
 }  // namespace tarnix

@@ -6,6 +6,7 @@
 #include "view/view_presets.h"
 #include "workbench/about_box.h"
 #include "workbench/error_report.h"
+#include "workbench/explorer_names.h"
 #include "workbench/explorer.h"
 #include "workbench/file_dialog_filter.h"
 #include "workbench/info_form.h"
@@ -46,18 +47,6 @@
 
 namespace tarnix {
 namespace {
-
-std::string folderOf(const std::string& path)
-{
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string nameOf(const std::string& path)
-{
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool askYesNo(QWidget* parent, const char* question)
 {
@@ -308,7 +297,7 @@ QString MainWindow::edFileNameBeforeDialog() const
 
 void MainWindow::edFileNameButtonClick()
 {
-    QFileDialog dialog(this, QString(), QString::fromStdString(folderOf(edFileName->text().toStdString())),
+    QFileDialog dialog(this, QString(), QString::fromStdString(folderPart(edFileName->text().toStdString())),
                        edFileNameBeforeDialog());
     dialog.setObjectName("edFileNameDialog");
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -507,9 +496,7 @@ void MainWindow::updateSceneInput()
 {
     SceneInput& input = Panel10->sceneInput();
     input.FPathPoints = context_.FPathPoints.get();
-    const TProgramBox& box = context_.programBox;
-    input.box = ProgramBoxInput{box.gMinX, box.gMinY, box.gMinZ, box.gMaxX, box.gMaxY, box.gMaxZ};
-    input.gToolRadius = box.gToolRadius;
+    input.box = context_.programBox;
     input.boxScale = context_.settings.programKind == ProgramKind::Roland ? 0.0001 : 0.01;
     input.FSelectedFile = pathBuilder_.FSelectedFile;
     input.edFileName = edFileName->text().toStdString();
@@ -557,7 +544,7 @@ void MainWindow::btnBuildClick()
 {
     if (SynEdit->isModified() && askYesNo(this, "Current file modified.  Save now?")) {
         QString name = QFileDialog::getSaveFileName(
-            this, "Save", QString::fromStdString(pathBuilder_.FCurrentFolder + nameOf(edFileName->text().toStdString())),
+            this, "Save", QString::fromStdString(pathBuilder_.FCurrentFolder + fileNamePart(edFileName->text().toStdString())),
             toQtFilter(masks_.maskFilter()));
         if (!name.isEmpty()) {
             saveEditorTo(name.toStdString());
@@ -568,8 +555,8 @@ void MainWindow::btnBuildClick()
         }
     }
     const std::string fileName = edFileName->text().toStdString();
-    pathBuilder_.FCurrentFolder = folderOf(fileName);
-    pathBuilder_.FSelectedFile = nameOf(fileName);
+    pathBuilder_.FCurrentFolder = folderPart(fileName);
+    pathBuilder_.FSelectedFile = fileNamePart(fileName);
     const std::string program = pathBuilder_.FCurrentFolder + pathBuilder_.FSelectedFile;
     if (!ProgramLineReader::exists(program))
         return;

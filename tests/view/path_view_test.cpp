@@ -22,6 +22,14 @@ using namespace tarnix;
 
 namespace {
 
+TProgramBox boxOf(double minX, double minY, double minZ, double maxX, double maxY, double maxZ)
+{
+    TProgramBox box;
+    box.gMinX = minX, box.gMinY = minY, box.gMinZ = minZ;
+    box.gMaxX = maxX, box.gMaxY = maxY, box.gMaxZ = maxZ;
+    return box;
+}
+
 constexpr int kPanelSize = 240;
 constexpr std::int32_t kBackColor = 0x402010;  // blue-green-red
 const QColor kBackground(0x10, 0x20, 0x40);
@@ -284,7 +292,7 @@ void PathViewTest::boxDrawsOnlyWhileAProgramIsSelected()
 {
     SceneInput& input = view_->sceneInput();
     input.FPathPoints = &emptyPath_;
-    input.box = ProgramBoxInput{-20, -10, -1, 20, 10, 1};
+    input.box = boxOf(-20, -10, -1, 20, 10, 1);
     QVERIFY(onlyBackgroundNear(render(), Spot{0.2, -0.05}));
 
     input.FSelectedFile = "part.nc";
@@ -380,7 +388,7 @@ GLint PathViewTest::firstPickedName(Spot spot)
 
 void PathViewTest::pickingNamesSegmentsByLineTripodZeroAndToolTheLastLine()
 {
-    view_->sceneInput().gToolRadius = 4;
+    view_->sceneInput().box.gToolRadius = 4;
     QCOMPARE(firstPickedName(kBottomEdge), 2);
     QCOMPARE(firstPickedName(kRightEdge), 3);
     QCOMPARE(firstPickedName(kRapidMiddle), 6);
@@ -393,7 +401,7 @@ void PathViewTest::obliquePresetShowsPathAndBox()
 {
     SceneInput& input = view_->sceneInput();
     input.FSelectedFile = "square.nc";
-    input.box = ProgramBoxInput{-20, -24, -5, 10, -5, 5};
+    input.box = boxOf(-20, -24, -5, 10, -5, 5);
     input.FCursorLine = 3;
     input.FSelBeginLine = 6;
     input.FSelEndLine = 7;

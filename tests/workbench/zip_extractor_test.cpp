@@ -103,7 +103,7 @@ TEST_F(ZipExtractionTest, ALibraryThatIsMissingOrIncompleteCannotBeLoaded)
     EXPECT_TRUE(fs::is_empty(out));
 }
 
-TEST_F(ZipExtractionTest, FileSpecificationsChooseTheEntriesAndAreUsedOnce)
+TEST_F(ZipExtractionTest, FileSpecsChooseTheEntriesAndAreUsedOnce)
 {
     TestArchive(archive).add("a.nc", "1").add("b.tap", "2").close();
     extractor.FileSpecs = {"*.tap"};
