@@ -3,7 +3,7 @@
 // 300,000 commands.
 
 #include "generated_programs.h"
-#include "view/path_builder.h"
+#include "path/path_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,9 +30,7 @@ void buildFromDisk(benchmark::State& state, const fs::path& path, tarnix::Progra
         tarnix::InterpreterContext context;
         context.settings.programKind = kind;
         tarnix::PathBuilder builder(context);
-        builder.FCurrentFolder = path.parent_path().string() + "/";
-        builder.FSelectedFile = path.filename().string();
-        builder.MakePath();
+        builder.MakePath(path.string());
         state.counters["points"] = context.FPathPoints->Count();
     }
     state.counters["items/s"] = benchmark::Counter(static_cast<double>(itemsPerBuild),

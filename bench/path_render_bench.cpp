@@ -12,7 +12,7 @@
 // Needs a display with GL (Mesa's llvmpipe under Xvfb will do); run by hand:
 //   xvfb-run -a build/bench/path_render_bench
 
-#include "view/point_list.h"
+#include "points/point_list.h"
 #include "view/scene_renderer.h"
 #include "view/view_presets.h"
 
@@ -42,8 +42,8 @@ constexpr std::int32_t kSegmentsPerRow = 1000;
 // reached by a rapid: the shape of a finishing pass.
 void addRaster(TD3FloatPointList& path)
 {
-    const float feed[3] = {0.5f, 1, 0};
-    const float rapid[3] = {1, 0, 0};
+    const tarnix::GLColor feed = {0.5f, 1, 0};
+    const tarnix::GLColor rapid = {1, 0, 0};
     const std::int32_t rows = kSegments / kSegmentsPerRow;
     for (std::int32_t i = 0; i < kSegments; ++i) {
         const std::int32_t row = i / kSegmentsPerRow;

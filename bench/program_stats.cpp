@@ -5,7 +5,7 @@
 #include "common/time_length_text.h"
 #include "interpretation/program_line_reader.h"
 #include "interpretation/program_loader.h"
-#include "view/path_builder.h"
+#include "path/path_builder.h"
 
 #include <filesystem>
 
@@ -61,11 +61,9 @@ ProgramRun runProgramFile(const std::string& path, InterpreterContext& context)
 
     PathBuilder builder(context);
     fs::path file = fs::absolute(path);
-    builder.FCurrentFolder = file.parent_path().string() + "/";
-    builder.FSelectedFile = file.filename().string();
     ProgramRun run;
     try {
-        builder.MakePath();
+        builder.MakePath(file.string());
     } catch (const TarnixError& error) {
         run.error = error.what();
         run.errorLine = builder.linesRead();

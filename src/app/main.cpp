@@ -1,12 +1,12 @@
 // Tarnix: start-up. The splash stays at least a second while the windows
 // are created, then the event loop runs until the main window closes.
 
-#include "workbench/app_paths.h"
-#include "workbench/command_line.h"
-#include "workbench/info_form.h"
-#include "workbench/main_window.h"
-#include "workbench/splash_window.h"
-#include "workbench/tarnix_application.h"
+#include "settings/widgets/app_paths.h"
+#include "window/command_line.h"
+#include "window/widgets/info_form.h"
+#include "window/widgets/main_window.h"
+#include "window/widgets/splash_window.h"
+#include "window/widgets/tarnix_application.h"
 
 #include <QSurfaceFormat>
 

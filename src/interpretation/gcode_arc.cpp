@@ -34,7 +34,7 @@ double angleOf(double dv, double du)
 
 }  // namespace
 
-void GCodeInterpreter::interpolateArc(Block& block, const float (&color)[3])
+void GCodeInterpreter::interpolateArc(Block& block, const GLColor& color)
 {
     TInterpreterState& s = context_.state;
     TRunTotals& totals = context_.totals;

@@ -76,12 +76,12 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
 
     if (block.hasAxisWord) {
         const TInterpreterSettings& settings = context_.settings;
-        float color[3];
+        GLColor color;
         bool rapid = false;
-        const TGLColor& moveColor = s.gMoveMode == 0   ? settings.FG0ColorGL
+        const GLColor& moveColor = s.gMoveMode == 0   ? settings.FG0ColorGL
                                     : s.gMoveMode == 1 ? settings.FG1ColorGL
                                                        : settings.FG2ColorGL;
-        std::copy(moveColor, moveColor + 3, color);
+        color = moveColor;
         rapid = s.gMoveMode == 0;
         if (settings.cbSpeedColor && s.gMoveMode == 1) {
             double f = s.gFeed;

@@ -49,7 +49,7 @@ private:
     void readFeedWord(Block& block, double value);
     void applyMoveFeeds(const Block& block);
     void measureStraightMove(Block& block);
-    void interpolateArc(Block& block, const float (&color)[3]);
+    void interpolateArc(Block& block, const GLColor& color);
     void widenInfoExtents(const Block& block);
     void showBlockStatus(const Block& block);
     void appendToBlockText(char letter, std::string_view text);

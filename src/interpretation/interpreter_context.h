@@ -10,7 +10,7 @@
 #include "interpretation/interpreter_state.h"
 #include "interpretation/program_box.h"
 #include "interpretation/run_totals.h"
-#include "view/point_list.h"
+#include "points/point_list.h"
 
 #include <functional>
 #include <memory>

@@ -4,13 +4,13 @@
 // changed setting takes effect at the next block. Edit texts stay text: they
 // are converted when used, and a text that is no number fails at that block.
 
+#include "common/gl_color.h"
+
 #include <string>
 
 namespace tarnix {
 
 enum class ProgramKind { None, Fanuc, Roland };
-
-using TGLColor = float[3];
 
 struct TInterpreterSettings {
     // Config page, "Machine settings".
@@ -44,9 +44,14 @@ struct TInterpreterSettings {
 
     // Move colours for drawing (red, green, blue), the settings' defaults
     // until the settings file is read.
-    TGLColor FG0ColorGL = {1.0f, 0.0f, 0.0f};
-    TGLColor FG1ColorGL = {128.0f / 255.0f, 1.0f, 0.0f};
-    TGLColor FG2ColorGL = {0.0f, 1.0f, 1.0f};
+    GLColor FG0ColorGL = {1.0f, 0.0f, 0.0f};
+    GLColor FG1ColorGL = {128.0f / 255.0f, 1.0f, 0.0f};
+    GLColor FG2ColorGL = {0.0f, 1.0f, 1.0f};
+    // Config page: the speed-colour scale ("Min", "Max"; integer texts) and
+    // "G1 Color random", read by path building.
+    std::string edMin = "20";
+    std::string edMax = "2000";
+    bool FColorRandom = false;
     // Speed-colour scales, set by path building.
     double gSpeedScale1 = 0, gSpeedScale2 = 0, gSpeedScale3 = 0;
 };

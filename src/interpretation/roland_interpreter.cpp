@@ -44,7 +44,7 @@ bool RolandInterpreter::ParseRolandStr(std::string_view command, std::int32_t li
     // The state changes first, so a speed command's point already carries
     // the new speed's colour.
     const bool travel = s.gFeed == kTravelSpeed || s.gFeedZ == kTravelSpeed;
-    const TGLColor& color = travel ? settings.FG0ColorGL : settings.FG1ColorGL;
+    const GLColor& color = travel ? settings.FG0ColorGL : settings.FG1ColorGL;
     context_.FPathPoints->Add(color, lineNo, kSceneScale * s.gX, kSceneScale * s.gY,
                               kSceneScale * s.gZ, s.gFeed, travel);
     return result;

@@ -8,7 +8,7 @@
 // million segments for it.
 
 #include "view/path_vertex_arrays.h"
-#include "view/point_list.h"
+#include "points/point_list.h"
 #include "view/scene_point.h"
 
 #include <GL/gl.h>

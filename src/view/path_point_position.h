@@ -2,7 +2,7 @@
 // Where a path point is drawn. The drawing carries its pen in single
 // floats, so every way of drawing the path converts points the same way.
 
-#include "view/point_list.h"
+#include "points/point_list.h"
 #include "view/scene_point.h"
 
 namespace tarnix {

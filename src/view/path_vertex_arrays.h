@@ -4,7 +4,7 @@
 // point's colour. Built once per path change, so a frame of a million
 // segments costs a handful of GL calls instead of one batch per segment.
 
-#include "view/point_list.h"
+#include "points/point_list.h"
 
 #include <GL/gl.h>
 

@@ -3,7 +3,7 @@
 // controls and fields; the drawing never writes it.
 
 #include "interpretation/program_box.h"
-#include "view/point_list.h"
+#include "points/point_list.h"
 #include "view/view_camera.h"
 
 #include <cstdint>

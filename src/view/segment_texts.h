@@ -3,7 +3,7 @@
 // Info panel labels and status panel 5. Coordinates are shown as scene
 // units x 100 (program units for G-code) with "." as decimal separator.
 
-#include "view/point_list.h"
+#include "points/point_list.h"
 #include "view/scene_point.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // escaping, a crash or a sanitizer report is a finding.
 
 #include "common/errors.h"
-#include "workbench/zip_archive.h"
-#include "workbench/zip_listing_cells.h"
+#include "zip/zip_archive.h"
+#include "zip/zip_listing_cells.h"
 #include "zip_test_platform.h"
 
 #include <cstdint>

@@ -50,7 +50,7 @@ TEST_F(FanucHeaderReaderTest, NoFileKeepsTheMarker)
     context.settings.cbAirHead = true;
     reader.GetFanucFileInfo("Untitled");
     reader.GetFanucFileInfo("");
-    EXPECT_THROW(reader.GetFanucFileInfo(folder.path("missing.nc")), InputOutputError);
+    EXPECT_THROW(reader.GetFanucFileInfo(folder.file("missing.nc").string()), InputOutputError);
     EXPECT_TRUE(context.settings.cbAirHead);
     EXPECT_TRUE(scroll.lines.empty());
 }
@@ -74,8 +74,8 @@ TEST_F(FanucHeaderReaderTest, OnlyLowerCaseTapReadsTheHeader)
     EXPECT_EQ(scroll.lines, (std::vector<std::string>{kHeaderHeading, "(DIAMETER: 8)"}));
     EXPECT_EQ(context.programBox.gToolRadius, 4);
 
-    reader.GetFanucTapInfo(folder.path("missing.tap"));
-    reader.GetFanucTapInfo(folder.path("missing.nc"));
+    reader.GetFanucTapInfo(folder.file("missing.tap").string());
+    reader.GetFanucTapInfo(folder.file("missing.nc").string());
     EXPECT_EQ(scroll.lines.size(), 2u);
 }
 

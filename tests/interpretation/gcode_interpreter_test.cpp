@@ -8,7 +8,7 @@ using tarnix::testing::GCodeFixture;
 
 namespace {
 
-void expectColor(const TPathPoint* point, const TGLColor& color)
+void expectColor(const TPathPoint* point, const GLColor& color)
 {
     EXPECT_FLOAT_EQ(point->Color[0], color[0]);
     EXPECT_FLOAT_EQ(point->Color[1], color[1]);

@@ -20,7 +20,7 @@ protected:
     {
         folder.write("part.inf", text);
         scroll.lines.clear();
-        reader.GetPowerMillInfo(folder.path("part.tap"));
+        reader.GetPowerMillInfo(folder.file("part.tap").string());
         EXPECT_EQ(scroll.lines.at(0), kHeading);
         return Lines(scroll.lines.begin() + 1, scroll.lines.end());
     }
@@ -38,7 +38,7 @@ TEST(PowerMillInfoFileName, BaseNameUpToTheLastDotAnywhere)
 
 TEST_F(PowerMillInfoReaderTest, MissingFileLogsOneLineAndChangesNothing)
 {
-    reader.GetPowerMillInfo(folder.path("part.tap"));
+    reader.GetPowerMillInfo(folder.file("part.tap").string());
     EXPECT_EQ(scroll.lines, Lines{"  Can't find info file"});
     EXPECT_EQ(context.programBox.gToolRadius, 0);
     EXPECT_EQ(context.programBox.gMinX, 9999999);
@@ -47,7 +47,7 @@ TEST_F(PowerMillInfoReaderTest, MissingFileLogsOneLineAndChangesNothing)
 TEST_F(PowerMillInfoReaderTest, ProgramWithoutDotReadsInfInTheCurrentFolder)
 {
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.folder());
+    std::filesystem::current_path(folder.path());
     folder.write("inf", "DIAMETER: 2\n");
     reader.GetPowerMillInfo("/somewhere/part");
     std::filesystem::current_path(previous);
@@ -93,7 +93,7 @@ TEST_F(PowerMillInfoReaderTest, BadValueEndsTheReadingAtItsLine)
 {
     context.programBox.gToolRadius = 7;
     folder.write("part.inf", "MIN Y: 1\nDIAMETER:\nMIN Z: 2\n");
-    EXPECT_THROW(reader.GetPowerMillInfo(folder.path("part.nc")), ConversionError);
+    EXPECT_THROW(reader.GetPowerMillInfo(folder.file("part.nc").string()), ConversionError);
     EXPECT_EQ(scroll.lines, (Lines{kHeading, " Min Y: 1"}));
     EXPECT_EQ(context.programBox.gMinY, 1);
     EXPECT_EQ(context.programBox.gMinZ, 9999999);

@@ -31,8 +31,8 @@ TEST_F(ProgramLoaderTest, AnythingElseLeavesTheKindSilently)
         EXPECT_EQ(kindAfterReading(bytes, ProgramKind::Fanuc), ProgramKind::Fanuc) << bytes;
     }
     context.settings.programKind = ProgramKind::Roland;
-    loader.GetFileType(folder.path("missing.nc"));
-    loader.GetFileType(folder.folder().string());
+    loader.GetFileType(folder.file("missing.nc").string());
+    loader.GetFileType(folder.path().string());
     EXPECT_EQ(context.settings.programKind, ProgramKind::Roland);
     EXPECT_TRUE(scroll.lines.empty());
 }
@@ -53,9 +53,9 @@ TEST_F(ProgramLoaderTest, RolandProgramIsScannedNotHeaderRead)
 
 TEST_F(ProgramLoaderTest, UnreadableProgramRaisesInputOutputError)
 {
-    EXPECT_THROW(loader.LoadTypeFile(folder.path("missing.nc")), InputOutputError);
+    EXPECT_THROW(loader.LoadTypeFile(folder.file("missing.nc").string()), InputOutputError);
     context.settings.programKind = ProgramKind::Roland;
-    EXPECT_THROW(loader.LoadTypeFile(folder.path("missing.rol")), InputOutputError);
+    EXPECT_THROW(loader.LoadTypeFile(folder.file("missing.rol").string()), InputOutputError);
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 
 #include "interpretation/interpreter_context.h"
 #include "recording_sinks.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -27,39 +26,6 @@ public:
 
     std::vector<std::string> events;
     bool visible = false;
-};
-
-// A folder of its own under the system's temporary folder, removed with
-// everything in it when the test ends.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarnix-readers-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // Writes `bytes` verbatim and returns the file's full path.
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-    std::string path(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& folder() const { return path_; }
-
-private:
-    std::filesystem::path path_;
 };
 
 // The files this process holds open: a reader that leaves one open on an

@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace tarnix::testing {
 namespace {

@@ -82,7 +82,7 @@ TEST_F(RolandInterpreterTest, EveryCommandAppendsOnePointAtTheStateAfterIt)
 
 TEST_F(RolandInterpreterTest, ExactlySixtyFourMarksTravel)
 {
-    const float* rapidColor = context.settings.FG0ColorGL;
+    const GLColor rapidColor = context.settings.FG0ColorGL;
     parse("V64");
     EXPECT_TRUE(lastPoint().Rapid);
     EXPECT_EQ(lastPoint().Color[0], rapidColor[0]);

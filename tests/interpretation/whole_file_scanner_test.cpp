@@ -113,7 +113,7 @@ TEST_F(WholeFileScannerTest, UntitledOrEmptyNameDoesNothing)
     scanner.GetRolandFileInfo("");
     EXPECT_TRUE(scroll.lines.empty());
     EXPECT_TRUE(progress.events.empty());
-    EXPECT_THROW(scanner.GetRolandFileInfo(folder.path("missing.rol")), InputOutputError);
+    EXPECT_THROW(scanner.GetRolandFileInfo(folder.file("missing.rol").string()), InputOutputError);
 }
 
 TEST_F(WholeFileScannerTest, LineCountIsRightAlignedInThreePlaces)
@@ -166,7 +166,7 @@ TEST_F(WholeFileScannerTest, FailedGCodeScanLeavesTheBox)
     EXPECT_EQ(context.programBox.gMaxX, -9999999);
     EXPECT_TRUE(scroll.lines.empty());
     EXPECT_FALSE(progress.visible);
-    EXPECT_THROW(scanner.GetFanucTapFileInfo(folder.path("missing.nc")), InputOutputError);
+    EXPECT_THROW(scanner.GetFanucTapFileInfo(folder.file("missing.nc").string()), InputOutputError);
 }
 
 }  // namespace

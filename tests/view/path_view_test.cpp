@@ -38,8 +38,8 @@ const QColor kRed(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kToolColor(255, 255, 0);
 const QColor kBlue(0, 0, 255);
-const float kFeed[3] = {128.0f / 255, 1, 0};
-const float kRapid[3] = {1, 0, 0};
+const GLColor kFeed = {128.0f / 255, 1, 0};
+const GLColor kRapid = {1, 0, 0};
 
 struct Spot {
     double x, y;  // scene units, z = 0
@@ -449,7 +449,7 @@ void PathViewTest::anotherListOfAsManyPointsDrawsItsOwn()
     TD3FloatPointList moved;
     const TPathPoint* point = path_.First();
     for (std::int32_t i = 0; i < path_.Count(); ++i, point = point->Next)
-        moved.Add(point->Color, point->LineNo, point->X, point->Y + 0.3L, point->Z, point->Feed,
+        moved.Add({point->Color[0], point->Color[1], point->Color[2]}, point->LineNo, point->X, point->Y + 0.3L, point->Z, point->Feed,
                   point->Rapid);
     view_->sceneInput().FPathPoints = &moved;
     const QImage image = render();

@@ -1,0 +1,107 @@
+#pragma once
+// The Explorer page at work: lists the folder chosen in the tree or the
+// entries of an opened archive, and turns clicks, keys and the pop-up menu
+// of the list into program information in the log pane and drawn paths.
+// It owns the archive component; the window lends it the program location
+// and does the loading and drawing through its hooks.
+
+#include "interpretation/interpreter_context.h"
+#include "path/program_location.h"
+#include "explorer/explorer_date_time.h"
+#include "explorer/widgets/explorer_file_list.h"
+#include "settings/file_masks.h"
+#include "zip/zip_archive.h"
+#include "zip/widgets/zip_disk_prompt_box.h"
+#include "zip/widgets/zip_volumes_linux.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+class ExplorerFolderPanel;
+
+// What the Explorer asks of the main window.
+struct ExplorerHooks {
+    std::function<void(const std::string& path)> setProgramFileName;  // edFileName
+    std::function<void()> clearLog;                                   // Scroll
+    std::function<void()> programKindChanged;  // the Config page follows the kind
+    std::function<void(const std::string& path)> LoadTypeFile;
+    std::function<void()> ClearPath;
+    std::function<void()> MakePath;
+    std::function<void()> RenderScene;
+    std::function<void()> switchOffSmoothDrawAndDelay;
+};
+
+class Explorer : public QObject {
+    Q_OBJECT
+
+public:
+    // The Explorer moves `location` as the user browses. Everything passed
+    // in must outlive the Explorer.
+    Explorer(ExplorerFolderPanel& folders, ExplorerFileList& lvFiles, ProgramLocation& location,
+             InterpreterContext& context, const TFileMasks& masks, ExplorerHooks hooks, QWidget* window);
+    ~Explorer() override;
+
+    // The first click into an opened archive extracts it; gives the program
+    // path of the clicked entry and sets `zipExtracted`. The unzip layer is
+    // wired in here; until then the unzip library counts as missing.
+    std::function<std::string(const std::string& tempDir, bool& zipExtracted, const std::string& selectedFile)>
+        ZipEntryClick;
+
+    TsZip& zip() { return FZip; }
+    bool zipOpen() const { return FZipOpen; }
+
+    // Start-up: shows `folder` in the tree, whose selection lists it.
+    // Throws InputOutputError when the tree cannot reach the folder.
+    void browseTo(const std::string& folder);
+    // Start-up: selects the items named `name` and scrolls to them.
+    void selectListItem(const std::string& name);
+
+    // Listing.
+    void TreeChange();
+    void GetFolderFiles();
+    void ZipListChanged();
+    void RefreshListview();
+    void lvFilesMouseUp();
+    void sbtnUpDirClick();
+    void sbtnRefreshClick();
+    void PageControl1Change(int index);
+
+    // List commands.
+    void lvFilesClick();
+    void lvFilesKeyUp(ListKey key);
+    void lvFilesDblClick();
+    void Showmarked1Click();
+
+private:
+    // The program path of a list item: in the extraction folder once the
+    // open archive is extracted (folders of the entry dropped), else in the
+    // current folder.
+    std::string programPath(const std::string& itemName) const;
+    void quickView(const std::string& path);
+    void showProgramInfo(const std::string& path);
+    // Loads and draws the programs into one path, each as soon as it is read.
+    void drawPrograms(const std::vector<std::string>& itemNames);
+
+    ExplorerFolderPanel& folders_;
+    ExplorerFileList& lvFiles;
+    ProgramLocation& location_;
+    InterpreterContext& context_;
+    const TFileMasks& masks_;
+    ExplorerHooks hooks_;
+    // Folder listings write dates as the user's locale does.
+    ListDateFormat folderDates_;
+
+    LinuxZipVolumes volumes_;
+    MessageBoxDiskPrompt prompt_;
+    TsZip FZip{volumes_, prompt_};
+    bool FZipOpen = false;
+    std::string FUpFolder;
+    int treeListings_ = 0;
+};
+
+}  // namespace tarnix

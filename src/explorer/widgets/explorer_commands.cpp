@@ -1,0 +1,104 @@
+// The file list's commands: the quick view of a clicked program, marking
+// from the keyboard, and loading the selected or marked programs into one
+// drawn path.
+
+#include "explorer/widgets/explorer.h"
+
+#include "common/text_encoding.h"
+#include "interpretation/fanuc_header_reader.h"
+#include "interpretation/powermill_info_reader.h"
+#include "interpretation/program_loader.h"
+#include "explorer/explorer_names.h"
+
+namespace tarnix {
+
+std::string Explorer::programPath(const std::string& itemName) const
+{
+    return location_.FZipExtracted ? location_.extractionFolder + fileNamePart(itemName)
+                                  : location_.FCurrentFolder + itemName;
+}
+
+void Explorer::quickView(const std::string& path)
+{
+    hooks_.setProgramFileName(path);
+    hooks_.clearLog();
+    context_.Scroll->appendLine("File name: " + decodeProgramText(path));
+    showProgramInfo(path);
+}
+
+void Explorer::showProgramInfo(const std::string& path)
+{
+    ProgramLoader(context_).GetFileType(path);
+    hooks_.programKindChanged();
+    const TInterpreterSettings& settings = context_.settings;
+    if (!settings.cbTap)
+        PowerMillInfoReader(context_).GetPowerMillInfo(path);
+    else if (settings.programKind == ProgramKind::Fanuc)
+        FanucHeaderReader(context_).GetFanucTapInfo(path);
+}
+
+void Explorer::drawPrograms(const std::vector<std::string>& itemNames)
+{
+    // Names, not items: building a path lets window events in, and those
+    // may refill the list.
+    for (const std::string& name : itemNames) {
+        location_.FSelectedFile = fileNamePart(name);
+        hooks_.LoadTypeFile(programPath(name));
+        hooks_.MakePath();
+        hooks_.RenderScene();
+    }
+}
+
+void Explorer::lvFilesClick()
+{
+    const QTreeWidgetItem* item = lvFiles.firstSelectedItem();
+    if (item == nullptr)
+        return;
+    location_.FSelectedFile = ExplorerFileList::itemName(item);
+    quickView(programPath(location_.FSelectedFile));
+}
+
+void Explorer::lvFilesKeyUp(ListKey key)
+{
+    const QTreeWidgetItem* first = lvFiles.firstSelectedItem();
+    if (first != nullptr)
+        location_.FSelectedFile = ExplorerFileList::itemName(first);
+    const std::string path = programPath(location_.FSelectedFile);
+    hooks_.setProgramFileName(path);
+    hooks_.clearLog();
+
+    switch (key) {
+    case ListKey::NumpadPlus:
+    case ListKey::NumpadMinus:
+        if (first != nullptr)
+            lvFiles.checkSelected(key == ListKey::NumpadPlus);
+        [[fallthrough]];
+    case ListKey::Up:
+    case ListKey::Down:
+        context_.Scroll->appendLine("File name: " + decodeProgramText(path));
+        showProgramInfo(path);
+        break;
+    case ListKey::Space:
+        lvFiles.invertSelectedMarksExceptCurrent();
+        break;
+    case ListKey::Enter:
+        hooks_.ClearPath();
+        drawPrograms(lvFiles.selectedNames());
+        break;
+    }
+}
+
+void Explorer::lvFilesDblClick()
+{
+    hooks_.ClearPath();
+    hooks_.switchOffSmoothDrawAndDelay();
+    drawPrograms(lvFiles.selectedNames());
+}
+
+void Explorer::Showmarked1Click()
+{
+    hooks_.ClearPath();
+    drawPrograms(lvFiles.checkedNames());
+}
+
+}  // namespace tarnix

@@ -1,0 +1,150 @@
+#include "path/path_builder.h"
+
+#include "common/number_text.h"
+#include "interpretation/program_line_reader.h"
+
+#include <chrono>
+#include <random>
+
+namespace tarnix {
+namespace {
+
+// Clears the busy flag and hides the progress bar however the build ends.
+class BuildGuard {
+public:
+    BuildGuard(bool& building, ProgressSink* progress) : building_(building), progress_(progress)
+    {
+        building_ = true;
+    }
+    ~BuildGuard()
+    {
+        building_ = false;
+        if (progress_ != nullptr)
+            progress_->setVisible(false);
+    }
+
+private:
+    bool& building_;
+    ProgressSink* progress_;
+};
+
+}  // namespace
+
+PathBuilder::PathBuilder(InterpreterContext& context)
+    : context_(context), gcode_(context), roland_(context)
+{
+}
+
+void PathBuilder::ClearPath()
+{
+    context_.FPathPoints = std::make_unique<TD3FloatPointList>();
+}
+
+void PathBuilder::setSpeedScales()
+{
+    // Computed in extended precision; a divisor of zero gives an infinite
+    // scale, which only makes the colour saturate.
+    TInterpreterSettings& settings = context_.settings;
+    long double maximum = parseInt(settings.edMax);
+    long double minimum = parseInt(settings.edMin);
+    settings.gSpeedScale1 = static_cast<double>(0.9L / (maximum - minimum));
+    settings.gSpeedScale2 = static_cast<double>(0.9L / (maximum / 2 - minimum));
+    settings.gSpeedScale3 = static_cast<double>(0.9L / (maximum / 3 - minimum));
+}
+
+void PathBuilder::pickRandomFeedColor()
+{
+    static std::mt19937 generator(
+        static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<int> step(0, 4);
+    for (float& component : context_.settings.FG1ColorGL)
+        component = static_cast<float>(step(generator) / 10.0 + 0.2);
+}
+
+void PathBuilder::MakePath(const std::string& path)
+{
+    if (building_)
+        return;
+    setSpeedScales();
+    if (path.empty())
+        return;
+    if (context_.settings.FColorRandom)
+        pickRandomFeedColor();
+    else
+        ColorToGLColor();
+
+    TInterpreterState& state = context_.state;
+    state.gX = state.gY = state.gZ = 0;
+    state.gI = state.gJ = state.gK = 0;
+    state.gPlane = 17;
+    state.gDistMode = 90;
+
+    ProgramLineReader reader(path);
+    ProgressSink* progress = context_.ProgressBar;
+    BuildGuard guard(building_, progress);
+
+    const long long size = reader.sizeInBytes() / 128;
+    const long long step = std::max(1LL, size / 100);
+    long long maximum = size;
+    if (progress != nullptr) {
+        progress->setMaximum(size);
+        progress->setVisible(true);
+    }
+
+    EventPump* events = context_.events;
+    auto lastPump = std::chrono::steady_clock::now();
+    std::string line;
+    std::int32_t& lineNo = linesRead_;
+    lineNo = 0;
+    while (reader.readLine(line)) {
+        ++lineNo;
+        if (progress != nullptr) {
+            if (lineNo % step == 0)
+                progress->setPosition(lineNo);
+            if (lineNo >= maximum) {
+                maximum += maximum / 2;
+                progress->setMaximum(maximum);
+            }
+        }
+        interpretLine(line, lineNo);
+        if (events != nullptr) {
+            auto now = std::chrono::steady_clock::now();
+            if (now - lastPump >= pumpInterval) {
+                events->pump();
+                lastPump = now;
+            }
+            if (events->terminating())
+                break;
+        }
+    }
+    if (events != nullptr)
+        events->pump();
+}
+
+void PathBuilder::interpretLine(const std::string& line, std::int32_t lineNo)
+{
+    switch (context_.settings.programKind) {
+    case ProgramKind::Fanuc:
+        gcode_.ParseFanucStr(line, lineNo);
+        break;
+    case ProgramKind::Roland: {
+        // Commands end with ";"; text after the last ";" is an unfinished
+        // command and is not interpreted. A line without ";" is one command.
+        std::string_view rest = line;
+        std::size_t end = rest.find(';');
+        if (end == std::string_view::npos) {
+            roland_.ParseRolandStr(rest, lineNo);
+            break;
+        }
+        for (; end != std::string_view::npos; end = rest.find(';')) {
+            roland_.ParseRolandStr(rest.substr(0, end), lineNo);
+            rest.remove_prefix(end + 1);
+        }
+        break;
+    }
+    case ProgramKind::None:
+        break;
+    }
+}
+
+}  // namespace tarnix

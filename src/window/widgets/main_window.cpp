@@ -1,0 +1,629 @@
+#include "window/widgets/main_window.h"
+
+#include "common/errors.h"
+#include "common/text_encoding.h"
+#include "interpretation/program_line_reader.h"
+#include "view/view_presets.h"
+#include "window/widgets/about_box.h"
+#include "window/error_report.h"
+#include "explorer/explorer_names.h"
+#include "explorer/widgets/explorer.h"
+#include "settings/widgets/file_dialog_filter.h"
+#include "window/widgets/info_form.h"
+#include "settings/widgets/qt_color.h"
+#include "zip/widgets/qt_zip_extraction_window.h"
+#include "zip/zip_entry_click.h"
+#include "zip/zip_extractor.h"
+#include "window/widgets/status_bar_widget.h"
+#include "window/widgets/tarnix_application.h"
+#include "settings/temp_folder.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
+
+#include <clocale>
+#include <fstream>
+#include <sstream>
+
+namespace tarnix {
+namespace {
+
+bool askYesNo(QWidget* parent, const char* question)
+{
+    return QMessageBox::question(parent, "Tarnix", question, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
+                       const CommandLineRequest& commandLine)
+    : application_(application), paths_(paths), configuration_(QDir::homePath().toStdString())
+{
+    setObjectName("Form1");
+    setWindowTitle("Tarnix");
+    resize(1174, 801);
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName("Splitter1");
+    auto* leftSide = new QWidget(Splitter1);
+    auto* leftLayout = new QVBoxLayout(leftSide);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    PageControl1 = new QTabWidget(leftSide);
+    PageControl1->setObjectName("PageControl1");
+    tsExplorer = buildExplorerPage();
+    tsPellam = buildPellamPage();
+    tsConfig = buildConfigPage();
+    PageControl1->addTab(tsExplorer, "Explorer");
+    PageControl1->addTab(tsPellam, "Pellam");
+    PageControl1->addTab(tsConfig, "Config");
+    leftLayout->addWidget(PageControl1, 1);
+    // The transformation panel: its commands come with the transformations.
+    Panel11 = new QGroupBox(leftSide);
+    Panel11->setObjectName("Panel11");
+    Panel11->setMinimumHeight(60);
+    leftLayout->addWidget(Panel11);
+    Splitter1->addWidget(leftSide);
+    Splitter1->addWidget(buildViewColumn());
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({420, 750});
+    layout->addWidget(Splitter1, 1);
+
+    ProgressBar = new ProgressPanel(central);
+    layout->addWidget(ProgressBar);
+    StatusBar = new StatusBarWidget(central);
+    layout->addWidget(StatusBar);
+    setCentralWidget(central);
+
+    InfoForm = new TInfoForm(this);
+
+    context_.status = StatusBar;
+    context_.FOutEdit = &FOutEdit;
+    context_.Scroll = Scroll;
+    context_.ProgressBar = ProgressBar;
+    context_.events = &pump_;
+    context_.caretLine = [this] {
+        int line = 0, index = 0;
+        SynEdit->getCursorPosition(&line, &index);
+        return line + 1;
+    };
+    pathBuilder_.ColorToGLColor = [this] {
+        configuration_.ColorToGLColor();
+        copyColorsToInterpreter();
+    };
+    location_.extractionFolder = paths_.tempFolder;
+    explorer_ = std::make_unique<Explorer>(*explorerFolders_, *lvFiles, location_, context_, masks_,
+                                           explorerHooks(), this);
+    connect(PageControl1, &QTabWidget::currentChanged, explorer_.get(), &Explorer::PageControl1Change);
+    zipWindow_ = std::make_unique<QtZipExtractionWindow>(this);
+    FZipExtractor = std::make_unique<ZipExtractor>(explorer_->zip(), *zipWindow_, paths_.executableFolder);
+    explorer_->ZipEntryClick = [this](const std::string& tempDir, bool& zipExtracted,
+                                      const std::string& selectedFile) {
+        return tarnix::ZipEntryClick(*FZipExtractor, tempDir, zipExtracted, selectedFile);
+    };
+    wireStatusBar();
+    connect(Panel10, &PathView::segmentTextsChanged, this,
+            [this](const SegmentTexts& texts) { showSegmentTexts(texts); });
+
+    application_.clearLog = [this] { Scroll->clear(); };
+    application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
+
+    FormCreate(commandLine);
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- Start-up ----------------------------------------------------------------
+
+void MainWindow::FormCreate(const CommandLineRequest& commandLine)
+{
+    // Numbers are always read and written with "." by the model; the C
+    // library's own formatting follows suit while the program runs.
+    savedNumericLocale_ = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::string(std::localeconv()->decimal_point) == ",") {
+        std::setlocale(LC_NUMERIC, "C");
+        FDecSepChanged = true;
+    }
+
+    readSettings();
+    if (!commandLine.hasParameters)
+        browseExplorerTo(location_.FCurrentFolder);
+
+    TInterpreterState& state = context_.state;
+    state.gLastRapidFeed = 64.0;
+    state.gFeed = state.gFeedZ = 1.0;
+    context_.settings.FSpeedX = context_.settings.FSpeedZ = 0.0;
+    context_.totals.FTime = 0.0;
+    context_.programBox = TProgramBox{};
+
+    PageControl1->setCurrentWidget(tsExplorer);
+    SynEdit->clear();
+    restoreFormStorage();
+    writeHelpText();
+
+    Panel10->sceneInput().camera.FViewDist = -3.0f;
+    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+
+    if (commandLine.hasParameters) {
+        // A program that cannot be read is reported; the window still starts.
+        try {
+            handleCommandLine(commandLine);
+        } catch (const std::exception& error) {
+            QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+        }
+    }
+    Panel10->requestRepaint();
+    Panel11->setVisible(cbFRLimits->isChecked());
+}
+
+void MainWindow::writeHelpText()
+{
+    const char* lines[] = {
+        "===============================",
+        "Tarnix",
+        "Part programs: browse, view, run, measure",
+        "===============================",
+        " ",
+        "o Used file extention:",
+        "o         tap,nc,prg - to FANUC postprocessor",
+        "o         rol - to CAM-GL postprocessor",
+        "o Click FileName to view info",
+        "o Double Click FileName to view Graphic path",
+        "o Use Pellam to view, edit, run and step,",
+        "   solve real time,  length etc.",
+        "o Use mouse buttons: ",
+        "     Right to Move,",
+        "     Ctrl+Right to Zoom,",
+        "     Left or Ctrl+Shift+Right to Rotate.",
+    };
+    for (const char* line : lines)
+        Scroll->appendLine(line);
+}
+
+void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
+{
+    gEditFile = commandLine.gEditFile;
+    location_.FCurrentFolder = commandLine.folder;
+    location_.FSelectedFile = commandLine.name;
+    const std::string program = commandLine.folder + commandLine.name;
+    Scroll->clear();
+    Scroll->appendLine(" File Name: " + program);
+    QDir::setCurrent(QString::fromStdString(commandLine.folder));
+    if (!browseExplorerTo(commandLine.folder))
+        return;
+    explorer_->selectListItem(commandLine.name);
+    edFileName->setText(QString::fromStdString(program));
+
+    if (!gEditFile.empty()) {
+        PageControl1->setCurrentWidget(tsPellam);
+        QFile file(QString::fromStdString(program));
+        if (!file.open(QIODevice::ReadOnly))
+            throw FileOpenError("Cannot open file \"" + program + "\". " + file.errorString().toStdString());
+        const std::string bytes = file.readAll().toStdString();
+        editorWindows1251_ = !isValidUtf8(bytes);
+        SynEdit->setText(QString::fromStdString(decodeProgramText(bytes)));
+        SynEdit->setModified(false);
+        FEditFileName = program;
+    } else {
+        LoadTypeFile(program);
+        Panel10->sceneInput().camera.FUseGlScale = cbFastZoom->isChecked();
+        btnExplXYZClick(Panel10->sceneInput().camera);
+    }
+}
+
+bool MainWindow::browseExplorerTo(const std::string& folder)
+{
+    try {
+        explorer_->browseTo(folder);
+        return true;
+    } catch (const std::exception&) {
+        startFolderUnreachable();
+        return false;
+    }
+}
+
+void MainWindow::startFolderUnreachable()
+{
+    QMessageBox box(QMessageBox::NoIcon, "Tarnix",
+                    "IO Error: Current folder or file has UNICOD char table.\n\r"
+                    "Tarnix can't support unicod table. Run Tarnix again.",
+                    QMessageBox::Ok, this);
+    box.setObjectName("StartFolderBox");
+    box.exec();
+    // The next start begins in the home folder.
+    location_.FCurrentFolder = QDir::homePath().toStdString() + "/";
+    try {
+        writeSettings();
+    } catch (const std::exception& error) {
+        QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+    }
+    pump_.requestTermination();
+    FMakePathPending = false;  // nothing is built on the way out
+    // A quit is only heard while the event loop runs, and start-up still
+    // pumps events before it starts: the request is repeated until it ends.
+    auto* quit = new QTimer(this);
+    connect(quit, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    quit->start(50);
+}
+
+ExplorerHooks MainWindow::explorerHooks()
+{
+    ExplorerHooks hooks;
+    hooks.setProgramFileName = [this](const std::string& path) { edFileName->setText(QString::fromStdString(path)); };
+    hooks.clearLog = [this] { Scroll->clear(); };
+    hooks.programKindChanged = [this] { syncProgramKindControls(); };
+    hooks.LoadTypeFile = [this](const std::string& path) { LoadTypeFile(path); };
+    hooks.ClearPath = [this] { ClearPath(); };
+    hooks.MakePath = [this] { MakePath(); };
+    hooks.RenderScene = [this] { RenderScene(); };
+    hooks.switchOffSmoothDrawAndDelay = [this] {
+        cbCanSmoothDraw->setChecked(false);
+        cbDelay->setChecked(false);
+    };
+    return hooks;
+}
+
+QString MainWindow::edFileNameBeforeDialog() const
+{
+    return toQtFilter(masks_.programFileFilter());
+}
+
+void MainWindow::edFileNameButtonClick()
+{
+    QFileDialog dialog(this, QString(), QString::fromStdString(folderPart(edFileName->text().toStdString())),
+                       edFileNameBeforeDialog());
+    dialog.setObjectName("edFileNameDialog");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        edFileName->setText(dialog.selectedFiles().first());
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager (a kiosk or a virtual display) the window is
+    // never activated; the first showing then stands in for the activation.
+    QTimer::singleShot(0, this, [this] {
+        if (!activatedOnce_)
+            FormActivate();
+    });
+}
+
+void MainWindow::FormActivate()
+{
+    activatedOnce_ = true;
+    // The flag goes first: a program that fails to build must not be built
+    // (and reported) again at every activation the error box causes.
+    if (FMakePathPending) {
+        FMakePathPending = false;
+        MakePath();
+    }
+    RenderScene();
+}
+
+// --- Shut-down ---------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    writeSettings();
+    MyRemoveDir(paths_.tempFolder);
+    if (SynEdit->isModified() && askYesNo(this, "File modified.  Save now?")) {
+        QString name = QFileDialog::getSaveFileName(this, "Save", QString::fromStdString(FEditFileName),
+                                                    toQtFilter(masks_.maskFilter()));
+        if (!name.isEmpty()) {
+            // A file that cannot be written keeps the window open with the text.
+            event->ignore();
+            saveEditorTo(name.toStdString());
+        }
+    }
+    saveFormStorage();
+    FormClose();
+    // Loops running under this handler stop at their next line.
+    pump_.requestTermination();
+    event->accept();
+}
+
+void MainWindow::saveEditorTo(const std::string& fileName)
+{
+    const std::string text = SynEdit->text().toStdString();
+    std::ofstream file(fileName, std::ios::binary);
+    // The file goes back in the encoding it came in.
+    file << (editorWindows1251_ ? encodeWindows1251(text) : text);
+    file.close();
+    if (!file)
+        throw FileCreateError("Cannot create file \"" + fileName + "\".");
+}
+
+void MainWindow::FormClose()
+{
+    if (FDecSepChanged) {
+        std::setlocale(LC_NUMERIC, savedNumericLocale_.c_str());
+        FDecSepChanged = false;
+    }
+}
+
+// --- Settings ----------------------------------------------------------------
+
+void MainWindow::readSettings()
+{
+    try {
+        configuration_.ReadConfiguration(paths_.settingsFile);
+    } catch (const ConversionError& error) {
+        // The settings that could not be read keep their defaults. The file
+        // is then not rewritten on close, so the user's other settings in it
+        // survive until they are fixed.
+        configurationReadFailed_ = true;
+        QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
+    }
+    masks_.parseExt(configuration_.FExtensions);
+    applyConfigurationToControls();
+    copyColorsToInterpreter();
+    location_.FCurrentFolder = configuration_.FCurrentFolder;
+}
+
+void MainWindow::writeSettings()
+{
+    if (configurationReadFailed_)
+        return;
+    configuration_.FExtensions = edExt->text().toStdString();
+    configuration_.cbFRLimits = cbFRLimits->isChecked();
+    configuration_.FCurrentFolder = location_.FCurrentFolder;
+    configuration_.WriteConfiguration(paths_.settingsFile);
+    applyConfigurationToControls();
+    copyColorsToInterpreter();
+}
+
+void MainWindow::applyConfigurationToControls()
+{
+    paintColorBox(edBackCol, configuration_.FBackColor);
+    paintColorBox(edG0Color, configuration_.FG0Color);
+    paintColorBox(edG1Color, configuration_.FG1Color);
+    paintColorBox(edG2color, configuration_.FG2Color);
+    edExt->setText(QString::fromStdString(configuration_.FExtensions));
+    cbFRLimits->setChecked(configuration_.cbFRLimits);
+    cbFastZoom->setChecked(configuration_.FUseGlScale);
+    cbSmooth->setChecked(configuration_.FUseGlSmooth);
+    InfoForm->setBackgroundColor(configuration_.FBackColor);
+}
+
+void MainWindow::copyColorsToInterpreter()
+{
+    context_.settings.FG0ColorGL = configuration_.FG0ColorGL;
+    context_.settings.FG1ColorGL = configuration_.FG1ColorGL;
+    context_.settings.FG2ColorGL = configuration_.FG2ColorGL;
+}
+
+void MainWindow::paintColorBox(QPushButton* box, TColor color)
+{
+    box->setStyleSheet(QString("background-color: %1;").arg(toQColor(color).name()));
+}
+
+void MainWindow::placeInfoForm()
+{
+    InfoForm->FormCreate(configuration_.FBackColor, x(), y(), PageControl1->width(), Panel10->width());
+    InfoForm->show();
+}
+
+void MainWindow::ChangeColors(QPushButton* sender)
+{
+    TColor* field = sender == edBackCol   ? &configuration_.FBackColor
+                    : sender == edG1Color ? &configuration_.FG1Color
+                    : sender == edG0Color ? &configuration_.FG0Color
+                                          : &configuration_.FG2Color;
+    QColor chosen = QColorDialog::getColor(toQColor(*field), this);
+    if (!chosen.isValid())
+        return;
+    *field = chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+    InfoForm->setBackgroundColor(configuration_.FBackColor);
+    if (configurationReadFailed_) {
+        // The user asked for a change: it is shown, the broken file is left alone.
+        configuration_.ColorToGLColor();
+        applyConfigurationToControls();
+        copyColorsToInterpreter();
+    } else {
+        writeSettings();
+    }
+    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+    Panel10->SetupGLState();
+    Panel10->requestRepaint();
+}
+
+void MainWindow::restoreFormStorage()
+{
+    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
+    restoreGeometry(storage.value("FormStorage1/geometry").toByteArray());
+    restoreState(storage.value("FormStorage1/state").toByteArray());
+    edFine->setText(storage.value("FormStorage1/edFine.Text", edFine->text()).toString());
+    cbIncMode->setChecked(storage.value("FormStorage1/cbIncMode.Checked", false).toBool());
+    edMax->setText(storage.value("FormStorage1/edMax.Text", edMax->text()).toString());
+    edMin->setText(storage.value("FormStorage1/edMin.Text", edMin->text()).toString());
+    cbBlackAndWite->setChecked(storage.value("FormStorage1/cbBlackAndWite.Checked", false).toBool());
+    if (storage.value("FormStorage1/maximized", true).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::saveFormStorage()
+{
+    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
+    storage.setValue("FormStorage1/maximized", isMaximized());
+    storage.setValue("FormStorage1/geometry", saveGeometry());
+    storage.setValue("FormStorage1/state", saveState());
+    storage.setValue("FormStorage1/edFine.Text", edFine->text());
+    storage.setValue("FormStorage1/cbIncMode.Checked", cbIncMode->isChecked());
+    storage.setValue("FormStorage1/edMax.Text", edMax->text());
+    storage.setValue("FormStorage1/edMin.Text", edMin->text());
+    storage.setValue("FormStorage1/cbBlackAndWite.Checked", cbBlackAndWite->isChecked());
+}
+
+// --- Building and drawing the path -------------------------------------------
+
+void MainWindow::updateSceneInput()
+{
+    SceneInput& input = Panel10->sceneInput();
+    input.FPathPoints = context_.FPathPoints.get();
+    input.box = context_.programBox;
+    input.boxScale = context_.settings.programKind == ProgramKind::Roland ? 0.0001 : 0.01;
+    input.FSelectedFile = location_.FSelectedFile;
+    input.edFileName = edFileName->text().toStdString();
+    input.cbSmooth = cbSmooth->isChecked();
+    input.cbViewRapid = cbViewRapid->isChecked();
+    input.FBackColor = configuration_.FBackColor;
+    input.camera.FUseGlScale = cbFastZoom->isChecked();
+}
+
+void MainWindow::RenderScene()
+{
+    updateSceneInput();
+    Panel10->RenderScene();
+}
+
+void MainWindow::MakePath()
+{
+    updateSceneInput();
+    pathBuilder_.MakePath(location_.programPath());
+}
+
+void MainWindow::ClearPath()
+{
+    pathBuilder_.ClearPath();
+    updateSceneInput();
+}
+
+void MainWindow::RedrawPath()
+{
+    ClearPath();
+    MakePath();
+    RenderScene();
+}
+
+void MainWindow::btnClearClick()
+{
+    ClearPath();
+    RenderScene();
+}
+
+void MainWindow::btnBuildClick()
+{
+    if (SynEdit->isModified() && askYesNo(this, "Current file modified.  Save now?")) {
+        QString name = QFileDialog::getSaveFileName(
+            this, "Save", QString::fromStdString(location_.FCurrentFolder + fileNamePart(edFileName->text().toStdString())),
+            toQtFilter(masks_.maskFilter()));
+        if (!name.isEmpty()) {
+            saveEditorTo(name.toStdString());
+            edFileName->setText(name);
+            FEditFileName = name.toStdString();
+            SynEdit->setModified(false);
+            Panel10->requestRepaint();
+        }
+    }
+    const std::string fileName = edFileName->text().toStdString();
+    location_.FCurrentFolder = folderPart(fileName);
+    location_.FSelectedFile = fileNamePart(fileName);
+    const std::string program = location_.FCurrentFolder + location_.FSelectedFile;
+    if (!ProgramLineReader::exists(program))
+        return;
+    ClearPath();
+    cbCanSmoothDraw->setChecked(false);
+    cbDelay->setChecked(false);
+    LoadTypeFile(program);
+    MakePath();
+    RenderScene();
+}
+
+void MainWindow::LoadTypeFile(const std::string& fileName)
+{
+    // The readers may change the program kind and the header switches even
+    // when they fail half-way: the controls follow either way.
+    struct Sync {
+        MainWindow* window;
+        ~Sync() { window->syncProgramKindControls(); }
+    } sync{this};
+    loader_.LoadTypeFile(fileName);
+}
+
+void MainWindow::syncProgramKindControls()
+{
+    const TInterpreterSettings& settings = context_.settings;
+    rbFanuc->setChecked(settings.programKind == ProgramKind::Fanuc);
+    rbRoland->setChecked(settings.programKind == ProgramKind::Roland);
+    cbTap->setChecked(settings.cbTap);
+    updateSceneInput();
+}
+
+void MainWindow::showSegmentTexts(const SegmentTexts& texts)
+{
+    InfoForm->showSegment(texts);
+    if (!texts.showPicture)
+        StatusBar->setPanel(5, texts.statusPanel5);
+}
+
+void MainWindow::wireStatusBar()
+{
+    StatusBar->onClearFullTime = [this] {
+        context_.totals.FFullTime = 0;
+        StatusBar->setPanel(1, "Full Time = 0");
+    };
+    StatusBar->onShowInfoPanel = [this] { InfoForm->show(); };
+    StatusBar->onBlockLabel = [this](const std::string& text) {
+        lbBlock->setText(QString::fromStdString(text));
+    };
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* commands = menuBar()->addMenu("Commands");
+    QAction* clear = commands->addAction("Clear View", this, [this] { btnClearClick(); });
+    clear->setObjectName("Clear1");
+    QAction* info = commands->addAction("View Info panel", this, [this] { InfoForm->show(); });
+    info->setObjectName("ViewInfopanel1");
+
+    QMenu* help = menuBar()->addMenu("Help");
+    QAction* mainHelp = help->addAction("Main Help", this, [this] {
+        QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
+        if (QFileInfo::exists(helpFile))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
+    });
+    mainHelp->setObjectName("MainHelp1");
+    QAction* about = help->addAction("About", this, [this] {
+        AboutForm box(this);
+        box.exec();
+        Panel10->requestRepaint();
+    });
+    about->setObjectName("About1");
+}
+
+}  // namespace tarnix

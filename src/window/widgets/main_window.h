@@ -1,0 +1,196 @@
+#pragma once
+// The main window: three pages on the left ("Explorer", "Pellam", "Config"),
+// the 3-D view above the file list on the right, the six-panel status bar.
+// It owns the model objects for the life of the process and keeps the
+// settings the model reads current from its controls.
+
+#include "interpretation/interpreter_context.h"
+#include "interpretation/program_loader.h"
+#include "path/path_builder.h"
+#include "path/program_location.h"
+#include "view/path_view.h"
+#include "settings/widgets/app_paths.h"
+#include "window/command_line.h"
+#include "settings/configuration.h"
+#include "settings/file_masks.h"
+#include "window/widgets/window_sinks.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSplitter;
+class QTabWidget;
+class QsciScintilla;
+
+namespace tarnix {
+
+class Explorer;
+class QtZipExtractionWindow;
+class ZipExtractor;
+class ExplorerFileList;
+class ExplorerFolderPanel;
+struct ExplorerHooks;
+class StatusBarWidget;
+class TInfoForm;
+class TarnixApplication;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(TarnixApplication& application, const AppPaths& paths,
+               const CommandLineRequest& commandLine);
+    ~MainWindow() override;
+
+    InterpreterContext& context() { return context_; }
+    PathView* view() const { return Panel10; }
+    TInfoForm* infoForm() const { return InfoForm; }
+    Explorer* explorer() const { return explorer_.get(); }
+
+    // Path building and drawing, as the view toolbar and the Config page use them.
+    void RenderScene();
+    void MakePath();
+    void ClearPath();
+    void RedrawPath();
+    void btnBuildClick();
+    void btnClearClick();
+    // Reads the program's kind and header; the Config page follows the kind.
+    void LoadTypeFile(const std::string& fileName);
+    // Shows the Info panel over the right part of the view.
+    void placeInfoForm();
+    // The colour dialog of one of the four colour boxes.
+    void ChangeColors(QPushButton* sender);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const CommandLineRequest& commandLine);
+    void FormActivate();
+    void FormClose();
+    // Writes the editor's text; throws FileCreateError when it cannot.
+    void saveEditorTo(const std::string& fileName);
+    void handleCommandLine(const CommandLineRequest& commandLine);
+    void writeHelpText();
+    // Shows `folder` in the Explorer; false (and the program ends) when the
+    // tree cannot reach it.
+    bool browseExplorerTo(const std::string& folder);
+    void startFolderUnreachable();
+    ExplorerHooks explorerHooks();
+    // The program-file box's browse button, with the masks as its filter.
+    QString edFileNameBeforeDialog() const;
+    void edFileNameButtonClick();
+
+    void buildMenus();
+    QWidget* buildExplorerPage();
+    QWidget* buildPellamPage();
+    QWidget* buildConfigPage();
+    QWidget* buildViewColumn();
+    void wireStatusBar();
+
+    void readSettings();
+    void writeSettings();
+    void applyConfigurationToControls();
+    void copyColorsToInterpreter();
+    void syncProgramKindControls();
+    void updateSceneInput();
+    void showSegmentTexts(const struct SegmentTexts& texts);
+    void paintColorBox(QPushButton* box, TColor color);
+    void restoreFormStorage();
+    void saveFormStorage();
+
+    TarnixApplication& application_;
+    AppPaths paths_;
+
+    // Model side.
+    InterpreterContext context_;
+    ProgramLocation location_;
+    PathBuilder pathBuilder_{context_};
+    ProgramLoader loader_{context_};
+    Configuration configuration_;
+    TFileMasks masks_;
+    QtEventPump pump_;
+    OutputCollector FOutEdit;
+    bool configurationReadFailed_ = false;
+    bool FMakePathPending = true;
+    bool activatedOnce_ = false;
+    bool FDecSepChanged = false;
+    std::string savedNumericLocale_;
+    std::string gEditFile;
+    std::string FEditFileName;
+    // The editor's file came as Windows-1251 text and is saved back so.
+    bool editorWindows1251_ = false;
+    // Uses the model objects above, so it is declared (and goes) after them.
+    std::unique_ptr<Explorer> explorer_;
+    // Extraction of the opened archive; goes before the Explorer that owns it.
+    std::unique_ptr<QtZipExtractionWindow> zipWindow_;
+    std::unique_ptr<ZipExtractor> FZipExtractor;
+
+    // Pages.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* tsExplorer = nullptr;
+    QWidget* tsPellam = nullptr;
+    QWidget* tsConfig = nullptr;
+    QGroupBox* Panel11 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QSplitter* Splitter4 = nullptr;
+    QSplitter* Splitter5 = nullptr;
+
+    // Explorer page and file list.
+    ExplorerFolderPanel* explorerFolders_ = nullptr;
+    LogPane* Scroll = nullptr;
+    ExplorerFileList* lvFiles = nullptr;
+    QWidget* Panel9 = nullptr;
+
+    // Program-view page.
+    QLineEdit* edFileName = nullptr;
+    QsciScintilla* SynEdit = nullptr;
+    QCheckBox* cbDelay = nullptr;
+    QCheckBox* cbCanSmoothDraw = nullptr;
+    QCheckBox* cbGchange = nullptr;
+    QCheckBox* cbToolChange = nullptr;
+    QCheckBox* cbFchange = nullptr;
+    QSlider* tbDelay = nullptr;
+
+    // Config page.
+    QRadioButton* rbFanuc = nullptr;
+    QRadioButton* rbRoland = nullptr;
+    QLineEdit* edRapid = nullptr;
+    QLineEdit* edCoeff = nullptr;
+    QLineEdit* edFine = nullptr;
+    QCheckBox* cbIncMode = nullptr;
+    QCheckBox* cbSpeedColor = nullptr;
+    QCheckBox* cbBlackAndWite = nullptr;
+    QLineEdit* edMin = nullptr;
+    QLineEdit* edMax = nullptr;
+    QCheckBox* cbColorRandom = nullptr;
+    QCheckBox* cbSmooth = nullptr;
+    QCheckBox* cbViewRapid = nullptr;
+    QCheckBox* cbFastZoom = nullptr;
+    QCheckBox* cbTap = nullptr;
+    QCheckBox* cbFRLimits = nullptr;
+    QLineEdit* edExt = nullptr;
+    QPushButton* edBackCol = nullptr;
+    QPushButton* edG0Color = nullptr;
+    QPushButton* edG1Color = nullptr;
+    QPushButton* edG2color = nullptr;
+
+    // View column and status.
+    PathView* Panel10 = nullptr;
+    QLabel* lbBlock = nullptr;
+    ProgressPanel* ProgressBar = nullptr;
+    StatusBarWidget* StatusBar = nullptr;
+    TInfoForm* InfoForm = nullptr;
+};
+
+}  // namespace tarnix

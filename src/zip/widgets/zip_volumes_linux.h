@@ -1,0 +1,16 @@
+#pragma once
+// The zip reader's volume queries on Linux: the mounted file system that
+// holds a path, its label, and whether its disk is removable.
+
+#include "zip/zip_platform.h"
+
+namespace tarnix {
+
+class LinuxZipVolumes : public ZipVolumes {
+public:
+    bool isRemovable(const std::string& path) const override;
+    // The file system's label as udev lists it (/dev/disk/by-label).
+    std::optional<std::string> volumeLabel(const std::string& path) const override;
+};
+
+}  // namespace tarnix

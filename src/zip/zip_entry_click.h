@@ -1,0 +1,21 @@
+#pragma once
+// The Explorer list's click on an entry of the opened archive: the first
+// click extracts the whole archive, from which the programs are then read.
+
+#include "zip/zip_extractor.h"
+
+#include <string>
+
+namespace tarnix {
+
+// On the first click into the archive (`zipExtracted` false) creates
+// `tempDir` when missing, extracts the archive into it and sets
+// `zipExtracted`. Returns the program path of the entry `selectedFile`:
+// the extraction folder + the entry's bare file name, as the archive is
+// extracted without folder names. Raises what Extract raises, and
+// ZipException "Index range error" for an archive without entries; then
+// `zipExtracted` stays false.
+std::string ZipEntryClick(ZipExtractor& zip, const std::string& tempDir, bool& zipExtracted,
+                          const std::string& selectedFile);
+
+}  // namespace tarnix

@@ -1,0 +1,75 @@
+#pragma once
+// The extraction side of the zip component: extracts the whole archive that
+// the directory reader has opened, through the unzip library loaded at run
+// time, answering the library's callbacks with the window's boxes and an
+// optional progress dialog with a Cancel button.
+
+#include "unzfdll/unz_dll.h"
+#include "zip/zip_archive.h"
+#include "zip/zip_extraction_window.h"
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarnix {
+
+// Extraction option bit 0: every file lands in the extraction folder under
+// its bare name, where the Explorer looks for it.
+inline constexpr std::uint8_t kExtrJunkFolderNames = 1;
+
+class ZipExtractor {
+public:
+    // `zip`, `window` stay owned by the caller and must outlive the
+    // extractor. The unzip library is looked for in `dllFolder` first.
+    ZipExtractor(const TsZip& zip, ZipExtractionWindow& window, std::string dllFolder);
+    // Unloads the unzip library.
+    ~ZipExtractor();
+    ZipExtractor(const ZipExtractor&) = delete;
+    ZipExtractor& operator=(const ZipExtractor&) = delete;
+
+    // Extracts the archive into `ExtrBaseDir` (empty: the archive's folder),
+    // which becomes and stays the process's current directory. Returns the
+    // library's result, or 0 when nothing was started. Throws ZipException
+    // "Unable to load ..." when the library cannot be loaded.
+    int Extract();
+    bool LoadDll();
+    // The fixed fields of the command record.
+    void FillDllCommand(TUnzDllCommand& rec);
+
+    const TsZip& Zip() const { return zip_; }
+    ZipExtractionWindow& Window() const { return window_; }
+    // The progress dialog while the library runs, else nullptr.
+    ZipProgressView* ProgressForm() const { return progressForm_.get(); }
+
+    std::vector<std::string> FileSpecs;  // wildcards of the entries to extract; emptied by Extract
+    bool Cancelled = false;
+    bool ShowProgressDialog = true;
+    std::string ExtrBaseDir;
+    std::uint8_t ExtrOptions = kExtrJunkFolderNames;
+
+    std::function<void(ZipExtractor& sender, const std::string& fileName, int fileSize, int batchCount,
+                       int totalBytesInBatch)>
+        OnZEDBeginFileEvent;
+    std::function<void(ZipExtractor& sender, const std::string& fileName, int bytesDone, int totalBytes)>
+        OnZEDProgressEvent;
+    std::function<void(ZipExtractor& sender, int skippedCount, int batchCount, int totalBytesInBatch)>
+        OnZEDEndBatchEvent;
+
+private:
+    friend std::int32_t ZipDllCallback(TUnzCallbackRec* rec);
+
+    int runLibrary(TUnzDllCommand& command);
+
+    const TsZip& zip_;
+    ZipExtractionWindow& window_;
+    std::string dllFolder_;
+    std::unique_ptr<ZipProgressView> progressForm_;
+    // What a callback threw: it must not unwind through the library.
+    std::exception_ptr callbackFailure_;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,22 @@
+#pragma once
+// The Date and Size cells of an archive entry in the Explorer list. Both are
+// built from untrusted fields, so every value gives a text.
+
+#include "zip/zip_records.h"
+
+#include <string>
+
+namespace tarnix {
+
+// "dd/mm/yy hh:nn" from the entry's DOS date and time. The fields are shown
+// as stored: an impossible date (day 0, month 13, hour 25) still gives a
+// text instead of stopping the listing.
+std::string zipListingDate(const TFileInfo& entry);
+
+// The uncompressed size read as a signed 32-bit number, whole, in groups of
+// three digits separated by ",": 1234567 gives "1,234,567". The separator is
+// fixed because the program forces "." as its decimal separator, and a
+// locale's "." between thousands would then read as a fraction.
+std::string zipListingSize(const TFileInfo& entry);
+
+}  // namespace tarnix

@@ -1,0 +1,60 @@
+#include "zip/zip_records.h"
+
+namespace tarnix {
+namespace {
+
+// Zip numbers are little-endian whatever the machine.
+template <std::size_t N>
+std::uint16_t le16(const std::array<unsigned char, N>& b, std::size_t at)
+{
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+template <std::size_t N>
+std::uint32_t le32(const std::array<unsigned char, N>& b, std::size_t at)
+{
+    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8
+           | static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+}  // namespace
+
+ZipEndOfCentralDir decodeEndOfCentralDir(const ZipEndOfCentralDirBytes& b)
+{
+    ZipEndOfCentralDir r;
+    r.Signature = le32(b, 0);
+    r.ThisDisk = le16(b, 4);
+    r.CentralDirStartDisk = le16(b, 6);
+    r.EntriesThisDisk = le16(b, 8);
+    r.TotalEntries = le16(b, 10);
+    r.CentralDirSize = le32(b, 12);
+    r.CentralDirOffset = le32(b, 16);
+    r.CommentLength = le16(b, 20);
+    return r;
+}
+
+ZipCentralHeader decodeCentralHeader(const ZipCentralHeaderBytes& b)
+{
+    ZipCentralHeader h;
+    h.Signature = le32(b, 0);
+    h.VersionMadeBy = b[4];
+    h.HostSystem = b[5];
+    h.VersionNeeded = le16(b, 6);
+    h.Flags = le16(b, 8);
+    h.CompressionMethod = le16(b, 10);
+    h.LastModTime = le16(b, 12);
+    h.LastModDate = le16(b, 14);
+    h.Crc32 = le32(b, 16);
+    h.CompressedSize = le32(b, 20);
+    h.UncompressedSize = le32(b, 24);
+    h.FileNameLength = le16(b, 28);
+    h.ExtraFieldLength = le16(b, 30);
+    h.FileCommentLength = le16(b, 32);
+    h.DiskNumberStart = le16(b, 34);
+    h.InternalAttributes = le16(b, 36);
+    h.ExternalAttributes = le32(b, 38);
+    h.LocalHeaderOffset = le32(b, 42);
+    return h;
+}
+
+}  // namespace tarnix

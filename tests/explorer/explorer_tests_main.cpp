@@ -1,0 +1,14 @@
+// Runs the Explorer page's widget test classes in one application, whose
+// error handler reports what the page's handlers let through.
+
+#include "window/widgets/tarnix_application.h"
+
+int runExplorerFileListTests(int argc, char** argv);
+int runExplorerPageTests(int argc, char** argv);
+
+int main(int argc, char** argv)
+{
+    tarnix::TarnixApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    return runExplorerFileListTests(argc, argv) + runExplorerPageTests(argc, argv);
+}

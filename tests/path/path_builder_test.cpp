@@ -1,0 +1,268 @@
+#include "common/errors.h"
+#include "path/path_builder.h"
+#include "path/program_location.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScriptedPump : public EventPump {
+public:
+    void pump() override
+    {
+        ++pumps;
+        if (onPump)
+            onPump();
+    }
+    bool terminating() const override { return terminate; }
+
+    std::function<void()> onPump;
+    int pumps = 0;
+    bool terminate = false;
+};
+
+class RecordingProgress : public ProgressSink {
+public:
+    void setMaximum(long long value) override { maximum = value; }
+    void setPosition(long long value) override { position = value; }
+    void setVisible(bool value) override { visible = value; }
+
+    long long maximum = -1, position = 0;
+    bool visible = false;
+};
+
+}  // namespace
+
+class PathBuilding : public ::testing::Test {
+protected:
+    PathBuilding()
+    {
+        context.events = &pump;
+        context.ProgressBar = &progress;
+        location.FCurrentFolder = folder.path().string() + "/";
+        builder.pumpInterval = std::chrono::milliseconds(0);
+    }
+
+    void writeProgram(const std::string& name, const std::string& text)
+    {
+        folder.write(name, text);
+        location.FSelectedFile = name;
+    }
+
+    std::vector<std::int32_t> lineNumbers() const
+    {
+        std::vector<std::int32_t> numbers;
+        const TPathPoint* point = context.FPathPoints->First();
+        for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, point = point->Next)
+            numbers.push_back(point->LineNo);
+        return numbers;
+    }
+
+    // Builds the chosen program, as the window does.
+    void build() { builder.MakePath(location.programPath()); }
+
+    tarnix::testing::ScratchFolder folder;
+    ProgramLocation location;
+    InterpreterContext context;
+    ScriptedPump pump;
+    RecordingProgress progress;
+    PathBuilder builder{context};
+};
+
+TEST_F(PathBuilding, GCodeProgramBuildsFromItsFolder)
+{
+    writeProgram("part.nc", "%\r\n G0 X10 Y10 Z5\r\n G1 Z-1 F100\r\n G1 X20\r\n M30\r\n");
+    build();
+    EXPECT_EQ(lineNumbers(), (std::vector<std::int32_t>{2, 3, 4}));
+    EXPECT_FALSE(builder.FBuildingPath());
+    EXPECT_FALSE(progress.visible);
+    EXPECT_GE(pump.pumps, 1);
+}
+
+TEST_F(PathBuilding, ExtractedZipEntryIsReadFromTheExtractionFolder)
+{
+    location.FSelectedFile = "a.nc";
+    location.extractionFolder = "/tmp/tempcnc/";
+    EXPECT_EQ(location.programPath(), location.FCurrentFolder + "a.nc");
+    location.FZipExtracted = true;
+    EXPECT_EQ(location.programPath(), "/tmp/tempcnc/a.nc");
+}
+
+TEST_F(PathBuilding, EachPassResetsPositionPlaneAndDistanceModeOnly)
+{
+    writeProgram("part.nc", " G91 G18 G1 X5 F300\n");
+    build();
+    build();
+    EXPECT_EQ(context.state.gX, 5) << "the second pass starts again from the origin";
+    EXPECT_EQ(context.state.gFeed, 300);
+    EXPECT_EQ(context.FPathPoints->Count(), 2) << "MakePath does not clear the list";
+}
+
+TEST_F(PathBuilding, RolandCommandsSplitAtSemicolons)
+{
+    context.settings.programKind = ProgramKind::Roland;
+    writeProgram("part.rol", "Z1,2,3;Z4,5,6;\nZ7,8,9;Z10,11,12\nZ13,14,15\n");
+    build();
+    // Line 2's text after the last ";" is an unfinished command.
+    EXPECT_EQ(lineNumbers(), (std::vector<std::int32_t>{1, 1, 2, 3}));
+}
+
+TEST_F(PathBuilding, NoProgramKindReadsAndSkipsEveryLine)
+{
+    context.settings.programKind = ProgramKind::None;
+    writeProgram("part.nc", " G1 X1\n G1 X2\n");
+    build();
+    EXPECT_EQ(context.FPathPoints->Count(), 0);
+}
+
+TEST_F(PathBuilding, NestedBuildIsRefusedWhileOneRuns)
+{
+    writeProgram("part.nc", " G1 X1\n G1 X2\n G1 X3\n");
+    int nested = 0;
+    pump.onPump = [&] {
+        ++nested;
+        build();
+    };
+    build();
+    EXPECT_GT(nested, 0);
+    EXPECT_EQ(context.FPathPoints->Count(), 3);
+}
+
+TEST_F(PathBuilding, ClearingDuringABuildContinuesIntoTheNewList)
+{
+    writeProgram("part.nc", " G1 X1\n G1 X2\n G1 X3\n");
+    bool cleared = false;
+    pump.onPump = [&] {
+        if (!cleared) {
+            builder.ClearPath();
+            cleared = true;
+        }
+    };
+    build();
+    EXPECT_EQ(lineNumbers(), (std::vector<std::int32_t>{2, 3}));
+}
+
+TEST_F(PathBuilding, TerminatingApplicationStopsAtTheNextLine)
+{
+    writeProgram("part.nc", " G1 X1\n G1 X2\n G1 X3\n");
+    pump.terminate = true;
+    build();
+    EXPECT_EQ(context.FPathPoints->Count(), 1);
+}
+
+TEST_F(PathBuilding, InterpreterErrorLeavesTheBuilderReusable)
+{
+    writeProgram("bad.nc", " G1 X1\n G1 X1.2.3\n G1 X3\n");
+    EXPECT_THROW(build(), ConversionError);
+    EXPECT_FALSE(builder.FBuildingPath());
+    EXPECT_FALSE(progress.visible);
+    writeProgram("good.nc", " G1 X1\n");
+    builder.ClearPath();
+    build();
+    EXPECT_EQ(context.FPathPoints->Count(), 1);
+}
+
+TEST_F(PathBuilding, MissingFileIsAnInputOutputErrorAndNotBusy)
+{
+    location.FSelectedFile = "missing.nc";
+    EXPECT_THROW(build(), InputOutputError);
+    EXPECT_FALSE(builder.FBuildingPath());
+}
+
+TEST_F(PathBuilding, EmptySelectionOnlySetsTheScales)
+{
+    location.FSelectedFile = "";
+    bool colorsRestored = false;
+    builder.ColorToGLColor = [&] { colorsRestored = true; };
+    build();
+    EXPECT_DOUBLE_EQ(context.settings.gSpeedScale1, 0.9 / 1980);
+    EXPECT_DOUBLE_EQ(context.settings.gSpeedScale2, 0.9 / 980);
+    EXPECT_NEAR(context.settings.gSpeedScale3, 0.9 / (2000.0 / 3 - 20), 1e-15);
+    EXPECT_FALSE(colorsRestored);
+    EXPECT_EQ(progress.maximum, -1);
+}
+
+TEST_F(PathBuilding, BadScaleFailsBeforeTheFileIsOpened)
+{
+    writeProgram("part.nc", " G1 X1\n");
+    context.settings.edMax = "2000.5";
+    EXPECT_THROW(build(), ConversionError);
+    EXPECT_EQ(context.FPathPoints->Count(), 0);
+    EXPECT_FALSE(builder.FBuildingPath());
+}
+
+TEST_F(PathBuilding, ZeroDivisorsGiveInfiniteScalesWithoutFailing)
+{
+    writeProgram("part.nc", " G1 X1 F100\n");
+    context.settings.edMin = "20";
+    context.settings.edMax = "20";
+    context.settings.cbSpeedColor = true;
+    EXPECT_NO_THROW(build());
+    EXPECT_TRUE(std::isinf(context.settings.gSpeedScale1));
+    context.settings.edMax = "40";
+    EXPECT_NO_THROW(build());
+    EXPECT_TRUE(std::isinf(context.settings.gSpeedScale2));
+}
+
+TEST_F(PathBuilding, GreyScaleSaturatesAtTheTopOfTheRange)
+{
+    context.settings.cbSpeedColor = true;
+    context.settings.cbBlackAndWite = true;
+    writeProgram("part.nc", " G1 X1 F1900\n G1 X2 F1000\n");
+    build();
+    const TPathPoint* fast = context.FPathPoints->First();
+    EXPECT_GE(fast->Color[0], 0.9f);
+    EXPECT_EQ(fast->Color[0], fast->Color[2]);
+    EXPECT_NEAR(fast->Next->Color[1], 1000 * 0.9 / 1980 + 0.05, 1e-6);
+}
+
+TEST_F(PathBuilding, RandomFeedColourPerBuildAndConfiguredColoursBack)
+{
+    writeProgram("part.nc", " G1 X1 F100\n");
+    context.settings.FColorRandom = true;
+    std::set<float> seen;
+    for (int round = 0; round < 20; ++round) {
+        build();
+        for (float component : context.settings.FG1ColorGL) {
+            EXPECT_GE(component, 0.2f - 1e-6f);
+            EXPECT_LE(component, 0.6f + 1e-6f);
+            float tenths = (component - 0.2f) * 10;
+            EXPECT_NEAR(tenths, std::round(tenths), 1e-4);
+            seen.insert(component);
+        }
+    }
+    EXPECT_GT(seen.size(), 1u);
+    context.settings.FColorRandom = false;
+    builder.ColorToGLColor = [&] { context.settings.FG1ColorGL[0] = 0.75f; };
+    build();
+    EXPECT_EQ(context.settings.FG1ColorGL[0], 0.75f);
+}
+
+TEST_F(PathBuilding, ProgressEstimateGrowsByHalves)
+{
+    std::string text;
+    for (int i = 0; i < 400; ++i)
+        text += " G1 X1\n";  // 7 bytes a line: 2800 bytes, an estimate of 21 lines
+    writeProgram("part.nc", text);
+    build();
+    // 21 grows by halves while lines are read: 31, 46, 69, 103, 154, 231, 346, 519.
+    EXPECT_EQ(progress.maximum, 519);
+    EXPECT_EQ(progress.position, 400);
+}
+
+TEST_F(PathBuilding, TinyFileKeepsAProgressMaximumOfZero)
+{
+    writeProgram("part.nc", " G1 X1\n");
+    build();
+    EXPECT_EQ(progress.maximum, 0);
+}

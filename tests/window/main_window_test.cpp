@@ -1,0 +1,256 @@
+// The main window as a user starts and uses it: start-up with and without a
+// program, the error handler, the status bar, settings written on close.
+
+#include "common/errors.h"
+#include "window/widgets/main_window.h"
+#include "window/widgets/status_bar_widget.h"
+#include "window/widgets/tarnix_application.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <Qsci/qsciscintilla.h>
+
+#include <memory>
+
+using namespace tarnix;
+
+namespace {
+
+TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
+
+// Answers the next message box with OK as soon as it opens, remembering its text.
+void acceptNextMessageBox(QString* text)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, text] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                *text = box->text();
+                box->accept();
+                poll->deleteLater();
+                return;
+            }
+    });
+    poll->start();
+}
+
+// Answers the save question with Yes and the file dialog with `fileName`.
+// Returns the poll, which the caller stops when done.
+std::unique_ptr<QTimer> answerSaveWith(const QString& fileName)
+{
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(20);
+    QObject::connect(poll.get(), &QTimer::timeout, [fileName] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (!widget->isVisible())
+                continue;
+            if (auto* box = qobject_cast<QMessageBox*>(widget))
+                box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->accept();
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
+                dialog->selectFile(fileName);
+                QTimer::singleShot(0, dialog, [dialog] { QMetaObject::invokeMethod(dialog, "accept"); });
+            }
+        }
+    });
+    poll->start();
+    return poll;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    AppPaths paths;
+
+    std::unique_ptr<MainWindow> start(const std::vector<std::string>& arguments)
+    {
+        auto window = std::make_unique<MainWindow>(*app(), paths, parseCommandLine(arguments, paths.executableFolder));
+        window->show();
+        QTest::qWait(50);
+        return window;
+    }
+
+    QString logText(MainWindow& window)
+    {
+        return window.findChild<QPlainTextEdit*>("Scroll")->toPlainText();
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QString root = folder->path() + "/";
+        paths.executableFolder = root.toStdString();
+        paths.executablePath = (root + "tarnix").toStdString();
+        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
+        paths.formStorageFile = (root + "tarnix.ini").toStdString();
+        paths.tempFolder = (root + "tempcnc/").toStdString();
+    }
+
+    void startWithoutParametersShowsTheExplorerAndTheHelpText()
+    {
+        auto window = start({});
+        auto* pages = window->findChild<QTabWidget*>("PageControl1");
+        QCOMPARE(pages->currentWidget()->objectName(), QString("tsExplorer"));
+        QStringList lines = logText(*window).split('\n');
+        QCOMPARE(lines.size(), 16);
+        QCOMPARE(lines[0], QString(31, '='));
+        QCOMPARE(lines[5], QString("o Used file extention:"));
+        QCOMPARE(lines[15], QString("     Left or Ctrl+Shift+Right to Rotate."));
+        QCOMPARE(window->context().FPathPoints->Count(), 0);
+    }
+
+    void programOnTheCommandLineIsDrawnAtTheFirstShowing()
+    {
+        QString program = folder->path() + "/part.nc";
+        writeFile(program, "%\n G0 X10 Y10 Z5\n G1 Z-1 F100\n G1 X20\n");
+        auto window = start({program.toStdString()});
+        QCOMPARE(logText(*window).split('\n').first(), " File Name: " + program);
+        QCOMPARE(window->context().FPathPoints->Count(), 3);
+        QVERIFY(window->findChild<QRadioButton*>("rbFanuc")->isChecked());
+        QCOMPARE(window->findChild<QLineEdit*>("edFileName")->text(), program);
+        const TViewCamera& camera = window->view()->sceneInput().camera;
+        QCOMPARE(camera.FRotX, -60.0f);
+        QCOMPARE(camera.FRotZ, 50.0f);
+        QCOMPARE(camera.FViewDist, -3.0f);
+    }
+
+    void bareNameIsLookedUpBesideTheExecutable()
+    {
+        writeFile(folder->path() + "/near.rol", "!MC1;\nZ10,20,30;\n");
+        auto window = start({" near.rol "});
+        QCOMPARE(logText(*window).split('\n').first(), " File Name: " + folder->path() + "/near.rol");
+        QVERIFY(window->findChild<QRadioButton*>("rbRoland")->isChecked());
+        QCOMPARE(window->context().FPathPoints->Count(), 2);
+    }
+
+    void editSwitchOpensTheProgramInTheEditorPage()
+    {
+        QString program = folder->path() + "/edit.nc";
+        writeFile(program, "%\n G1 X1 F100\n");
+        auto window = start({"-E", program.toStdString()});
+        auto* pages = window->findChild<QTabWidget*>("PageControl1");
+        QCOMPARE(pages->currentWidget()->objectName(), QString("tsPellam"));
+        QCOMPARE(window->findChild<QsciScintilla*>("SynEdit")->text(), QString("%\n G1 X1 F100\n"));
+        QCOMPARE(window->context().FPathPoints->Count(), 1);
+    }
+
+    void conversionErrorShowsOneBoxAndTheNineLogLines()
+    {
+        auto window = start({});
+        QString boxText;
+        acceptNextMessageBox(&boxText);
+        // An exception that an event handler lets through reaches the handler.
+        QTimer::singleShot(0, window.get(), [] { throw invalidFloat("1.2.3"); });
+        QTest::qWait(200);
+        QCOMPARE(boxText, QString("Converting ERROR: '1.2.3' is not a valid floating point value"));
+        QStringList lines = logText(*window).split('\n');
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines[0], QString("Converting ERROR: "));
+        QCOMPARE(lines[8], QString("(Панель управления -> Язык и стандарты -> Числа)"));
+        QVERIFY(window->isVisible());
+    }
+
+    void middleClickOnPanelOneClearsTheFullTime()
+    {
+        auto window = start({});
+        window->context().totals.FFullTime = 100;
+        auto* bar = window->findChild<StatusBarWidget*>("StatusBar");
+        QTest::mouseClick(bar, Qt::MiddleButton, {}, QPoint(200, 5));
+        QCOMPARE(window->context().totals.FFullTime, 0.0);
+        QCOMPARE(bar->panelText(1), QString("Full Time = 0"));
+        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(10, 5));
+        QCOMPARE(bar->panelWidths()[0], 140);
+    }
+
+    void controlsKeepTheInterpreterSettingsCurrent()
+    {
+        auto window = start({});
+        window->findChild<QLineEdit*>("edRapid")->setText("5000");
+        window->findChild<QCheckBox*>("cbIncMode")->setChecked(true);
+        window->findChild<QRadioButton*>("rbRoland")->setChecked(true);
+        const TInterpreterSettings& settings = window->context().settings;
+        QCOMPARE(settings.edRapid, std::string("5000"));
+        QVERIFY(settings.cbIncMode);
+        QVERIFY(settings.programKind == ProgramKind::Roland);
+    }
+
+    void closingWritesTheSettingsAndRemovesTheExtractionFolder()
+    {
+        QDir().mkpath(QString::fromStdString(paths.tempFolder) + "sub");
+        writeFile(QString::fromStdString(paths.tempFolder) + "sub/a.nc", "G0");
+        QFile::setPermissions(QString::fromStdString(paths.tempFolder) + "sub/a.nc", QFile::ReadOwner);
+        auto window = start({});
+        window->findChild<QLineEdit*>("edExt")->setText("*.nc;*.cnc");
+        window->close();
+        QVERIFY(!QDir(QString::fromStdString(paths.tempFolder)).exists());
+        QFile settings(QString::fromStdString(paths.settingsFile));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(settings.readAll().contains("extentions=*.nc;*.cnc"));
+    }
+
+    void modifiedEditorTextIsSavedOnCloseInTheEncodingItCameIn()
+    {
+        QString program = folder->path() + "/cyrillic.nc";
+        writeFile(program, "%\n(\xD4\xF0\xE5\xE7\xE0)\n");  // "Фреза" in Windows-1251
+        auto window = start({"-e", program.toStdString()});
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        QCOMPARE(editor->text(), QString("%\n(Фреза)\n"));
+        editor->append(" G1 X1\n");
+        QString saved = folder->path() + "/saved.nc";
+        auto answers = answerSaveWith(saved);
+        window->close();
+        answers->stop();
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("%\n(\xD4\xF0\xE5\xE7\xE0)\n G1 X1\n"));
+    }
+
+    void badColourInTheSettingsIsReportedAndTheFileKept()
+    {
+        const QByteArray original = "[Colors]\nBackColor=blue\n[Options]\nextentions=*.nc\n";
+        writeFile(QString::fromStdString(paths.settingsFile), original);
+        QString boxText;
+        acceptNextMessageBox(&boxText);
+        auto window = start({});
+        QTest::qWait(300);
+        QCOMPARE(boxText, QString("Converting ERROR: 'blue' is not a valid integer value"));
+        window->close();
+        QFile settings(QString::fromStdString(paths.settingsFile));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QCOMPARE(settings.readAll(), original);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Qt's own file dialog, which the test can answer, not the desktop's.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    TarnixApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"

@@ -1,0 +1,147 @@
+// Extraction as the zip component runs it: where the files go, the progress
+// dialog, the cases that start nothing, a missing library, a second
+// extraction asked for while one runs.
+
+#include "zip_extraction_fixture.h"
+
+#include "zip/zip_exception.h"
+
+#include <utility>
+
+namespace tarnix::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST_F(ZipExtractionTest, TheWholeArchiveLandsFlatInTheFolderWhichStaysCurrent)
+{
+    TestArchive(archive).folder("dir").add("dir/sub/part.nc", "M30\n").add("top.nc", "%\n").close();
+
+    EXPECT_EQ(extract(), 2);
+
+    EXPECT_EQ(readBytes(out / "part.nc"), "M30\n");
+    EXPECT_EQ(readBytes(out / "top.nc"), "%\n");
+    EXPECT_FALSE(fs::exists(out / "dir"));
+    EXPECT_EQ(fs::current_path(), out);
+}
+
+TEST_F(ZipExtractionTest, WithoutAFolderTheArchiveIsExtractedBesideItself)
+{
+    TestArchive(archive).add("part.nc", "M30\n").close();
+    zip.SetZipFileName(archive.string());
+
+    EXPECT_EQ(extractor.Extract(), 1);
+
+    EXPECT_EQ(readBytes(scratch / "part.nc"), "M30\n");
+}
+
+TEST_F(ZipExtractionTest, TheProgressDialogShowsEachFileAndCountsBytes)
+{
+    TestArchive(archive).add("a.nc", "G0 X1\n").add("b.nc", "M30\n").close();
+
+    extract();
+
+    EXPECT_EQ(window.log, (std::vector<std::string>{"dialog created", "show", "max 10", "file a.nc", "position 6",
+                                                   "file b.nc", "position 10", "hide", "dialog freed"}));
+    EXPECT_EQ(extractor.ProgressForm(), nullptr);
+}
+
+TEST_F(ZipExtractionTest, AnArchiveWithoutEntriesStartsNothing)
+{
+    writeBytes(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
+    extractor.Cancelled = true;
+
+    EXPECT_EQ(extract(), 0);
+
+    EXPECT_FALSE(extractor.Cancelled);
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(ZipExtractionTest, ASpannedArchiveIsRefusedWithAMessage)
+{
+    TestArchive(archive).add("part.nc", "M30\n").close();
+    std::string bytes = readBytes(archive);
+    bytes[bytes.size() - 22 + 4] = 1;  // number of this disk
+    bytes[bytes.size() - 22 + 6] = 1;  // disk where the directory starts
+    writeBytes(archive, bytes);
+
+    EXPECT_EQ(extract(), 0);
+
+    EXPECT_EQ(window.log, std::vector<std::string>{
+                              "information: Cannot Add, Delete or Extract from a multiple disk Zip file...\n"
+                              "Merge this Zip file onto the hard disk before retrying."});
+    EXPECT_TRUE(fs::is_empty(out));
+}
+
+TEST_F(ZipExtractionTest, AMissingFolderIsReportedAndNothingExtracted)
+{
+    TestArchive(archive).add("part.nc", "M30\n").close();
+    zip.SetZipFileName(archive.string());
+    extractor.ExtrBaseDir = (scratch / "gone").string();
+
+    EXPECT_EQ(extractor.Extract(), 0);
+
+    EXPECT_EQ(window.log, std::vector<std::string>{"information: Unable to extract files to:\n\"" +
+                                                   (scratch / "gone").string() + "\"\nThis folder does not exist."});
+}
+
+TEST_F(ZipExtractionTest, ALibraryThatIsMissingOrIncompleteCannotBeLoaded)
+{
+    TestArchive(archive).add("part.nc", "M30\n").close();
+    zip.SetZipFileName(archive.string());
+    for (const std::string& folder : {scratch.path().string(), std::string(TARNIX_INCOMPLETE_UNZDLL_FOLDER)}) {
+        ZipExtractor without(zip, window, folder);
+        without.ExtrBaseDir = out.string();
+        try {
+            without.Extract();
+            ADD_FAILURE() << "extracted with the library from " << folder;
+        } catch (const ZipException& error) {
+            EXPECT_STREQ(error.what(), "Unable to load \"UnzfDll.dll\".");
+        }
+    }
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_TRUE(fs::is_empty(out));
+}
+
+TEST_F(ZipExtractionTest, FileSpecsChooseTheEntriesAndAreUsedOnce)
+{
+    TestArchive(archive).add("a.nc", "1").add("b.tap", "2").close();
+    extractor.FileSpecs = {"*.tap"};
+
+    EXPECT_EQ(extract(), 1);
+    EXPECT_TRUE(extractor.FileSpecs.empty());
+    EXPECT_EQ(readBytes(out / "b.tap"), "2");
+    EXPECT_FALSE(fs::exists(out / "a.nc"));
+}
+
+TEST_F(ZipExtractionTest, AnExtractionAskedForWhileOneRunsIsRefused)
+{
+    TestArchive(archive).add("a.nc", "1").add("b.nc", "2").close();
+    bool asked = false;
+    int nestedResult = -1;
+    window.onMessages = [&] {
+        if (!std::exchange(asked, true))
+            nestedResult = extractor.Extract();
+    };
+
+    EXPECT_EQ(extract(), 2);
+
+    EXPECT_EQ(nestedResult, 0);
+    EXPECT_EQ(window.lines("dialog created").size(), 1u);
+}
+
+TEST_F(ZipExtractionTest, WhatAnEventThrowsStopsTheLibraryAndIsRaisedAfterIt)
+{
+    TestArchive(archive).add("a.nc", "1").add("b.nc", "2").close();
+    extractor.OnZEDBeginFileEvent = [](ZipExtractor&, const std::string&, int, int, int) {
+        throw std::runtime_error("handler failed");
+    };
+
+    EXPECT_THROW(extract(), std::runtime_error);
+
+    EXPECT_TRUE(fs::is_empty(out));
+    EXPECT_EQ(window.log.back(), "dialog freed");
+}
+
+}  // namespace
+}  // namespace tarnix::testing
