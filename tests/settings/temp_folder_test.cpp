@@ -1,43 +1,73 @@
 #include "settings/temp_folder.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tarnix;
+using tarnix::testing::ScratchFolder;
+using tarnix::testing::writeFile;
 namespace fs = std::filesystem;
+
+namespace {
+
+// Runs `body` as the unprivileged user "nobody" when the suite runs as root,
+// where permission bits stop nothing; returns whether `body` returned true.
+bool runUnprivileged(const fs::path& tree, const std::function<bool()>& body)
+{
+    if (::geteuid() != 0)
+        return body();
+    constexpr uid_t nobody = 65534;
+    for (const auto& entry : fs::recursive_directory_iterator(tree))
+        if (::lchown(entry.path().c_str(), nobody, nobody) != 0)
+            return false;
+    if (::lchown(tree.c_str(), nobody, nobody) != 0 || ::chmod(tree.parent_path().c_str(), 0777) != 0)
+        return false;
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(nobody) == 0 && ::setuid(nobody) == 0 && body() ? 0 : 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
 
 TEST(TempFolder, RemovesSubFoldersAndReadOnlyFiles)
 {
-    fs::path root = fs::temp_directory_path() / "tarnix-tempcnc-test";
-    fs::remove_all(root);
+    ScratchFolder scratch;
+    const fs::path root = scratch.file("tempcnc");
     fs::create_directories(root / "sub" / "deeper");
-    std::ofstream(root / "a.nc") << "G0";
-    std::ofstream(root / "sub" / "deeper" / "b.nc") << "G1";
+    writeFile(root / "a.nc", "G0");
+    writeFile(root / "sub" / "deeper" / "b.nc", "G1");
     fs::permissions(root / "sub" / "deeper" / "b.nc", fs::perms::owner_read);
     fs::permissions(root / "sub" / "deeper", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(MyRemoveDir(root.string() + "/"));
-    EXPECT_FALSE(fs::exists(root));
+    EXPECT_TRUE(runUnprivileged(root, [&] {
+        MyRemoveDir(root.string() + "/");
+        return !fs::exists(root);
+    }));
 }
 
-TEST(TempFolder, SymbolicLinkIsRemovedNotFollowed)
+TEST(TempFolder, SymbolicLinksAreRemovedNotFollowed)
 {
-    fs::path root = fs::temp_directory_path() / "tarnix-tempcnc-link";
-    fs::path outside = fs::temp_directory_path() / "tarnix-tempcnc-outside";
-    fs::remove_all(root);
-    fs::remove_all(outside);
-    fs::create_directories(root);
+    ScratchFolder scratch;
+    const fs::path outside = scratch.file("outside");
     fs::create_directories(outside);
-    std::ofstream(outside / "keep.nc") << "G0";
+    writeFile(outside / "keep.nc", "G0");
+    // A link inside the folder, and a link standing in for the folder itself.
+    const fs::path root = scratch.file("tempcnc");
+    fs::create_directories(root);
     fs::create_directory_symlink(outside, root / "link");
-    MyRemoveDir(root.string() + "/");
-    EXPECT_FALSE(fs::exists(root));
-    EXPECT_TRUE(fs::exists(outside / "keep.nc"));
-    fs::remove_all(outside);
-}
-
-TEST(TempFolder, MissingFolderIsFine)
-{
-    EXPECT_TRUE(MyRemoveDir("/nonexistent/tarnix/tempcnc/"));
+    const fs::path linkedRoot = scratch.file("tempcnc-link");
+    fs::create_directory_symlink(outside, linkedRoot);
+    for (const fs::path& folder : {root, linkedRoot}) {
+        MyRemoveDir(folder.string() + "/");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(folder))) << folder;
+        EXPECT_TRUE(fs::exists(outside / "keep.nc")) << folder;
+    }
 }

@@ -5,8 +5,11 @@
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/message_boxes.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
@@ -28,23 +31,6 @@ namespace {
 
 TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
 
-// Answers the next message box with OK as soon as it opens, remembering its text.
-void acceptNextMessageBox(QString* text)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, text] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
-                *text = box->text();
-                box->accept();
-                poll->deleteLater();
-                return;
-            }
-    });
-    poll->start();
-}
-
 // Answers the save question with Yes and the file dialog with `fileName`.
 // Returns the poll, which the caller stops when done.
 std::unique_ptr<QTimer> answerSaveWith(const QString& fileName)
@@ -65,13 +51,6 @@ std::unique_ptr<QTimer> answerSaveWith(const QString& fileName)
     });
     poll->start();
     return poll;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 }  // namespace
@@ -124,7 +103,7 @@ private slots:
     void programOnTheCommandLineIsDrawnAtTheFirstShowing()
     {
         QString program = folder->path() + "/part.nc";
-        writeFile(program, "%\n G0 X10 Y10 Z5\n G1 Z-1 F100\n G1 X20\n");
+        testing::writeFile(program, "%\n G0 X10 Y10 Z5\n G1 Z-1 F100\n G1 X20\n");
         auto window = start({program.toStdString()});
         QCOMPARE(logText(*window).split('\n').first(), " File Name: " + program);
         QCOMPARE(window->context().FPathPoints->Count(), 3);
@@ -138,7 +117,7 @@ private slots:
 
     void bareNameIsLookedUpBesideTheExecutable()
     {
-        writeFile(folder->path() + "/near.rol", "!MC1;\nZ10,20,30;\n");
+        testing::writeFile(folder->path() + "/near.rol", "!MC1;\nZ10,20,30;\n");
         auto window = start({" near.rol "});
         QCOMPARE(logText(*window).split('\n').first(), " File Name: " + folder->path() + "/near.rol");
         QVERIFY(window->findChild<QRadioButton*>("rbRoland")->isChecked());
@@ -148,7 +127,7 @@ private slots:
     void editSwitchOpensTheProgramInTheEditorPage()
     {
         QString program = folder->path() + "/edit.nc";
-        writeFile(program, "%\n G1 X1 F100\n");
+        testing::writeFile(program, "%\n G1 X1 F100\n");
         auto window = start({"-E", program.toStdString()});
         auto* pages = window->findChild<QTabWidget*>("PageControl1");
         QCOMPARE(pages->currentWidget()->objectName(), QString("tsPellam"));
@@ -160,7 +139,7 @@ private slots:
     {
         auto window = start({});
         QString boxText;
-        acceptNextMessageBox(&boxText);
+        testing::answerNextMessageBox(&boxText);
         // An exception that an event handler lets through reaches the handler.
         QTimer::singleShot(0, window.get(), [] { throw invalidFloat("1.2.3"); });
         QTest::qWait(200);
@@ -170,6 +149,29 @@ private slots:
         QCOMPARE(lines[0], QString("Converting ERROR: "));
         QCOMPARE(lines[8], QString("(Панель управления -> Язык и стандарты -> Числа)"));
         QVERIFY(window->isVisible());
+    }
+
+    // A handler's error is reported by the application's handler, never
+    // unwound through Qt's signal delivery; the window stays usable.
+    void updateAndRefreshReportABadColourScale()
+    {
+        QString program = folder->path() + "/part.nc";
+        testing::writeFile(program, "%\n G1 X1 F100\n");
+        auto window = start({program.toStdString()});
+        window->findChild<QLineEdit*>("edMax")->setText("2000.5");
+        const auto clickAndReadBox = [&](auto click) {
+            QString boxText;
+            testing::answerNextMessageBox(&boxText);
+            click();
+            QTest::qWait(200);
+            return boxText;
+        };
+        QVERIFY(clickAndReadBox([&] { window->findChild<QPushButton*>("Button2")->click(); }).contains("2000.5"));
+        QVERIFY(clickAndReadBox([&] { window->findChild<QAction*>("btnBuild")->trigger(); }).contains("2000.5"));
+        QVERIFY(window->isVisible());
+        window->findChild<QLineEdit*>("edMax")->setText("2000");
+        window->findChild<QAction*>("btnBuild")->trigger();
+        QCOMPARE(window->context().FPathPoints->Count(), 1);
     }
 
     void middleClickOnPanelOneClearsTheFullTime()
@@ -199,7 +201,7 @@ private slots:
     void closingWritesTheSettingsAndRemovesTheExtractionFolder()
     {
         QDir().mkpath(QString::fromStdString(paths.tempFolder) + "sub");
-        writeFile(QString::fromStdString(paths.tempFolder) + "sub/a.nc", "G0");
+        testing::writeFile(QString::fromStdString(paths.tempFolder) + "sub/a.nc", "G0");
         QFile::setPermissions(QString::fromStdString(paths.tempFolder) + "sub/a.nc", QFile::ReadOwner);
         auto window = start({});
         window->findChild<QLineEdit*>("edExt")->setText("*.nc;*.cnc");
@@ -213,7 +215,7 @@ private slots:
     void modifiedEditorTextIsSavedOnCloseInTheEncodingItCameIn()
     {
         QString program = folder->path() + "/cyrillic.nc";
-        writeFile(program, "%\n(\xD4\xF0\xE5\xE7\xE0)\n");  // "Фреза" in Windows-1251
+        testing::writeFile(program, "%\n(\xD4\xF0\xE5\xE7\xE0)\n");  // "Фреза" in Windows-1251
         auto window = start({"-e", program.toStdString()});
         auto* editor = window->findChild<QsciScintilla*>("SynEdit");
         QCOMPARE(editor->text(), QString("%\n(Фреза)\n"));
@@ -230,9 +232,9 @@ private slots:
     void badColourInTheSettingsIsReportedAndTheFileKept()
     {
         const QByteArray original = "[Colors]\nBackColor=blue\n[Options]\nextentions=*.nc\n";
-        writeFile(QString::fromStdString(paths.settingsFile), original);
+        testing::writeFile(QString::fromStdString(paths.settingsFile), original);
         QString boxText;
-        acceptNextMessageBox(&boxText);
+        testing::answerNextMessageBox(&boxText);
         auto window = start({});
         QTest::qWait(300);
         QCOMPARE(boxText, QString("Converting ERROR: 'blue' is not a valid integer value"));

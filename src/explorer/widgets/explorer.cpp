@@ -1,6 +1,6 @@
 #include "explorer/widgets/explorer.h"
 
-#include "explorer/widgets/deferred_error.h"
+#include "common/widgets/deferred_error.h"
 #include "explorer/widgets/explorer_drive_bar.h"
 #include "explorer/explorer_folder_listing.h"
 #include "explorer/widgets/explorer_folder_panel.h"

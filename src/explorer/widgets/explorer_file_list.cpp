@@ -1,7 +1,7 @@
 #include "explorer/widgets/explorer_file_list.h"
 
 #include "common/text_encoding.h"
-#include "explorer/widgets/deferred_error.h"
+#include "common/widgets/deferred_error.h"
 #include "explorer/widgets/explorer_icons.h"
 #include "explorer/explorer_reorder.h"
 

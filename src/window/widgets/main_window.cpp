@@ -1,6 +1,7 @@
 #include "window/widgets/main_window.h"
 
 #include "common/errors.h"
+#include "common/widgets/deferred_error.h"
 #include "common/text_encoding.h"
 #include "interpretation/program_line_reader.h"
 #include "view/view_presets.h"
@@ -121,7 +122,8 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     location_.extractionFolder = paths_.tempFolder;
     explorer_ = std::make_unique<Explorer>(*explorerFolders_, *lvFiles, location_, context_, masks_,
                                            explorerHooks(), this);
-    connect(PageControl1, &QTabWidget::currentChanged, explorer_.get(), &Explorer::PageControl1Change);
+    connect(PageControl1, &QTabWidget::currentChanged, explorer_.get(),
+            guard([this](int index) { explorer_->PageControl1Change(index); }));
     zipWindow_ = std::make_unique<QtZipExtractionWindow>(this);
     FZipExtractor = std::make_unique<ZipExtractor>(explorer_->zip(), *zipWindow_, paths_.executableFolder);
     explorer_->ZipEntryClick = [this](const std::string& tempDir, bool& zipExtracted,
@@ -130,7 +132,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     };
     wireStatusBar();
     connect(Panel10, &PathView::segmentTextsChanged, this,
-            [this](const SegmentTexts& texts) { showSegmentTexts(texts); });
+            guard([this](const SegmentTexts& texts) { showSegmentTexts(texts); }));
 
     application_.clearLog = [this] { Scroll->clear(); };
     application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
@@ -606,23 +608,23 @@ void MainWindow::wireStatusBar()
 void MainWindow::buildMenus()
 {
     QMenu* commands = menuBar()->addMenu("Commands");
-    QAction* clear = commands->addAction("Clear View", this, [this] { btnClearClick(); });
+    QAction* clear = commands->addAction("Clear View", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("Clear1");
-    QAction* info = commands->addAction("View Info panel", this, [this] { InfoForm->show(); });
+    QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
 
     QMenu* help = menuBar()->addMenu("Help");
-    QAction* mainHelp = help->addAction("Main Help", this, [this] {
+    QAction* mainHelp = help->addAction("Main Help", this, guard([this] {
         QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
         if (QFileInfo::exists(helpFile))
             QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-    });
+    }));
     mainHelp->setObjectName("MainHelp1");
-    QAction* about = help->addAction("About", this, [this] {
+    QAction* about = help->addAction("About", this, guard([this] {
         AboutForm box(this);
         box.exec();
         Panel10->requestRepaint();
-    });
+    }));
     about->setObjectName("About1");
 }
 

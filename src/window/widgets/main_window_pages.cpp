@@ -1,6 +1,7 @@
 // The main window's pages and the view column, and the wiring of their
 // controls to the settings the model reads.
 
+#include "common/widgets/deferred_error.h"
 #include "view/view_presets.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_panel.h"
@@ -66,10 +67,10 @@ QWidget* MainWindow::buildExplorerPage()
     auto* toolBar = named<QToolBar>("ExplorerToolBar", page);
     auto preset = [this, toolBar](const char* name, const char* caption, void (&apply)(TViewCamera&)) {
         auto* presetFunction = &apply;
-        QAction* action = toolBar->addAction(caption, this, [this, presetFunction] {
+        QAction* action = toolBar->addAction(caption, this, guard([this, presetFunction] {
             updateSceneInput();
             Panel10->showPreset(*presetFunction);
-        });
+        }));
         action->setObjectName(name);
     };
     preset("btnExplXY", "XY", btnExplXYClick);
@@ -77,7 +78,7 @@ QWidget* MainWindow::buildExplorerPage()
     preset("btnExplYZ", "YZ", btnExplYZClick);
     preset("btnExplXYZ", "XYZ", btnExplXYZClick);
     toolBar->addSeparator();
-    QAction* clear = toolBar->addAction("Clear", this, [this] { btnClearClick(); });
+    QAction* clear = toolBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClearExpl");
     clear->setToolTip("Clear View");
     layout->addWidget(toolBar);
@@ -94,12 +95,12 @@ QWidget* MainWindow::buildExplorerPage()
     // information run's box.
     auto* frustum = named<QPushButton>("Button1", "Frustum", page);
     frustum->setVisible(false);
-    connect(frustum, &QPushButton::clicked, this, [this] {
+    connect(frustum, &QPushButton::clicked, this, guard([this] {
         const TInfoRunBox& box = context_.infoBox;
         updateSceneInput();
         Panel10->Button1Click(box.gInfoMinX, box.gInfoMaxX, box.gInfoMinY, box.gInfoMaxY, box.gInfoMinZ,
                               box.gInfoMaxZ);
-    });
+    }));
     return page;
 }
 
@@ -112,7 +113,7 @@ QWidget* MainWindow::buildPellamPage()
     edFileName = lineEdit("edFileName", "");
     QAction* browse = edFileName->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     browse->setObjectName("edFileNameBrowse");
-    connect(browse, &QAction::triggered, this, [this] { edFileNameButtonClick(); });
+    connect(browse, &QAction::triggered, this, guard([this] { edFileNameButtonClick(); }));
     layout->addWidget(edFileName);
 
     Splitter5 = named<QSplitter>("Splitter5", Qt::Vertical, page);
@@ -125,10 +126,10 @@ QWidget* MainWindow::buildPellamPage()
     auto* runLayout = new QVBoxLayout(runPanel);
     runLayout->setContentsMargins(0, 0, 0, 0);
     auto* controlBar = named<QToolBar>("ControlBar3", runPanel);
-    QAction* build = controlBar->addAction("Refresh", this, [this] { btnBuildClick(); });
+    QAction* build = controlBar->addAction("Refresh", this, guard([this] { btnBuildClick(); }));
     build->setObjectName("btnBuild");
     build->setToolTip("Current edit  file Refresh View ");
-    QAction* clear = controlBar->addAction("Clear", this, [this] { btnClearClick(); });
+    QAction* clear = controlBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClear");
     clear->setToolTip("Clear View");
     runLayout->addWidget(controlBar);
@@ -272,15 +273,15 @@ QWidget* MainWindow::buildConfigPage()
     flag(cbColorRandom, settings.FColorRandom);
     flag(cbFastZoom, configuration_.FUseGlScale);
     flag(cbSmooth, configuration_.FUseGlSmooth);
-    connect(cbViewRapid, &QCheckBox::toggled, this, [this] { RenderScene(); });
-    connect(cbSmooth, &QCheckBox::toggled, this, [this] { RenderScene(); });
-    connect(edExt, &QLineEdit::textChanged, this, [this](const QString& value) {
+    connect(cbViewRapid, &QCheckBox::toggled, this, guard([this] { RenderScene(); }));
+    connect(cbSmooth, &QCheckBox::toggled, this, guard([this] { RenderScene(); }));
+    connect(edExt, &QLineEdit::textChanged, this, guard([this](const QString& value) {
         configuration_.FExtensions = value.toStdString();
         masks_.parseExt(configuration_.FExtensions);
-    });
-    connect(update, &QPushButton::clicked, this, [this] { RedrawPath(); });
+    }));
+    connect(update, &QPushButton::clicked, this, guard([this] { RedrawPath(); }));
     for (QPushButton* box : {edBackCol, edG0Color, edG1Color, edG2color})
-        connect(box, &QPushButton::clicked, this, [this, box] { ChangeColors(box); });
+        connect(box, &QPushButton::clicked, this, guard([this, box] { ChangeColors(box); }));
     return page;
 }
 
@@ -310,7 +311,7 @@ QWidget* MainWindow::buildViewColumn()
     Splitter4->addWidget(Panel9);
     Splitter4->setSizes({520, 220});
     layout->addWidget(Splitter4, 1);
-    connect(Splitter4, &QSplitter::splitterMoved, this, [this] { RenderScene(); });
+    connect(Splitter4, &QSplitter::splitterMoved, this, guard([this] { RenderScene(); }));
     return column;
 }
 

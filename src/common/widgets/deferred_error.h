@@ -5,6 +5,8 @@
 // every other error.
 
 #include <exception>
+#include <type_traits>
+#include <utility>
 
 namespace tarnix {
 
@@ -19,6 +21,22 @@ void guarded(Handler&& handler)
     } catch (...) {
         reportLater(std::current_exception());
     }
+}
+
+// Wraps a slot so that what it throws is reported later:
+// connect(..., guard([this] { ... })). A slot that takes none of the
+// signal's arguments is called without them.
+template <typename Slot>
+auto guard(Slot slot)
+{
+    return [slot = std::move(slot)](const auto&... arguments) -> void {
+        guarded([&] {
+            if constexpr (std::is_invocable_v<const Slot&, decltype(arguments)...>)
+                slot(arguments...);
+            else
+                slot();
+        });
+    };
 }
 
 }  // namespace tarnix

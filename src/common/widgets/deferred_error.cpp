@@ -1,4 +1,4 @@
-#include "explorer/widgets/deferred_error.h"
+#include "common/widgets/deferred_error.h"
 
 #include <QCoreApplication>
 #include <QTimer>
