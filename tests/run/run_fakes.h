@@ -5,6 +5,7 @@
 #include "common/errors.h"
 #include "run/cnc_debugger.h"
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
