@@ -7,6 +7,7 @@
 #include "interpretation/status_bar_writer.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace tarnix {
 namespace {
