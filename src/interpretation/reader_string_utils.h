@@ -17,7 +17,4 @@ std::string& upCaseStr(std::string& text);
 // `text` without its blanks (" ").
 std::string DelSpaceInStr(const std::string& text);
 
-// `text` without its double-quote characters.
-std::string DelQuotesInStr(const std::string& text);
-
 }  // namespace tarnix

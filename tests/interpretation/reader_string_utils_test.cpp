@@ -28,7 +28,6 @@ TEST(DelSpaceInStr, DropsBlanksOnlyAsItsTwinDropsDoubleQuotes)
     EXPECT_EQ(DelSpaceInStr("  1 2  0 "), "120");
     EXPECT_EQ(DelSpaceInStr(""), "");
     EXPECT_EQ(DelSpaceInStr("\t1"), "\t1");
-    EXPECT_EQ(DelQuotesInStr("\"a 'b'\"\""), "a 'b'");
 }
 
 }  // namespace
