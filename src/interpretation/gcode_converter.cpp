@@ -7,7 +7,8 @@
 #include "interpretation/gcode_words.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <algorithm>
+#include <numbers>
 
 namespace tarnix {
 namespace {
@@ -320,7 +321,7 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
         writtenCentre[axis] = parseFloat(value);
         centreText += kCentreLetters[axis] + value;
     }
-    if (!readerDrawsAlike(block, reader, writtenCentre, plane, mode)) {
+    if (!readerDrawsAlike(block, transform, reader, writtenCentre, plane, mode)) {
         writeChords(words, block, transform);
         return;
     }
@@ -337,12 +338,14 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
     c.writeXYAgain = c.gPercentSeen;
 }
 
-// Whether a reader of the written arc draws as many points as the block drew
-// (one more or fewer where a point falls on the end, as rounding decides).
-// A full circle of the XY plane that a rotation moves into another plane, or
-// the reverse, would not be.
-bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const Vec3& readerEnd, const Vec3& centre,
-                                      std::int32_t plane, std::int32_t mode) const
+// Whether a reader of the written arc draws the points the block drew,
+// transformed, within what rounding allows: the same number of points (one
+// more or fewer where the last falls on the end point). Tiny arcs whose
+// rounded centre moves their angles, and full circles of the XY plane that a
+// rotation moves into another plane (or the reverse), are drawn otherwise.
+bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTransform& transform,
+                                      const Vec3& readerEnd, const Vec3& centre, std::int32_t plane,
+                                      std::int32_t mode) const
 {
     ArcInput in;
     in.start = readerPosition();
@@ -356,8 +359,38 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const Vec3& r
     if (!arcGeometry(in, arc))
         return false;
     std::int32_t n = parseInt(context_.settings.edFine);
-    auto drawn = static_cast<std::int64_t>(block.arcPoints.size());
-    return std::llabs(arcPointCount(arc.sweep, n == 0 ? 1 : n) - drawn) <= 1;
+    if (n == 0)
+        n = 1;
+    std::vector<Vec3> drawn;
+    for (std::int64_t counter = 0; counter < arc.sweep / n; counter += n) {
+        double theta = arc.startAngle + arc.dir * static_cast<double>(counter) * n * std::numbers::pi / 180.0;
+        Vec3 point;
+        point[arc.u] = arc.centre[arc.u] + arc.radius * std::cos(theta);
+        point[arc.v] = arc.centre[arc.v] + arc.radius * std::sin(theta);
+        point[arc.w] = readerEnd[arc.w];
+        drawn.push_back(point);
+    }
+    std::vector<Vec3> expected;
+    for (const Vec3& point : block.arcPoints)
+        expected.push_back(transform.point(point));
+    // Half a unit of the last written digit, twice over for a redrawn point.
+    auto near = [](const Vec3& a, const Vec3& b) {
+        for (int axis = 0; axis < 3; ++axis)
+            if (std::fabs(a[axis] - b[axis]) > 0.001 + 1e-4 * std::fabs(b[axis]))
+                return false;
+        return true;
+    };
+    const std::size_t common = std::min(drawn.size(), expected.size());
+    if (std::max(drawn.size(), expected.size()) > common + 1)
+        return false;
+    for (std::size_t i = 0; i < common; ++i)
+        if (!near(drawn[i], expected[i]))
+            return false;
+    if (drawn.size() > common)
+        return near(drawn.back(), readerEnd);
+    if (expected.size() > common)
+        return near(expected.back(), readerEnd);
+    return true;
 }
 
 // An arc as straight moves through its drawn points and on to its end.

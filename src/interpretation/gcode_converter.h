@@ -65,8 +65,8 @@ private:
     void writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
     void writeArc(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
     void writeChords(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
-    bool readerDrawsAlike(const ConvertedBlock& block, const Vec3& readerEnd, const Vec3& centre,
-                          std::int32_t plane, std::int32_t mode) const;
+    bool readerDrawsAlike(const ConvertedBlock& block, const PointTransform& transform, const Vec3& readerEnd,
+                          const Vec3& centre, std::int32_t plane, std::int32_t mode) const;
 
     Vec3 readerPosition() const;
     void setReaderPosition(const Vec3& position);
