@@ -30,6 +30,13 @@ public:
     virtual void setVisible(bool visible) = 0;
 };
 
+// An information box with an OK button; it returns when the user closes it.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void showInformation(const std::string& text) = 0;
+};
+
 // Keeps the window alive inside long loops.
 class EventPump {
 public:

@@ -50,16 +50,20 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     block.startX = s.gX;
     block.startY = s.gY;
     block.startZ = s.gZ;
+    converted_.clear();
+    const bool converting = context_.transform.gTransformOut;
+    if (converting)
+        converter_.beginBlock();
 
     text_.assign(line);
     for (char& c : text_)
         if (c == ',')
             c = '.';
     context_.FBlockText.clear();
-    bool commentCut = cutComment();
+    bool commentCut = cutComment(line);
     if (text_.empty()) {
         if (commentCut && context_.FOutEdit != nullptr)
-            context_.FOutEdit->appendLine(comment_);
+            context_.FOutEdit->appendLine(converted_.comment);
         return true;
     }
 
@@ -114,14 +118,22 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     totals.FPrevX = s.gX;
     totals.FPrevY = s.gY;
     totals.FPrevZ = s.gZ;
+    if (converting) {
+        converted_.text = text_;
+        converted_.start = {block.startX, block.startY, block.startZ};
+        converter_.writeBlock(converted_);
+    }
+    if (block.hasAxisWord)
+        context_.converter.gPercentSeen = false;
     totals.FFirstMove = false;
     return !block.pause;
 }
 
 // Cuts the block's one comment, from the first "(" to the first ")" (a
 // missing ")" is taken to stand at the end), removing every occurrence of
-// it. Returns whether a comment was cut.
-bool GCodeInterpreter::cutComment()
+// it. Returns whether a comment was cut. The converter gets the comment as
+// `written`, its commas unchanged.
+bool GCodeInterpreter::cutComment(std::string_view written)
 {
     comment_.clear();
     std::size_t open = text_.find('(');
@@ -135,6 +147,8 @@ bool GCodeInterpreter::cutComment()
     if (close < open)
         return false;
     comment_.assign(text_, open, close - open + 1);
+    converted_.comment = written.substr(open, close - open);
+    converted_.comment += ')';
     replaceAll(text_, comment_);
     return true;
 }
@@ -242,6 +256,7 @@ void GCodeInterpreter::readFeedWord(Block& block, double value)
         }
     }
     context_.FFeedWordSeen = true;
+    converted_.feedSet = s.gFeed;
 }
 
 // The feeds after the words of a block with a G0 to G3 word: a rapid block

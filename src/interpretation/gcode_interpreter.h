@@ -4,6 +4,7 @@
 // chords), adds the block's length and machine time to the totals, widens
 // the information-run extents and writes the status bar.
 
+#include "interpretation/gcode_converter.h"
 #include "interpretation/interpreter_context.h"
 
 #include <cstdint>
@@ -44,7 +45,7 @@ private:
     // a million seconds per unit so that a missing feed shows as a huge time.
     static double moveSeconds(double length, double feed);
 
-    bool cutComment();
+    bool cutComment(std::string_view written);
     void readWord(Block& block, char letter, std::string_view text);
     void readFeedWord(Block& block, double value);
     void applyMoveFeeds(const Block& block);
@@ -55,6 +56,9 @@ private:
     void appendToBlockText(char letter, std::string_view text);
 
     InterpreterContext& context_;
+    GCodeConverter converter_{context_};
+    // What the converter is told about the block (its comment as written too).
+    ConvertedBlock converted_;
     // Working copy of the block, reused between calls to avoid allocations.
     std::string text_;
     std::string comment_;

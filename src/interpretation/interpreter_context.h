@@ -5,6 +5,7 @@
 // interpreters, path building, the information run and the run engine share it.
 
 #include "common/sinks.h"
+#include "interpretation/converter_settings.h"
 #include "interpretation/info_run_box.h"
 #include "interpretation/interpreter_settings.h"
 #include "interpretation/interpreter_state.h"
@@ -24,6 +25,9 @@ struct InterpreterContext {
     TInfoRunBox infoBox;
     TInterpreterSettings settings;
     TProgramBox programBox;
+    // The converter of transformation runs: its settings and its state.
+    TTransformParams transform;
+    TConverterState converter;
     std::unique_ptr<TD3FloatPointList> FPathPoints = std::make_unique<TD3FloatPointList>();
 
     // The block as the G-code interpreter understood it (shown in lbBlock).
@@ -40,6 +44,7 @@ struct InterpreterContext {
     LineSink* Scroll = nullptr;          // the Explorer page's log pane
     ProgressSink* ProgressBar = nullptr; // the main progress bar
     EventPump* events = nullptr;         // pumps the window's pending messages
+    MessageSink* messages = nullptr;     // information boxes (the converter's arc warning)
     // The editor's caret line, counted from 1 (status panel 2).
     std::function<int()> caretLine = [] { return 1; };
     // The run engine reports a run in progress: extents are then left alone.

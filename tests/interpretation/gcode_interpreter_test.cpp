@@ -265,7 +265,7 @@ TEST_F(CleanUp, CommentOnlyLineGoesToTheOutputAndChangesNothing)
     run(" G1 X10 F600");
     EXPECT_TRUE(run("(ROUGHING, T1)"));
     ASSERT_EQ(output.lines.size(), 1u);
-    EXPECT_EQ(output.lines[0], "(ROUGHING. T1)") << "commas become points before the comment is cut";
+    EXPECT_EQ(output.lines[0], "(ROUGHING, T1)") << "the comment is written as it stands";
     EXPECT_EQ(context.FPathPoints->Count(), 1);
     run(" G1 X20");
     EXPECT_DOUBLE_EQ(context.totals.FTime, 1.0) << "the comment line did not reset the previous point";

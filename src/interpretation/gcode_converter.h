@@ -1,0 +1,78 @@
+#pragma once
+// The converter of transformation runs: while it is on, every block the
+// G-code interpreter executes is written again, transformed, as one or more
+// lines of the output collector FOutEdit. Coordinates and centre words are
+// rotated, mirrored and shifted, Z is clipped, feeds are replaced or scaled,
+// plane words follow the rotation, and arcs are written as arcs or chords.
+//
+// Each line carries what a reader of the output needs to reproduce the
+// transformed path: the converter keeps the position, move mode and plane
+// that reader holds, and writes every word the block had that it does not
+// transform.
+
+#include "interpretation/interpreter_context.h"
+#include "interpretation/point_transform.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnix {
+
+// What the interpreter tells the converter about the block it has executed.
+struct ConvertedBlock {
+    std::string_view text;            // the cleaned block: commas read as points, comment cut
+    std::string comment;              // the comment as written, parentheses included
+    Vec3 start{};                     // the position before the block
+    Vec3 centreWords{};               // I, J, K of an arc, before G91 clears them
+    double feedSet = 0;               // the feed the block's F word set
+    std::vector<Vec3> arcPoints;      // an arc's intermediate points
+    bool arcClosed = false;           // the arc ends at its start angle
+
+    void clear();
+};
+
+class GCodeConverter {
+public:
+    explicit GCodeConverter(InterpreterContext& context) : context_(context) {}
+
+    // At the start of every block: reads the shift edits of checked boxes.
+    // Throws ConversionError when one is not a number.
+    void beginBlock();
+
+    // At the end of a block: writes its converted lines.
+    void writeBlock(const ConvertedBlock& block);
+
+private:
+    struct Words;
+    struct Line {
+        std::string text;
+        int motion = -1;  // the move code the line leaves a reader in, -1 none
+        int plane = 0;    // the plane code it leaves a reader in, 0 none
+    };
+
+    Words scan(std::string_view text) const;
+    Line head(const Words& words, int motion, const std::string& motionText, bool moves, int addPlane) const;
+    void finishStart(Line& line, const Words& words, const ConvertedBlock& block);
+    static void appendKeptTail(Line& line, const Words& words);
+    std::string coordinates(const Vec3& target, const std::array<bool, 3>& force, bool all, Vec3& reader) const;
+    std::string feedText(double feed) const;
+    void writeLine(const Line& line);
+
+    void writePlain(const Words& words, const ConvertedBlock& block);
+    void writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
+    void writeArc(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
+    void writeChords(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
+    bool readerDrawsAlike(const ConvertedBlock& block, const PointTransform& transform, const Vec3& readerEnd,
+                          const Vec3& centre, std::int32_t plane, std::int32_t mode) const;
+
+    Vec3 readerPosition() const;
+    void setReaderPosition(const Vec3& position);
+
+    InterpreterContext& context_;
+    Vec3 shift_{};
+};
+
+}  // namespace tarnix

@@ -1,0 +1,213 @@
+// Every real program, converted with each transformation and read again with
+// the converter off, gives the transformed path of the original: point by
+// point within the written decimals, with the same rapid flags and the feeds
+// the settings ask for.
+
+#include "program_conversion.h"
+
+#include "interpretation/coordinate_text.h"
+#include "interpretation/gcode_interpreter.h"
+#include "interpretation/point_transform.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCorpus = fs::path(TARNIX_CORPUS) / "gcode";
+
+struct PathPoint {
+    Vec3 at;
+    bool rapid;
+    double feed;
+    std::int32_t line;
+};
+
+// Rounding to five significant digits and three decimals, doubled for arcs
+// that a reader redraws from rounded start, end and centre.
+double tolerance(double value) { return 1e-9 + 0.001 + 1e-4 * std::fabs(value); }
+
+bool samePlace(const Vec3& a, const Vec3& b)
+{
+    for (int axis = 0; axis < 3; ++axis)
+        if (std::fabs(a[axis] - b[axis]) > tolerance(b[axis]))
+            return false;
+    return true;
+}
+
+std::vector<PathPoint> points(const InterpreterContext& context, const PointTransform* transform, double feedFactor,
+                              double rapidRate)
+{
+    std::vector<PathPoint> result;
+    const TPathPoint* p = context.FPathPoints->First();
+    for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, p = p->Next) {
+        Vec3 at{static_cast<double>(p->X * 100), static_cast<double>(p->Y * 100), static_cast<double>(p->Z * 100)};
+        if (transform != nullptr) {
+            at = transform->point(at);
+            at[2] = transform->clipZ(at[2]);
+        }
+        // Every F word is scaled; the rapid rate is not.
+        double feed = static_cast<double>(p->Feed);
+        result.push_back({at, p->Rapid != 0, feed == rapidRate ? feed : feed * feedFactor, p->LineNo});
+    }
+    return result;
+}
+
+std::vector<PathPoint> readAgain(const std::vector<std::string>& lines, const ConversionOptions& options)
+{
+    InterpreterContext context;
+    ConversionOptions machine;
+    machine.edRapid = options.edRapid;
+    machine.edCoeff = options.edCoeff;
+    machine.edFine = options.edFine;
+    machine.cbIncMode = options.cbIncMode;
+    applyConversionOptions(machine, context);
+    startFreshRun(context, false);
+    GCodeInterpreter interpreter(context);
+    std::int32_t lineNo = 0;
+    for (const std::string& line : lines)
+        interpreter.ParseFanucStr(line, ++lineNo);
+    return points(context, nullptr, 1, 0);
+}
+
+std::string describe(const PathPoint& p)
+{
+    std::ostringstream out;
+    out << "(" << p.at[0] << ", " << p.at[1] << ", " << p.at[2] << ") F" << p.feed << (p.rapid ? " rapid" : "");
+    return out.str();
+}
+
+// Whether a reader standing `here` is at `point` as far as written digits tell.
+bool writtenAlike(const Vec3& point, const Vec3& here)
+{
+    for (int axis = 0; axis < 3; ++axis)
+        if (std::fabs(std::stod(formatCoordinate(point[axis])) - here[axis]) > 1e-9)
+            return false;
+    return true;
+}
+
+// Point by point from `origin`. A source point that rounds to where the
+// reader of the output stands need not be written; an arc may gain or lose a
+// last point on its end.
+void expectSamePath(const std::vector<PathPoint>& expected, const std::vector<PathPoint>& actual, Vec3 origin,
+                    const std::vector<std::string>& output, const std::string& what)
+{
+    Vec3 here = origin;
+    std::size_t i = 0, j = 0;
+    while (i < expected.size() || j < actual.size()) {
+        if (i < expected.size() && writtenAlike(expected[i].at, here)) {
+            ++i;
+            continue;
+        }
+        if (i < expected.size() && j < actual.size()) {
+            const PathPoint& e = expected[i];
+            const PathPoint& a = actual[j];
+            if (samePlace(a.at, e.at) && a.rapid == e.rapid && std::fabs(a.feed - e.feed) <= 1e-9 * e.feed) {
+                here = a.at;
+                ++i, ++j;
+                continue;
+            }
+        }
+        if (j < actual.size() && samePlace(actual[j].at, here)) {
+            ++j;
+        } else {
+            ADD_FAILURE() << what << ": source point " << i << " of line "
+                          << (i < expected.size() ? expected[i].line : 0) << " at "
+                          << (i < expected.size() ? describe(expected[i]) : "the end") << "; read again "
+                          << (j < actual.size() ? describe(actual[j]) + " from \"" + output[actual[j].line - 1] + "\""
+                                                : "the end");
+            return;
+        }
+    }
+}
+
+struct Transformation {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+class ConversionProperty : public ::testing::TestWithParam<Transformation> {};
+
+}  // namespace
+
+TEST_P(ConversionProperty, ReadingTheOutputAgainGivesTheTransformedPath)
+{
+    if (!fs::exists(kCorpus))
+        GTEST_SKIP() << "no corpus at " << kCorpus;
+    std::string unused;
+    ConversionOptions options = parseConversionOptions(GetParam().arguments, unused);
+    for (const auto& entry : fs::recursive_directory_iterator(kCorpus)) {
+        if (!entry.is_regular_file())
+            continue;
+        InterpreterContext context;
+        Conversion conversion = convertProgramFile(entry.path().string(), options, context);
+        PointTransform transform(context.transform, {context.transform.panel.cbShiftX ? 10.5 : 0.0,
+                                                     context.transform.panel.cbShiftY ? -3.25 : 0.0,
+                                                     context.transform.panel.cbShiftZ ? 2.0 : 0.0});
+        Vec3 origin = transform.point({0, 0, 0});
+        origin[2] = transform.clipZ(origin[2]);
+        double rapid = std::stod(options.edRapid);
+        expectSamePath(points(context, &transform, context.transform.FFeedCoeff, rapid),
+                       readAgain(conversion.lines, options), origin, conversion.lines,
+                       entry.path().filename().string() + " " + GetParam().name);
+    }
+}
+
+TEST(ConversionProperty, MirroringTwiceGivesTheOriginalPath)
+{
+    if (!fs::exists(kCorpus))
+        GTEST_SKIP() << "no corpus at " << kCorpus;
+    std::string unused;
+    ConversionOptions mirror = parseConversionOptions({"--mirror", "Y"}, unused);
+    fs::path mirrored = fs::temp_directory_path() / "tarnix_mirrored_once.nc";
+    for (const auto& entry : fs::recursive_directory_iterator(kCorpus)) {
+        if (!entry.is_regular_file())
+            continue;
+        InterpreterContext original;
+        Conversion once = convertProgramFile(entry.path().string(), mirror, original);
+        {
+            std::ofstream file(mirrored, std::ios::binary);
+            for (const std::string& line : once.lines)
+                file << line << '\n';
+        }
+        InterpreterContext unused;
+        Conversion twice = convertProgramFile(mirrored.string(), mirror, unused);
+        expectSamePath(points(original, nullptr, 1, 0), readAgain(twice.lines, mirror), {0, 0, 0}, twice.lines,
+                       entry.path().filename().string());
+    }
+    fs::remove(mirrored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Transformations, ConversionProperty,
+    ::testing::Values(
+        Transformation{"None", {}}, Transformation{"MirrorX", {"--mirror", "X"}},
+        Transformation{"MirrorY", {"--mirror", "Y"}}, Transformation{"MirrorZ", {"--mirror", "Z"}},
+        Transformation{"RotateX0", {"--rotate", "X", "--angle", "0"}},
+        Transformation{"RotateX30", {"--rotate", "X", "--angle", "30"}},
+        Transformation{"RotateX90", {"--rotate", "X", "--angle", "90"}},
+        Transformation{"RotateX180", {"--rotate", "X", "--angle", "180"}},
+        Transformation{"RotateX360", {"--rotate", "X", "--angle", "360"}},
+        Transformation{"RotateY0", {"--rotate", "Y", "--angle", "0"}},
+        Transformation{"RotateY30", {"--rotate", "Y", "--angle", "30"}},
+        Transformation{"RotateY90", {"--rotate", "Y", "--angle", "90"}},
+        Transformation{"RotateY180", {"--rotate", "Y", "--angle", "180"}},
+        Transformation{"RotateY360", {"--rotate", "Y", "--angle", "360"}},
+        Transformation{"RotateZ0", {"--rotate", "Z", "--angle", "0"}},
+        Transformation{"RotateZ30", {"--rotate", "Z", "--angle", "30"}},
+        Transformation{"RotateZ90", {"--rotate", "Z", "--angle", "90"}},
+        Transformation{"RotateZ180", {"--rotate", "Z", "--angle", "180"}},
+        Transformation{"RotateZ360", {"--rotate", "Z", "--angle", "360"}},
+        Transformation{"RotateZMinus90", {"--rotate", "Z", "--angle", "-90"}},
+        Transformation{"Shift", {"--shift-x", "10.5", "--shift-y", "-3.25", "--shift-z", "2"}},
+        Transformation{"Zmin", {"--zmin", "-1"}},
+        Transformation{"Zmax", {"--zmax", "1", "--zsafe", "5"}},
+        Transformation{"FeedFactor", {"--coeff", "1.5"}}),
+    [](const ::testing::TestParamInfo<Transformation>& info) { return std::string(info.param.name); });

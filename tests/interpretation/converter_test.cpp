@@ -1,0 +1,153 @@
+// The converter's number form, the transformation set-up of a fresh run,
+// and what must not carry over from one run to the next.
+
+#include "program_conversion.h"
+
+#include "interpretation/coordinate_text.h"
+#include "interpretation/transform_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+#include <fstream>
+
+using namespace tarnix;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RecordingMessages : MessageSink {
+    void showInformation(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+};
+
+fs::path writeProgram(const std::string& name, const std::string& text)
+{
+    fs::path path = fs::temp_directory_path() / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+ConversionOptions options(const std::vector<std::string>& arguments)
+{
+    std::string unused;
+    return parseConversionOptions(arguments, unused);
+}
+
+}  // namespace
+
+TEST(CoordinateText, FiveSignificantDigitsThenThreeDecimals)
+{
+    const std::pair<double, const char*> cases[] = {
+        {12.3456, "12.346"}, {123.456, "123.460"}, {1234.56, "1234.600"}, {12345.6, "12346.000"},
+        {99999.7, "1.0000e+05"}, {-123456, "-1.2346e+05"}, {-0.0001, "0.000"}, {0, "0.000"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatCoordinate(value), text) << value;
+}
+
+TEST(TransformSetUp, RotationPairsFromTheAngleAsTyped)
+{
+    struct Case {
+        int axis;
+        const char* angle;
+        double cosine, sine;
+        bool swap17_18, swap17_19, swap18_19;
+    };
+    const Case cases[] = {
+        {2, "90", 0, 1, false, false, true},    {2, "45", std::cos(std::numbers::pi / 4), std::sin(std::numbers::pi / 4), false, false, false},
+        {0, "-90", 0, -1, true, false, false},  {1, "270", 0, -1, false, true, false},
+        {0, "180", -1, 0, false, false, false}, {1, "-180", -1, 0, false, false, false},
+        {2, "360", 1, 0, false, false, false},  {0, " 90", std::cos(std::numbers::pi / 2), 1, true, false, false},
+    };
+    // Where each axis keeps its cosine and sine in gRotCoef.
+    const int cosineAt[3] = {3, 4, 1}, sineAt[3] = {2, 5, 0};
+    for (const Case& c : cases) {
+        InterpreterContext context;
+        TTransformParams& params = context.transform;
+        params.panel.rgRotate = c.axis;
+        params.panel.edAngle = c.angle;
+        setTransformCommandSettings(params);
+        setUpTransformRun(context, true);
+        EXPECT_NEAR(params.gRotCoef[cosineAt[c.axis]], c.cosine, 1e-15) << c.angle;
+        EXPECT_NEAR(params.gRotCoef[sineAt[c.axis]], c.sine, 1e-15) << c.angle;
+        for (int other = 0; other < 3; ++other) {
+            if (other == c.axis)
+                continue;
+            EXPECT_EQ(params.gRotCoef[cosineAt[other]], 1);
+            EXPECT_EQ(params.gRotCoef[sineAt[other]], 0);
+        }
+        EXPECT_EQ(params.gSwap17_18, c.swap17_18) << c.angle;
+        EXPECT_EQ(params.gSwap17_19, c.swap17_19) << c.angle;
+        EXPECT_EQ(params.gSwap18_19, c.swap18_19) << c.angle;
+        EXPECT_TRUE(params.gTransformOut && params.gArcWarn);
+    }
+}
+
+TEST(TransformSetUp, WithoutTransformationTheConverterIsOffAndNothingRotates)
+{
+    InterpreterContext context;
+    context.transform.panel.rgRotate = 2;
+    context.transform.panel.edAngle = "90";
+    setTransformCommandSettings(context.transform);
+    setUpTransformRun(context, false);
+    EXPECT_FALSE(context.transform.gTransformOut);
+    EXPECT_EQ(context.transform.gRotCoef[0], 0);
+    EXPECT_EQ(context.transform.gRotCoef[1], 1);
+}
+
+TEST(TransformSetUp, NonNumericTextsAreConversionErrors)
+{
+    fs::path program = writeProgram("tarnix_bad_texts.nc", "G1 X1\n");
+    InterpreterContext angle;
+    Conversion badAngle = convertProgramFile(program.string(), options({"--rotate", "Z", "--angle", "9O"}), angle);
+    EXPECT_EQ(badAngle.error, "'9O' is not a valid floating point value");
+    EXPECT_EQ(badAngle.errorLine, 0);
+    EXPECT_TRUE(badAngle.lines.empty());
+    InterpreterContext shift;
+    Conversion badShift = convertProgramFile(program.string(), options({"--shift-y", "1,5"}), shift);
+    EXPECT_EQ(badShift.error, "'1,5' is not a valid floating point value");
+    EXPECT_EQ(badShift.errorLine, 1);
+    fs::remove(program);
+}
+
+TEST(ConverterRuns, ASecondRunConvertsLikeTheFirst)
+{
+    fs::path program = writeProgram("tarnix_twice.nc", "G1 X5 Y5 F100\n%\nG0 Z2\nG1 Z-1\n");
+    InterpreterContext context;
+    ConversionOptions constZ = options({"--const-z", "50"});
+    Conversion first = convertProgramFile(program.string(), constZ, context);
+    Conversion second = convertProgramFile(program.string(), constZ, context);
+    EXPECT_EQ(first.lines, second.lines);
+    EXPECT_EQ(first.lines.front(), "G1X5.000Y5.000F100");
+    fs::remove(program);
+}
+
+TEST(ConverterRuns, ArcWarningOncePerRun)
+{
+    fs::path program = writeProgram("tarnix_warn.nc", "G1 X1 I1\nG1 X2 J1\nG2 X3 I2.5\n");
+    InterpreterContext context;
+    RecordingMessages messages;
+    context.messages = &messages;
+    convertProgramFile(program.string(), {}, context);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "Attention! Circle interpolation was used. Convertion result may be incorrect!");
+    convertProgramFile(program.string(), {}, context);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    fs::remove(program);
+}
+
+TEST(ConverterOptions, LaterChoicesClearEarlierOnesAsThePanelDoes)
+{
+    ConversionOptions o = options({"--rotate", "X", "--mirror", "Y", "--const-speed", "500", "--const-z", "80",
+                                   "--g0", "--zmin", "-2", "--zmax", "3"});
+    EXPECT_EQ(o.panel.rgRotate, -1);
+    EXPECT_EQ(o.panel.rgMirror, 1);
+    EXPECT_FALSE(o.cbConstSpeedF);
+    EXPECT_TRUE(o.cbConstFz && o.panel.cbG0);
+    EXPECT_TRUE(o.panel.cbZmax && !o.panel.cbZmin);
+    EXPECT_FALSE(options({"--g0"}).panel.cbG0) << "the G0 box needs the constant Z feed";
+    EXPECT_THROW(options({"--rotate", "W"}), std::invalid_argument);
+    EXPECT_THROW(options({"--zmin"}), std::invalid_argument);
+}
