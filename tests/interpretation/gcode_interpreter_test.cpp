@@ -340,27 +340,23 @@ TEST_F(ConversionErrors, BadCoefficientFailsAtTheBlock)
 
 using PauseRequests = GCodeFixture;
 
-TEST_F(PauseRequests, RapidWordPausesWhenAsked)
+// run() is false where the block asks to pause: a rapid word, every F word
+// even when unchanged, a tool word (whose number is not read), each only
+// under its option.
+TEST_F(PauseRequests, EachOptionPausesAtItsWord)
 {
-    context.settings.cbGchange = true;
-    EXPECT_FALSE(run(" G00 X0"));
-    EXPECT_TRUE(run(" G01 X0"));
-}
-
-TEST_F(PauseRequests, EveryFWordPausesEvenWhenUnchanged)
-{
-    context.settings.cbFchange = true;
-    EXPECT_FALSE(run(" G1 X1 F100"));
-    EXPECT_FALSE(run(" G1 X2 F100"));
-    EXPECT_TRUE(run(" G1 X3"));
-}
-
-TEST_F(PauseRequests, ToolWordPausesWhenAskedAndReadsNoNumber)
-{
-    context.settings.cbToolChange = true;
-    EXPECT_FALSE(run(" T1.x M6"));
-    context.settings.cbToolChange = false;
-    EXPECT_TRUE(run(" T2 M6"));
+    using Blocks = std::vector<std::pair<const char*, bool>>;
+    const std::pair<bool TInterpreterSettings::*, Blocks> cases[] = {
+        {&TInterpreterSettings::cbGchange, {{" G00 X0", false}, {" G01 X0", true}, {" T1 M6", true}}},
+        {&TInterpreterSettings::cbFchange, {{" G1 X1 F100", false}, {" G1 X2 F100", false}, {" G1 X3", true}}},
+        {&TInterpreterSettings::cbToolChange, {{" T1.x M6", false}, {" G0 X1 F5", true}}}};
+    for (const auto& [option, blocks] : cases) {
+        context.settings.*option = true;
+        for (const auto& [block, goOn] : blocks)
+            EXPECT_EQ(run(block), goOn) << block;
+        context.settings.*option = false;
+        EXPECT_TRUE(run(blocks.front().first)) << blocks.front().first << " without its option";
+    }
 }
 
 TEST_F(PauseRequests, PauseShowsTheBlockOnTheStatusBar)
