@@ -5,37 +5,20 @@
 
 #include <clocale>
 #include <limits>
+#include <utility>
 
 using namespace tarnix;
 
-TEST(FormatGeneral, ShortestTextWithUpTo15SignificantDigits)
+TEST(FormatGeneral, ShortestTextOfUpTo15DigitsExponentOnlyForTinyOrHugeValues)
 {
-    EXPECT_EQ(formatGeneral(100), "100");
-    EXPECT_EQ(formatGeneral(0.5), "0.5");
-    EXPECT_EQ(formatGeneral(-2), "-2");
-    EXPECT_EQ(formatGeneral(0), "0");
-    EXPECT_EQ(formatGeneral(-0.0), "0");
-    EXPECT_EQ(formatGeneral(0.1 + 0.2), "0.3");
-    EXPECT_EQ(formatGeneral(10.5), "10.5");
-    EXPECT_EQ(formatGeneral(123456789012345.0), "123456789012345");
-    EXPECT_EQ(formatGeneral(1.0 / 3.0), "0.333333333333333");
-}
-
-TEST(FormatGeneral, ExponentFormOnlyForTinyOrHugeValues)
-{
-    EXPECT_EQ(formatGeneral(0.00001), "0.00001");
-    EXPECT_EQ(formatGeneral(0.000001), "1E-6");
-    EXPECT_EQ(formatGeneral(-0.0000015), "-1.5E-6");
-    EXPECT_EQ(formatGeneral(999999999999999.0), "999999999999999");
-    EXPECT_EQ(formatGeneral(1e15), "1E15");
-    EXPECT_EQ(formatGeneral(2.5e20), "2.5E20");
-}
-
-TEST(FormatGeneral, NonFiniteValuesHaveTexts)
-{
-    EXPECT_EQ(formatGeneral(std::numeric_limits<double>::infinity()), "INF");
-    EXPECT_EQ(formatGeneral(-std::numeric_limits<double>::infinity()), "-INF");
-    EXPECT_EQ(formatGeneral(std::numeric_limits<double>::quiet_NaN()), "NAN");
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, const char*> cases[] = {
+        {100, "100"}, {0.5, "0.5"}, {-2, "-2"}, {0, "0"}, {-0.0, "0"}, {0.1 + 0.2, "0.3"}, {10.5, "10.5"},
+        {123456789012345.0, "123456789012345"}, {1.0 / 3.0, "0.333333333333333"}, {0.00001, "0.00001"},
+        {0.000001, "1E-6"}, {-0.0000015, "-1.5E-6"}, {999999999999999.0, "999999999999999"}, {1e15, "1E15"},
+        {2.5e20, "2.5E20"}, {inf, "INF"}, {-inf, "-INF"}, {std::numeric_limits<double>::quiet_NaN(), "NAN"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatGeneral(value), text) << value;
 }
 
 TEST(FormatGeneral, IgnoresTheProcessLocale)

@@ -73,26 +73,6 @@ TEST_F(Arcs, AbsoluteCentreWithoutIncrementalOption)
     EXPECT_NEAR(double(path[5]->X), 0.1 + 0.1 * std::cos(20 * std::numbers::pi / 180), 1e-12);
 }
 
-TEST_F(Arcs, ViewModeSetsTheSquareOfItsValueInDegrees)
-{
-    context.settings.cbIncMode = true;
-    context.settings.edFine = "1";
-    EXPECT_EQ(arcPoints(" G1 X10 F100", " G3 X0 Y10 I-10 J0").size(), 90u + 1u);
-    context.settings.edFine = "3";
-    auto path = arcPoints(" G1 X10 Y0", " G3 X0 Y10 I-10 J0");
-    ASSERT_EQ(path.size(), 10u + 1u);  // 0, 9, ..., 81 degrees
-    EXPECT_NEAR(degreesOf(path[9]->X, path[9]->Y), 81.0, 1e-9);
-}
-
-TEST_F(Arcs, ZeroViewModeDrawsAtTheFinestStepAndNegativeDrawsNoChords)
-{
-    context.settings.cbIncMode = true;
-    context.settings.edFine = "0";
-    EXPECT_EQ(arcPoints(" G1 X10 F100", " G3 X0 Y10 I-10 J0").size(), 91u);
-    context.settings.edFine = "-2";
-    EXPECT_EQ(arcPoints(" G1 X10 Y0", " G3 X0 Y10 I-10 J0").size(), 1u);
-}
-
 TEST_F(Arcs, ViewModeMustBeAnInteger)
 {
     context.settings.edFine = "2.5";
@@ -100,20 +80,44 @@ TEST_F(Arcs, ViewModeMustBeAnInteger)
     EXPECT_THROW(run(" G3 X0 Y10 I-10 J0"), ConversionError);
 }
 
-TEST_F(Arcs, FullCircleInTheXYPlaneInEitherSense)
+TEST_F(Arcs, FullCircleInTheXYPlaneInEitherSenseIsMeasured)
 {
     context.settings.cbIncMode = true;
-    EXPECT_EQ(arcPoints(" G1 X10 F100", " G2 X10 Y0 I-10 J0").size(), 90u + 1u);
-    EXPECT_EQ(arcPoints(" G1 X10 Y0", " G3 X10 Y0 I-10 J0").size(), 90u + 1u);
+    arcPoints(" G1 X10 F100", " G2 X10 Y0 I-10 J0");
+    arcPoints(" G1 X10 Y0", " G3 X10 Y0 I-10 J0");
     EXPECT_NEAR(context.totals.FLength, 2 * 89 * 2 * 10 * std::sin(2 * std::numbers::pi / 180), 1e-9);
 }
 
-TEST_F(Arcs, ClosedArcInOtherPlanesDrawsNothing)
+// How many points an arc block appends, its end point included: one every
+// edFine squared degrees (the finest step for 0, none below), a full circle
+// only in the X-Y plane.
+struct ArcCase {
+    const char* fine;
+    const char* setup;
+    const char* arc;
+    std::size_t points;
+    friend std::ostream& operator<<(std::ostream& out, const ArcCase& c) { return out << c.arc << ", fine " << c.fine; }
+};
+
+class ArcPointCount : public Arcs, public ::testing::WithParamInterface<ArcCase> {};
+
+TEST_P(ArcPointCount, FollowsTheViewModeAndThePlane)
 {
     context.settings.cbIncMode = true;
-    EXPECT_EQ(arcPoints(" G18 G1 X10 F100", " G2 X10 Z0 I-10 K0").size(), 1u);
-    EXPECT_EQ(arcPoints(" G19 G1 Y10", " G3 Y10 Z0 J-10 K0").size(), 1u);
+    context.settings.edFine = GetParam().fine;
+    EXPECT_EQ(arcPoints(GetParam().setup, GetParam().arc).size(), GetParam().points);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Arcs, ArcPointCount,
+    ::testing::Values(ArcCase{"1", " G1 X10 F100", " G3 X0 Y10 I-10 J0", 90 + 1},
+                      ArcCase{"3", " G1 X10 F100", " G3 X0 Y10 I-10 J0", 10 + 1},  // 0, 9, ..., 81 degrees
+                      ArcCase{"0", " G1 X10 F100", " G3 X0 Y10 I-10 J0", 90 + 1},
+                      ArcCase{"-2", " G1 X10 F100", " G3 X0 Y10 I-10 J0", 1},
+                      ArcCase{"2", " G1 X10 F100", " G2 X10 Y0 I-10 J0", 90 + 1},
+                      ArcCase{"2", " G1 X10 F100", " G3 X10 Y0 I-10 J0", 90 + 1},
+                      ArcCase{"2", " G18 G1 X10 F100", " G2 X10 Z0 I-10 K0", 1},
+                      ArcCase{"2", " G19 G1 Y10 F100", " G3 Y10 Z0 J-10 K0", 1}));
 
 TEST_F(Arcs, XZPlaneClockwiseQuarter)
 {

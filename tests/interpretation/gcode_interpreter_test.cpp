@@ -178,16 +178,21 @@ TEST_F(Feeds, ConstantFeedEqualToTheLastRapidRateIsIgnored)
 
 // --- The Z-feed limit ------------------------------------------------------
 
-using ZFeedLimit = GCodeFixture;
+// A feed move of 1000 under a Z-feed limit of 100.
+class ZFeedLimit : public GCodeFixture {
+protected:
+    ZFeedLimit()
+    {
+        context.settings.cbLimitZ = true;
+        context.settings.FSpeedZ = 100;
+        context.state.gFeed = 1000;
+        context.state.gMoveMode = 1;
+        pastFirstMove();
+    }
+};
 
 TEST_F(ZFeedLimit, SteepMoveIsSlowedAndTheNextMoveRestoresTheFeed)
 {
-    context.settings.cbLimitZ = true;
-    context.settings.FSpeedZ = 100;
-    context.state.gFeed = 1000;
-    context.state.gMoveMode = 1;
-    pastFirstMove();
-
     run(" G1 Z-10");
     EXPECT_EQ(context.state.gFeed, 100);
     EXPECT_EQ(context.FSavedFeed, 1000);
@@ -202,27 +207,17 @@ TEST_F(ZFeedLimit, SteepMoveIsSlowedAndTheNextMoveRestoresTheFeed)
 
 TEST_F(ZFeedLimit, LimitedFeedIsRoundedHalfToEven)
 {
-    context.settings.cbLimitZ = true;
-    context.state.gFeed = 1000;
-    context.state.gMoveMode = 1;
-    pastFirstMove();
-    context.settings.FSpeedZ = 12.5;
-    run(" G1 Z-10");
-    EXPECT_EQ(context.state.gFeed, 12);
-    context.FZFeedLimited = false;
-    context.state.gFeed = 1000;
-    context.settings.FSpeedZ = 13.5;
-    run(" G1 Z-20");
-    EXPECT_EQ(context.state.gFeed, 14);
+    for (const auto& [limit, plunge, rounded] : {std::tuple{12.5, " G1 Z-10", 12}, {13.5, " G1 Z-20", 14}}) {
+        context.FZFeedLimited = false;
+        context.state.gFeed = 1000;
+        context.settings.FSpeedZ = limit;
+        run(plunge);
+        EXPECT_EQ(context.state.gFeed, rounded) << limit;
+    }
 }
 
 TEST_F(ZFeedLimit, TurningTheLimitOffRestoresTheSavedFeed)
 {
-    context.settings.cbLimitZ = true;
-    context.settings.FSpeedZ = 100;
-    context.state.gFeed = 1000;
-    context.state.gMoveMode = 1;
-    pastFirstMove();
     run(" G1 Z-10");
     context.settings.cbLimitZ = false;
     run(" G1 X60");
@@ -232,12 +227,7 @@ TEST_F(ZFeedLimit, TurningTheLimitOffRestoresTheSavedFeed)
 
 TEST_F(ZFeedLimit, BlockTextShowsTheLimitedFeed)
 {
-    context.settings.cbLimitZ = true;
-    context.settings.FSpeedZ = 100;
     context.settings.cbDelay = true;
-    context.state.gFeed = 1000;
-    context.state.gMoveMode = 1;
-    pastFirstMove();
     run(" G1 Z-10");
     EXPECT_EQ(status.blockLabel, "G1Z-10F100");
     EXPECT_EQ(status.panels[1], "F: 100, Fz: 100.0, S: 0");
@@ -247,16 +237,15 @@ TEST_F(ZFeedLimit, BlockTextShowsTheLimitedFeed)
 
 using CleanUp = GCodeFixture;
 
-TEST_F(CleanUp, CommaIsADecimalPoint)
+// Comma as decimal point, an unclosed comment running to the end, lower
+// case that is not read at all.
+TEST_F(CleanUp, XReadFromTheCleanedBlock)
 {
-    run(" G1 X1,5");
-    EXPECT_EQ(context.state.gX, 1.5);
-}
-
-TEST_F(CleanUp, UnclosedCommentRunsToTheEnd)
-{
-    run(" G1 X10 (FINISH");
-    EXPECT_EQ(context.state.gX, 10);
+    for (const auto& [block, x] : {std::pair{" G1 X1,5", 1.5}, {" G1 X10 (FINISH", 10.0}, {"g0 x20", 10.0}}) {
+        run(block);
+        EXPECT_EQ(context.state.gX, x) << block;
+    }
+    EXPECT_EQ(context.state.gMoveMode, 1);
     EXPECT_TRUE(output.lines.empty());
 }
 
@@ -288,24 +277,12 @@ TEST_F(CleanUp, EveryCopyOfTheCommentIsCutButALaterParenthesisStays)
     EXPECT_EQ(context.state.gY, 4);  // "(B)" stays: ")" is a word of the letter B
 }
 
-TEST_F(CleanUp, ClosingBeforeOpeningCutsNothing)
-{
-    EXPECT_THROW(run(" G1 X1) Y(2"), ConversionError) << "')' stays in the X word";
-}
-
 TEST_F(CleanUp, PercentAndProgramNumbersHaveNoWordsButEndTheFirstMove)
 {
     run("%");
     EXPECT_FALSE(context.totals.FFirstMove);
     run("O1000");
     EXPECT_EQ(context.FPathPoints->Count(), 0);
-}
-
-TEST_F(CleanUp, LowerCaseBlocksAreNotRead)
-{
-    run("g1 x10");
-    EXPECT_EQ(context.state.gX, 0);
-    EXPECT_EQ(context.state.gMoveMode, 0);
 }
 
 // --- Conversion errors -----------------------------------------------------
@@ -328,9 +305,15 @@ TEST_F(ConversionErrors, BadNumberStopsTheBlockAfterEarlierWordsChangedTheState)
     EXPECT_EQ(context.totals.FPrevY, 0);
 }
 
+// ")" before "(" cuts nothing and stays in the X word; a tab is part of its word.
+TEST_F(ConversionErrors, WordsThatAreNoNumbers)
+{
+    for (const char* block : {" M3.5", " G1 X1) Y(2", " G1 X10\t"})
+        EXPECT_THROW(run(block), ConversionError) << block;
+}
+
 TEST_F(ConversionErrors, IntegerWordsNeedIntegers)
 {
-    EXPECT_THROW(run(" M3.5"), ConversionError);
     try {
         run(" N1.5 G1 X1");
         FAIL() << "no error";
@@ -353,36 +336,27 @@ TEST_F(ConversionErrors, BadCoefficientFailsAtTheBlock)
     EXPECT_THROW(run(" G1 X1"), ConversionError);
 }
 
-TEST_F(ConversionErrors, TabIsPartOfTheWord)
-{
-    EXPECT_THROW(run(" G1 X10\t"), ConversionError);
-}
-
 // --- Pause requests --------------------------------------------------------
 
 using PauseRequests = GCodeFixture;
 
-TEST_F(PauseRequests, RapidWordPausesWhenAsked)
+// run() is false where the block asks to pause: a rapid word, every F word
+// even when unchanged, a tool word (whose number is not read), each only
+// under its option.
+TEST_F(PauseRequests, EachOptionPausesAtItsWord)
 {
-    context.settings.cbGchange = true;
-    EXPECT_FALSE(run(" G00 X0"));
-    EXPECT_TRUE(run(" G01 X0"));
-}
-
-TEST_F(PauseRequests, EveryFWordPausesEvenWhenUnchanged)
-{
-    context.settings.cbFchange = true;
-    EXPECT_FALSE(run(" G1 X1 F100"));
-    EXPECT_FALSE(run(" G1 X2 F100"));
-    EXPECT_TRUE(run(" G1 X3"));
-}
-
-TEST_F(PauseRequests, ToolWordPausesWhenAskedAndReadsNoNumber)
-{
-    context.settings.cbToolChange = true;
-    EXPECT_FALSE(run(" T1.x M6"));
-    context.settings.cbToolChange = false;
-    EXPECT_TRUE(run(" T2 M6"));
+    using Blocks = std::vector<std::pair<const char*, bool>>;
+    const std::pair<bool TInterpreterSettings::*, Blocks> cases[] = {
+        {&TInterpreterSettings::cbGchange, {{" G00 X0", false}, {" G01 X0", true}, {" T1 M6", true}}},
+        {&TInterpreterSettings::cbFchange, {{" G1 X1 F100", false}, {" G1 X2 F100", false}, {" G1 X3", true}}},
+        {&TInterpreterSettings::cbToolChange, {{" T1.x M6", false}, {" G0 X1 F5", true}}}};
+    for (const auto& [option, blocks] : cases) {
+        context.settings.*option = true;
+        for (const auto& [block, goOn] : blocks)
+            EXPECT_EQ(run(block), goOn) << block;
+        context.settings.*option = false;
+        EXPECT_TRUE(run(blocks.front().first)) << blocks.front().first << " without its option";
+    }
 }
 
 TEST_F(PauseRequests, PauseShowsTheBlockOnTheStatusBar)

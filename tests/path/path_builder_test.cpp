@@ -160,23 +160,19 @@ TEST_F(PathBuilding, TerminatingApplicationStopsAtTheNextLine)
     EXPECT_EQ(context.FPathPoints->Count(), 1);
 }
 
-TEST_F(PathBuilding, InterpreterErrorLeavesTheBuilderReusable)
+TEST_F(PathBuilding, InterpreterOrFileErrorLeavesTheBuilderReusable)
 {
     writeProgram("bad.nc", " G1 X1\n G1 X1.2.3\n G1 X3\n");
     EXPECT_THROW(build(), ConversionError);
     EXPECT_FALSE(builder.FBuildingPath());
     EXPECT_FALSE(progress.visible);
+    location.FSelectedFile = "missing.nc";
+    EXPECT_THROW(build(), InputOutputError);
+    EXPECT_FALSE(builder.FBuildingPath());
     writeProgram("good.nc", " G1 X1\n");
     builder.ClearPath();
     build();
     EXPECT_EQ(context.FPathPoints->Count(), 1);
-}
-
-TEST_F(PathBuilding, MissingFileIsAnInputOutputErrorAndNotBusy)
-{
-    location.FSelectedFile = "missing.nc";
-    EXPECT_THROW(build(), InputOutputError);
-    EXPECT_FALSE(builder.FBuildingPath());
 }
 
 TEST_F(PathBuilding, EmptySelectionOnlySetsTheScales)
@@ -248,21 +244,18 @@ TEST_F(PathBuilding, RandomFeedColourPerBuildAndConfiguredColoursBack)
     EXPECT_EQ(context.settings.FG1ColorGL[0], 0.75f);
 }
 
+// The estimate is the file size over 128 and grows by halves while lines are
+// read: 2800 bytes give 21, then 31, 46, 69, 103, 154, 231, 346, 519. A tiny
+// file keeps a maximum of 0.
 TEST_F(PathBuilding, ProgressEstimateGrowsByHalves)
 {
-    std::string text;
-    for (int i = 0; i < 400; ++i)
-        text += " G1 X1\n";  // 7 bytes a line: 2800 bytes, an estimate of 21 lines
-    writeProgram("part.nc", text);
-    build();
-    // 21 grows by halves while lines are read: 31, 46, 69, 103, 154, 231, 346, 519.
-    EXPECT_EQ(progress.maximum, 519);
-    EXPECT_EQ(progress.position, 400);
-}
-
-TEST_F(PathBuilding, TinyFileKeepsAProgressMaximumOfZero)
-{
-    writeProgram("part.nc", " G1 X1\n");
-    build();
-    EXPECT_EQ(progress.maximum, 0);
+    for (const auto& [lines, maximum] : {std::pair{400, 519}, {1, 0}}) {
+        std::string text;
+        for (int i = 0; i < lines; ++i)
+            text += " G1 X1\n";
+        writeProgram("part.nc", text);
+        build();
+        EXPECT_EQ(progress.maximum, maximum) << lines;
+        EXPECT_EQ(progress.position, lines) << lines;
+    }
 }

@@ -45,18 +45,26 @@ struct Spot {
     double x, y;  // scene units, z = 0
 };
 
+struct Move {
+    std::int32_t line;
+    long double x, y;  // scene units, z = 0
+    bool rapid = false;
+};
+
+void addMoves(TD3FloatPointList& path, std::initializer_list<Move> moves)
+{
+    for (const Move& move : moves)
+        path.Add(move.rapid ? kRapid : kFeed, move.line, move.x, move.y, 0, move.rapid ? 3000 : 1000, move.rapid);
+}
+
 // A square of feed moves (lines 1 to 5), a rapid out of it (line 6) and a
 // feed move up from the rapid's end (line 7).
-void addSquareWithRapid(TD3FloatPointList& path)
-{
-    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
-    path.Add(kFeed, 4, -0.2L, -0.05L, 0, 1000, false);
-    path.Add(kFeed, 5, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kRapid, 6, 0.1L, -0.24L, 0, 3000, true);
-    path.Add(kFeed, 7, 0.1L, -0.1L, 0, 500, false);
-}
+const std::initializer_list<Move> kSquareWithRapid = {
+    {1, -0.2L, -0.2L}, {2, -0.05L, -0.2L}, {3, -0.05L, -0.05L}, {4, -0.2L, -0.05L},
+    {5, -0.2L, -0.2L}, {6, 0.1L, -0.24L, true}, {7, 0.1L, -0.1L}};
+
+// A rapid back over the feed move before it, at the same depth.
+const std::initializer_list<Move> kRapidBackOverFeed = {{1, -0.2L, -0.2L}, {2, -0.05L, -0.2L}, {3, -0.2L, -0.2L, true}};
 
 constexpr Spot kBottomEdge{-0.125, -0.2};   // line 2
 constexpr Spot kRightEdge{-0.05, -0.125};   // line 3
@@ -127,7 +135,7 @@ private slots:
     void panYMovesSceneDownAndFastZoomScalesIt();
     void rubberBandOutlinesTheDraggedRectangle();
     void measuringLineRunsWhileSecondPointIsAwaited();
-    void laterLineAtSameDepthShowsOnlyWhenSmoothing();
+    void laterLineAtSameDepthStaysBehindUnlessSmoothing();
     void zeroHeightPanelProjectsWithoutError();
     void pickingNamesSegmentsByLineTripodZeroAndToolTheLastLine();
     void obliquePresetShowsPathAndBox();
@@ -137,7 +145,6 @@ private slots:
     void anotherListOfAsManyPointsDrawsItsOwn();
     void clearedPathDrawsNoSegments();
     void highlightsFollowTheCursorLineOnAnUnchangedPath();
-    void highlightedLaterLineAtSameDepthStaysBehind();
     void cursorOnHiddenRapidMarksWhereTheRapidStarts();
 
     // The hidden frustum command.
@@ -157,7 +164,7 @@ private:
 
 void PathViewTest::initTestCase()
 {
-    addSquareWithRapid(path_);
+    addMoves(path_, kSquareWithRapid);
     view_ = std::make_unique<PathView>();
     view_->sceneInput().FBackColor = kBackColor;
     view_->resize(kPanelSize, kPanelSize);
@@ -248,10 +255,7 @@ void PathViewTest::onlyFirstPointOfCursorLineGetsMarkerAndTexts()
 {
     // Line 3 of two moves: up to the middle of the right edge, then on.
     TD3FloatPointList path;
-    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 3, -0.05L, -0.125L, 0, 1000, false);
-    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
+    addMoves(path, {{1, -0.2L, -0.2L}, {2, -0.05L, -0.2L}, {3, -0.05L, -0.125L}, {3, -0.05L, -0.05L}});
     view_->sceneInput().FPathPoints = &path;
     view_->sceneInput().FCursorLine = 3;
 
@@ -334,17 +338,24 @@ void PathViewTest::measuringLineRunsWhileSecondPointIsAwaited()
     QVERIFY(onlyBackgroundNear(render(), Spot{-0.125, 0.125}));
 }
 
-void PathViewTest::laterLineAtSameDepthShowsOnlyWhenSmoothing()
+// The later line loses the depth test to the earlier one, even when it is the
+// cursor line or marked; only smoothing lets it show.
+void PathViewTest::laterLineAtSameDepthStaysBehindUnlessSmoothing()
 {
-    // A rapid back over the feed move before it, at the same depth.
     TD3FloatPointList path;
-    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
-    path.Add(kRapid, 3, -0.2L, -0.2L, 0, 3000, true);
-    view_->sceneInput().FPathPoints = &path;
+    addMoves(path, kRapidBackOverFeed);
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = &path;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+    input.FCursorLine = 3;
+    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
+    input.FCursorLine = 0;
+    input.FSelBeginLine = 3;
+    input.FSelEndLine = 3;
     QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
 
-    view_->sceneInput().cbSmooth = true;
+    input.FSelBeginLine = input.FSelEndLine = 0;
+    input.cbSmooth = true;
     const QRgb pixel = render().pixel(pixelOf(kBottomEdge));
     QVERIFY2(qRed(pixel) > qGreen(pixel), qPrintable(QColor(pixel).name()));
 }
@@ -425,15 +436,13 @@ void PathViewTest::obliquePresetShowsPathAndBox()
 void PathViewTest::pointsAppendedAfterADrawingAppear()
 {
     TD3FloatPointList path;
-    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    addMoves(path, {{1, -0.2L, -0.2L}, {2, -0.05L, -0.2L}});
     view_->sceneInput().FPathPoints = &path;
     QImage image = render();
     QVERIFY(colourNear(image, kBottomEdge, kFeedColor));
     QVERIFY(onlyBackgroundNear(image, kRightEdge));
 
-    path.Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
-    path.Add(kFeed, 4, -0.2L, -0.05L, 0, 1000, false);
+    addMoves(path, {{3, -0.05L, -0.05L}, {4, -0.2L, -0.05L}});
     image = render();
     QVERIFY(colourNear(image, kRightEdge, kFeedColor));
     QVERIFY(colourNear(image, kTopEdge, kFeedColor));
@@ -447,10 +456,10 @@ void PathViewTest::anotherListOfAsManyPointsDrawsItsOwn()
     // The same seven moves a little higher up, as a rebuilt program would
     // give them.
     TD3FloatPointList moved;
-    const TPathPoint* point = path_.First();
-    for (std::int32_t i = 0; i < path_.Count(); ++i, point = point->Next)
-        moved.Add({point->Color[0], point->Color[1], point->Color[2]}, point->LineNo, point->X, point->Y + 0.3L, point->Z, point->Feed,
-                  point->Rapid);
+    for (Move move : kSquareWithRapid) {
+        move.y += 0.3L;
+        addMoves(moved, {move});
+    }
     view_->sceneInput().FPathPoints = &moved;
     const QImage image = render();
     QVERIFY(onlyBackgroundNear(image, kBottomEdge));
@@ -493,25 +502,6 @@ void PathViewTest::highlightsFollowTheCursorLineOnAnUnchangedPath()
     for (Spot edge : {kRightEdge, kTopEdge})
         QVERIFY(colourNear(image, edge, kFeedColor));
     QVERIFY(onlyBackgroundNear(image, Spot{-0.065, -0.04}));
-}
-
-void PathViewTest::highlightedLaterLineAtSameDepthStaysBehind()
-{
-    // The rapid back over the feed move is the cursor line: white, yet
-    // drawn after the feed move, so the depth test keeps the feed move.
-    TD3FloatPointList path;
-    path.Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
-    path.Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
-    path.Add(kRapid, 3, -0.2L, -0.2L, 0, 3000, true);
-    SceneInput& input = view_->sceneInput();
-    input.FPathPoints = &path;
-    input.FCursorLine = 3;
-    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
-
-    input.FCursorLine = 0;
-    input.FSelBeginLine = 3;
-    input.FSelEndLine = 3;
-    QVERIFY(colourNear(render(), kBottomEdge, kFeedColor));
 }
 
 void PathViewTest::cursorOnHiddenRapidMarksWhereTheRapidStarts()

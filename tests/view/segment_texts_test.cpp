@@ -17,7 +17,7 @@ const TPathPoint kEnd = pointAt(0.04L, 0.015L, 0.5L, 1200);
 
 }  // namespace
 
-TEST(SegmentTexts, InfoLabelsShowProgramUnitsInTheirFormats)
+TEST(SegmentTexts, InfoLabelsAndStatusPanelShowProgramUnitsInTheirFormats)
 {
     const SegmentTexts texts = cursorSegmentTexts(kStart, kEnd, "part.nc", "part.nc");
     EXPECT_FALSE(texts.showPicture);
@@ -30,11 +30,6 @@ TEST(SegmentTexts, InfoLabelsShowProgramUnitsInTheirFormats)
     EXPECT_EQ(texts.lbEndZ, "50.000");
     // A 3-4-5 triangle; the length label keeps its trailing blank.
     EXPECT_EQ(texts.lbLength, " 5.000 ");
-}
-
-TEST(SegmentTexts, StatusPanelJoinsFeedStartEndAndLength)
-{
-    const SegmentTexts texts = cursorSegmentTexts(kStart, kEnd, "part.nc", "part.nc");
     EXPECT_EQ(texts.statusPanel5,
               "Feed: 1200.0  Line Start : (X: 1.000; Y: -2.500; Z: 50.000)"
               "    Line End : (X: 4.000; Y: 1.500; Z: 50.000)  Length:  5.000 ");
