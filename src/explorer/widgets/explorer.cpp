@@ -107,6 +107,7 @@ void Explorer::TreeChange()
         folder += '/';
     location_.FCurrentFolder = folder;
     ++treeListings_;
+    ++archiveListings_;
     QCoreApplication::processEvents();  // the tree shows its new selection before the folder is read
     lvFiles.clear();
     FZipOpen = false;
@@ -142,11 +143,23 @@ void Explorer::lvFilesMouseUp()
 {
     if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
         location_.FSelectedFile = ExplorerFileList::itemName(item);
-    const std::string path =
-        FZipOpen ? ZipEntryClick(location_.extractionFolder, location_.FZipExtracted, location_.FSelectedFile)
-                 : location_.FCurrentFolder + location_.FSelectedFile;
+    std::string path;
+    if (FZipOpen) {
+        const int listing = archiveListings_;
+        bool extracted = location_.FZipExtracted;
+        path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
+        // The extraction lets window events in. When the user left the
+        // archive meanwhile, the flag and the click belong to a list no
+        // longer shown.
+        if (listing != archiveListings_)
+            return;
+        location_.FZipExtracted = extracted;
+    } else {
+        path = location_.FCurrentFolder + location_.FSelectedFile;
+    }
     if (hasZipExtension(path)) {
         FZip.SetZipFileName(path);
+        ++archiveListings_;
         FZipOpen = true;
         location_.FZipExtracted = false;
         FUpFolder = folders_.Tree().selectedFolderPath();
@@ -167,6 +180,7 @@ void Explorer::sbtnUpDirClick()
     if (treeListings_ == listings)
         GetFolderFiles();
     FUpFolder.clear();
+    ++archiveListings_;
     FZipOpen = false;
     location_.FZipExtracted = false;
     sbtnRefreshClick();
