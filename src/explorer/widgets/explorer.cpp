@@ -5,6 +5,7 @@
 #include "explorer/explorer_folder_listing.h"
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/explorer_folder_tree.h"
+#include "explorer/widgets/shell_toolbar.h"
 #include "explorer/explorer_names.h"
 #include "explorer/explorer_zip_listing.h"
 #include "zip/zip_exception.h"
@@ -62,6 +63,8 @@ Explorer::Explorer(ExplorerFolderPanel& folders, ExplorerFileList& files, Progra
     connect(&tree, &ExplorerFolderTree::folderChanged, this, [this] { guarded([this] { TreeChange(); }); });
     connect(&folders_.DriveToolbar1(), &ExplorerDriveBar::driveChosen, this,
             [this](const QString& root) { guarded([&] { browseTo(QFile::encodeName(root).toStdString()); }); });
+    connect(&folders_.ShellToolbar1(), &ShellToolbar::folderChosen, this,
+            [this](const std::string& folder) { guarded([&] { browseTo(folder); }); });
     connect(&folders_.upButton(), &QToolButton::clicked, this, [this] { guarded([this] { sbtnUpDirClick(); }); });
     connect(&folders_.refreshButton(), &QToolButton::clicked, this,
             [this] { guarded([this] { sbtnRefreshClick(); }); });
