@@ -2,7 +2,10 @@
 // Where the current program lies. The window owns one and lends it to the
 // Explorer, which changes it as the user browses, and reads it to build.
 
+#include "common/zip_entry_names.h"
+
 #include <string>
+#include <string_view>
 
 namespace tarnix {
 
@@ -16,12 +19,21 @@ struct ProgramLocation {
     bool FZipExtracted = false;
     std::string extractionFolder;
 
+    // The path of the program named `name` in the Explorer list: an
+    // extracted entry lies in the extraction folder under its file name,
+    // which the unzip library reads by the same rule.
+    std::string pathOf(std::string_view name) const
+    {
+        return FZipExtracted ? extractionFolder + std::string(zipEntryFileName(name))
+                             : FCurrentFolder + std::string(name);
+    }
+
     // The full path of the chosen program; empty when none is chosen.
     std::string programPath() const
     {
         if (FSelectedFile.empty())
             return {};
-        return (FZipExtracted ? extractionFolder : FCurrentFolder) + FSelectedFile;
+        return pathOf(FSelectedFile);
     }
 };
 

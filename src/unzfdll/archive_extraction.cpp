@@ -1,6 +1,8 @@
 #include "unzfdll/archive_extraction.h"
 
 #include "common/text_encoding.h"
+#include "common/zip_entry_names.h"
+#include "unzfdll/first_entry_made_by.h"
 #include "unzfdll/output_folder.h"
 
 #include <algorithm>
@@ -38,12 +40,9 @@ std::int32_t ArchiveExtraction::run()
     if (!root)
         return UNZ_ERROR_FOLDER;
 
-    // The directory lister converts names from the OEM code page when the
-    // first entry was made on DOS or OS/2; files must get the names it shows.
-    zip_uint8_t system = 0;
-    zip_uint32_t attributes = 0;
-    oemNames_ = zip_file_get_external_attributes(archive_.get(), 0, 0, &system, &attributes) == 0
-                && (system == ZIP_OPSYS_DOS || system == ZIP_OPSYS_OS_2);
+    // Files must get the names the directory lister shows.
+    const std::optional<MadeBy> madeBy = firstEntryMadeBy(command_.ArchivePath);
+    oemNames_ = madeBy && zipNamesInOemCodePage(madeBy->version, madeBy->hostSystem);
 
     const std::vector<Entry> entries = selectedEntries();
     std::int32_t files = 0;

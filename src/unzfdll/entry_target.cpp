@@ -1,29 +1,23 @@
 #include "unzfdll/entry_target.h"
 
+#include "common/zip_entry_names.h"
+
 namespace tarnix::unzfdll {
-namespace {
-
-bool isSeparator(char c)
-{
-    return c == '/' || c == '\\';
-}
-
-}  // namespace
 
 bool isFolderEntry(std::string_view name)
 {
-    return !name.empty() && isSeparator(name.back());
+    return !name.empty() && isZipNameSeparator(name.back());
 }
 
 std::optional<EntryTarget> entryTarget(std::string_view name, bool junkFolderNames)
 {
-    if (name.empty() || isSeparator(name.front()))
+    if (name.empty() || isZipNameSeparator(name.front()))
         return std::nullopt;
 
     std::vector<std::string> parts;
     std::size_t begin = 0;
     for (std::size_t i = 0; i <= name.size(); ++i) {
-        if (i < name.size() && !isSeparator(name[i]))
+        if (i < name.size() && !isZipNameSeparator(name[i]))
             continue;
         const std::string_view part = name.substr(begin, i - begin);
         if (part == "..")
@@ -35,9 +29,11 @@ std::optional<EntryTarget> entryTarget(std::string_view name, bool junkFolderNam
 
     EntryTarget target;
     if (!isFolderEntry(name)) {
-        if (parts.empty())
-            return std::nullopt;  // "." names no file
-        target.name = std::move(parts.back());
+        // The file is written under the name the Explorer looks for.
+        const std::string_view fileName = zipEntryFileName(name);
+        if (fileName == ".")
+            return std::nullopt;  // names no file
+        target.name = fileName;
         parts.pop_back();
     }
     if (!junkFolderNames)

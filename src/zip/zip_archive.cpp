@@ -1,6 +1,7 @@
 #include "zip/zip_archive.h"
 
 #include "common/text_encoding.h"
+#include "common/zip_entry_names.h"
 #include "zip/zip_end_record_search.h"
 #include "zip/zip_exception.h"
 #include "zip/zip_spanned_disks.h"
@@ -15,14 +16,6 @@ namespace {
 // Limits that keep a damaged end record from sending the reader astray.
 constexpr unsigned kMaxDisks = 1000;
 constexpr std::int32_t kMaxCentralDirSize = 1024000;
-
-// Archivers on DOS and OS/2, and version 5.0 on NTFS, wrote names in the
-// OEM code page; the first entry speaks for the whole archive.
-bool namesAreOem(const ZipCentralHeader& header)
-{
-    return header.HostSystem == 0 || header.HostSystem == 6
-           || (header.HostSystem == 11 && header.VersionMadeBy == 50);
-}
 
 // An archive with nothing in it: only the end record.
 void createEmptyArchive(const std::string& path)
@@ -157,7 +150,7 @@ bool TsZip::ReadCentralDir(std::optional<ZipArchiveFile>& file)
         if (entry.Header.Signature != kZipCentralHeaderSignature)
             return false;
         if (k == 0)
-            convertOemNames_ = namesAreOem(entry.Header);
+            convertOemNames_ = zipNamesInOemCodePage(entry.Header.VersionMadeBy, entry.Header.HostSystem);
         entry.Encrypted = (entry.Header.Flags & 1) != 0;
 
         std::optional<std::string> name = readField(entry.Header.FileNameLength);

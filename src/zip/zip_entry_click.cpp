@@ -1,18 +1,50 @@
 #include "zip/zip_entry_click.h"
 
+#include "common/errors.h"
+#include "common/zip_entry_names.h"
+
 #include <filesystem>
 #include <system_error>
 
 namespace tarnix {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Removes what an earlier archive left in `folder` under the names this
+// archive's entries are extracted to. The library keeps a file that is not
+// older than the entry, and a skipped or cancelled entry leaves it alone:
+// the list would then show the other archive's program under this one's
+// name. An archive opened from the folder itself is spared: it is the one
+// being extracted.
+void removeEarlierExtractions(const TsZip& zip, const std::string& folder)
+{
+    for (int n = 0; n < zip.Count(); ++n) {
+        const std::string_view name = zipEntryFileName(zip.GetEntry(n).FileName);
+        if (name.empty() || name == "." || name == "..")
+            continue;
+        const fs::path file = folder + std::string(name);
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(file, error);
+        if (!fs::exists(status) || fs::is_directory(status) || fs::equivalent(file, zip.ZipFileName(), error))
+            continue;
+        if (!fs::remove(file, error) && error)
+            throw InputOutputError("Cannot remove \"" + file.string() + "\". " + error.message());
+    }
+}
+
+}  // namespace
 
 std::string ZipEntryClick(ZipExtractor& zip, const std::string& tempDir, bool& zipExtracted,
                           const std::string& selectedFile)
 {
     if (!zipExtracted) {
         std::error_code error;
-        std::filesystem::create_directories(tempDir, error);
-        if (!std::filesystem::is_directory(tempDir, error))
+        fs::create_directories(tempDir, error);
+        if (!fs::is_directory(tempDir, error))
             zip.Window().ShowError("Can't create temp directory " + tempDir);
+        else
+            removeEarlierExtractions(zip.Zip(), tempDir);
         zip.ExtrBaseDir = tempDir;
         zip.ExtrOptions = kExtrJunkFolderNames;
         zip.Extract();
@@ -22,9 +54,7 @@ std::string ZipEntryClick(ZipExtractor& zip, const std::string& tempDir, bool& z
         zip.Window().Sleep(1000);
         zipExtracted = true;
     }
-    // The unzip library splits stored names at both separators.
-    const std::size_t separator = selectedFile.find_last_of("/\\");
-    return zip.ExtrBaseDir + (separator == std::string::npos ? selectedFile : selectedFile.substr(separator + 1));
+    return zip.ExtrBaseDir + std::string(zipEntryFileName(selectedFile));
 }
 
 }  // namespace tarnix

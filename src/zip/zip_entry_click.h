@@ -9,12 +9,14 @@
 namespace tarnix {
 
 // On the first click into the archive (`zipExtracted` false) creates
-// `tempDir` when missing, extracts the archive into it and sets
+// `tempDir` when missing, removes the files an earlier archive left there
+// under this archive's entry names, extracts the archive into it and sets
 // `zipExtracted`. Returns the program path of the entry `selectedFile`:
 // the extraction folder + the entry's bare file name, as the archive is
 // extracted without folder names. Raises what Extract raises, and
-// ZipException "Index range error" for an archive without entries; then
-// `zipExtracted` stays false.
+// ZipException "Index range error" for an archive without entries, and
+// InputOutputError when a left file cannot be removed; then `zipExtracted`
+// stays false.
 std::string ZipEntryClick(ZipExtractor& zip, const std::string& tempDir, bool& zipExtracted,
                           const std::string& selectedFile);
 

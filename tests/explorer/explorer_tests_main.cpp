@@ -3,12 +3,15 @@
 
 #include "window/widgets/tarnix_application.h"
 
+int runExplorerArchiveTests(int argc, char** argv);
 int runExplorerFileListTests(int argc, char** argv);
 int runExplorerPageTests(int argc, char** argv);
+int runShellToolbarTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
     tarnix::TarnixApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
-    return runExplorerFileListTests(argc, argv) + runExplorerPageTests(argc, argv);
+    return runExplorerFileListTests(argc, argv) + runExplorerPageTests(argc, argv) + runExplorerArchiveTests(argc, argv)
+           + runShellToolbarTests(argc, argv);
 }

@@ -76,5 +76,31 @@ TEST_F(ExtractionSequenceTest, NamesOfAnArchiveMadeOnDosAreReadInTheOemCodePage)
     EXPECT_NE(run.transcript().find("1 0 2 ПРОГ.nc\n"), std::string::npos);
 }
 
+TEST_F(ExtractionSequenceTest, NamesAreDecodedForTheSameArchiversAsTheDirectoryListerDecodesThem)
+{
+    const struct {
+        std::uint8_t host, version;
+        const char* written;
+    } cases[] = {{0, 20, "ПРОГ.nc"}, {6, 20, "ПРОГ.nc"}, {11, 50, "ПРОГ.nc"}, {11, 20, "\x8F\x90\x8E\x83.nc"},
+                 {3, 63, "\x8F\x90\x8E\x83.nc"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "host " << +c.host << " version " << +c.version);
+        TestArchive(archive).add("\x8F\x90\x8E\x83.nc", "%\n").close();
+        // libzip writes its own "version made by"; the first directory
+        // header is given the archiver's.
+        std::string bytes = readBytes(archive);
+        const std::size_t header = bytes.find("PK\x01\x02");
+        ASSERT_NE(header, std::string::npos);
+        bytes[header + 4] = static_cast<char>(c.version);
+        bytes[header + 5] = static_cast<char>(c.host);
+        writeBytes(archive, bytes);
+        fs::remove_all(out);
+        fs::create_directory(out);
+
+        EXPECT_EQ(run(archive, out), 1);
+        EXPECT_EQ(readBytes(out / c.written), "%\n");
+    }
+}
+
 }  // namespace
 }  // namespace tarnix::testing

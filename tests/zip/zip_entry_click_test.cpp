@@ -2,6 +2,7 @@
 
 #include "zip_extraction_fixture.h"
 
+#include "path/program_location.h"
 #include "zip/zip_entry_click.h"
 #include "zip/zip_exception.h"
 
@@ -30,6 +31,56 @@ TEST_F(ZipEntryClickTest, TheFirstClickExtractsAndEveryClickNamesTheBareFile)
     fs::remove(tempDir + "top.nc");
     EXPECT_EQ(ZipEntryClick(extractor, tempDir, zipExtracted, "top.nc"), tempDir + "top.nc");
     EXPECT_FALSE(fs::exists(tempDir + "top.nc"));  // not extracted again
+}
+
+TEST_F(ZipEntryClickTest, EveryEntryIsFoundWhereTheProgramPathRuleLooks)
+{
+    // Windows archivers separate folders with either character.
+    for (const std::string name : {"dir\\part.nc", "a/b\\c.nc", "x\\y/z.nc", "plain.nc"}) {
+        SCOPED_TRACE(name);
+        TestArchive(archive).add(name, name).close();
+        zip.SetZipFileName(archive.string());
+        zipExtracted = false;
+
+        const std::string path = ZipEntryClick(extractor, tempDir, zipExtracted, name);
+
+        EXPECT_EQ(readBytes(path), name);
+        const ProgramLocation location{.FCurrentFolder = "/elsewhere/", .FSelectedFile = name,
+                                       .FZipExtracted = true, .extractionFolder = tempDir};
+        EXPECT_EQ(location.programPath(), path);
+    }
+}
+
+TEST_F(ZipEntryClickTest, AnotherArchiveNeverShowsTheFilesOfTheFirst)
+{
+    const fs::path second = scratch / "second.zip";
+    // The first archive's files are newer, so the library would keep them.
+    TestArchive(archive).add("part.nc", "first").modified(1600000000).add("gone.nc", "first").close();
+    TestArchive(second).add("part.nc", "second").modified(1500000000).add("gone.nc", "damaged data").stored().close();
+    damage(second, "damaged data");
+    zip.SetZipFileName(archive.string());
+    ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc");
+
+    zip.SetZipFileName(second.string());
+    zipExtracted = false;
+    window.damaged = ZipDamagedAnswer::No;
+
+    EXPECT_EQ(readBytes(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "second");
+    EXPECT_FALSE(fs::exists(tempDir + "gone.nc"));  // skipped: nothing of the first archive shows instead
+}
+
+TEST_F(ZipEntryClickTest, AnArchiveOpenedFromTheExtractionFolderIsExtractedFromThere)
+{
+    // It names itself among its entries: the file being read must stay.
+    TestArchive(scratch / "inner.zip").add("part.nc", "inner").add("inner.zip", "a copy").close();
+    TestArchive(archive).add("inner.zip", readBytes(scratch / "inner.zip")).add("part.nc", "outer").close();
+    zip.SetZipFileName(archive.string());
+    ZipEntryClick(extractor, tempDir, zipExtracted, "inner.zip");
+
+    zip.SetZipFileName(tempDir + "inner.zip");
+    zipExtracted = false;
+
+    EXPECT_EQ(readBytes(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "inner");
 }
 
 TEST_F(ZipEntryClickTest, AnArchiveWithoutEntriesRaisesAndStaysUnextracted)

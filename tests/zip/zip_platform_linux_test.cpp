@@ -4,6 +4,7 @@
 #include "zip/widgets/zip_disk_prompt_box.h"
 #include "zip/widgets/zip_volumes_linux.h"
 
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 using namespace tarnix;
@@ -21,6 +22,14 @@ private slots:
         QVERIFY(volumes.volumeLabel(missing).has_value());
         QVERIFY(volumes.volumeLabel(missing)->size() <= 11);
         QVERIFY(!volumes.isRemovable(missing));
+    }
+
+    void volumeWhoseMountCannotBeFoundHasNoLabel()
+    {
+        // What a path outside every listed mount (a chroot) is given.
+        const QStorageInfo unknown;
+        QVERIFY(!unknown.isValid());
+        QCOMPARE(volumeLabelOf(unknown), std::optional<std::string>(""));
     }
 
     void diskPromptIsAnsweredByItsButtons()

@@ -5,6 +5,7 @@
 #include "explorer/explorer_folder_listing.h"
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/explorer_folder_tree.h"
+#include "explorer/widgets/shell_toolbar.h"
 #include "explorer/explorer_names.h"
 #include "explorer/explorer_zip_listing.h"
 #include "zip/zip_exception.h"
@@ -62,6 +63,8 @@ Explorer::Explorer(ExplorerFolderPanel& folders, ExplorerFileList& files, Progra
     connect(&tree, &ExplorerFolderTree::folderChanged, this, [this] { guarded([this] { TreeChange(); }); });
     connect(&folders_.DriveToolbar1(), &ExplorerDriveBar::driveChosen, this,
             [this](const QString& root) { guarded([&] { browseTo(QFile::encodeName(root).toStdString()); }); });
+    connect(&folders_.ShellToolbar1(), &ShellToolbar::folderChosen, this,
+            [this](const std::string& folder) { guarded([&] { browseTo(folder); }); });
     connect(&folders_.upButton(), &QToolButton::clicked, this, [this] { guarded([this] { sbtnUpDirClick(); }); });
     connect(&folders_.refreshButton(), &QToolButton::clicked, this,
             [this] { guarded([this] { sbtnRefreshClick(); }); });
@@ -107,6 +110,7 @@ void Explorer::TreeChange()
         folder += '/';
     location_.FCurrentFolder = folder;
     ++treeListings_;
+    ++archiveListings_;
     QCoreApplication::processEvents();  // the tree shows its new selection before the folder is read
     lvFiles.clear();
     FZipOpen = false;
@@ -142,11 +146,23 @@ void Explorer::lvFilesMouseUp()
 {
     if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
         location_.FSelectedFile = ExplorerFileList::itemName(item);
-    const std::string path =
-        FZipOpen ? ZipEntryClick(location_.extractionFolder, location_.FZipExtracted, location_.FSelectedFile)
-                 : location_.FCurrentFolder + location_.FSelectedFile;
+    std::string path;
+    if (FZipOpen) {
+        const int listing = archiveListings_;
+        bool extracted = location_.FZipExtracted;
+        path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
+        // The extraction lets window events in. When the user left the
+        // archive meanwhile, the flag and the click belong to a list no
+        // longer shown.
+        if (listing != archiveListings_)
+            return;
+        location_.FZipExtracted = extracted;
+    } else {
+        path = location_.FCurrentFolder + location_.FSelectedFile;
+    }
     if (hasZipExtension(path)) {
         FZip.SetZipFileName(path);
+        ++archiveListings_;
         FZipOpen = true;
         location_.FZipExtracted = false;
         FUpFolder = folders_.Tree().selectedFolderPath();
@@ -167,6 +183,7 @@ void Explorer::sbtnUpDirClick()
     if (treeListings_ == listings)
         GetFolderFiles();
     FUpFolder.clear();
+    ++archiveListings_;
     FZipOpen = false;
     location_.FZipExtracted = false;
     sbtnRefreshClick();

@@ -102,6 +102,8 @@ private:
     bool FZipOpen = false;
     std::string FUpFolder;
     int treeListings_ = 0;
+    // Counts the list's changes into and out of archives.
+    int archiveListings_ = 0;
 };
 
 }  // namespace tarnix

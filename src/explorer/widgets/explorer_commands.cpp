@@ -5,6 +5,7 @@
 #include "explorer/widgets/explorer.h"
 
 #include "common/text_encoding.h"
+#include "common/zip_entry_names.h"
 #include "interpretation/fanuc_header_reader.h"
 #include "interpretation/powermill_info_reader.h"
 #include "interpretation/program_loader.h"
@@ -14,8 +15,7 @@ namespace tarnix {
 
 std::string Explorer::programPath(const std::string& itemName) const
 {
-    return location_.FZipExtracted ? location_.extractionFolder + fileNamePart(itemName)
-                                  : location_.FCurrentFolder + itemName;
+    return location_.pathOf(itemName);
 }
 
 void Explorer::quickView(const std::string& path)
@@ -42,7 +42,7 @@ void Explorer::drawPrograms(const std::vector<std::string>& itemNames)
     // Names, not items: building a path lets window events in, and those
     // may refill the list.
     for (const std::string& name : itemNames) {
-        location_.FSelectedFile = fileNamePart(name);
+        location_.FSelectedFile = location_.FZipExtracted ? std::string(zipEntryFileName(name)) : fileNamePart(name);
         hooks_.LoadTypeFile(programPath(name));
         hooks_.MakePath();
         hooks_.RenderScene();

@@ -2,6 +2,7 @@
 
 #include "explorer/widgets/explorer_drive_bar.h"
 #include "explorer/widgets/explorer_folder_tree.h"
+#include "explorer/widgets/shell_toolbar.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
@@ -37,6 +38,9 @@ ExplorerFolderPanel::ExplorerFolderPanel(QWidget* parent) : QWidget(parent)
     row->addWidget(refresh_);
     row->addWidget(driveBar_, 1);
     layout->addWidget(buttons);
+
+    shellBar_ = new ShellToolbar(this);
+    layout->addWidget(shellBar_);
 
     tree_ = new ExplorerFolderTree(this);
     layout->addWidget(tree_, 1);

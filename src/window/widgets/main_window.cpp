@@ -8,7 +8,10 @@
 #include "window/widgets/about_box.h"
 #include "window/error_report.h"
 #include "explorer/explorer_names.h"
+#include "explorer/shell_toolbar_file.h"
 #include "explorer/widgets/explorer.h"
+#include "explorer/widgets/explorer_folder_panel.h"
+#include "explorer/widgets/shell_toolbar.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
 #include "settings/widgets/qt_color.h"
@@ -342,6 +345,11 @@ void MainWindow::FormActivate()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     writeSettings();
+    try {
+        explorerFolders_->ShellToolbar1().SaveToFile(shellToolbarFilePath(paths_.settingsFile));
+    } catch (const std::exception& error) {
+        application_.AppException(reportFor(error));  // the close goes on
+    }
     MyRemoveDir(paths_.tempFolder);
     if (SynEdit->isModified() && askYesNo(this, "File modified.  Save now?")) {
         QString name = QFileDialog::getSaveFileName(this, "Save", QString::fromStdString(FEditFileName),
@@ -395,6 +403,7 @@ void MainWindow::readSettings()
     applyConfigurationToControls();
     copyColorsToInterpreter();
     location_.FCurrentFolder = configuration_.FCurrentFolder;
+    explorerFolders_->ShellToolbar1().LoadFromFile(shellToolbarFilePath(paths_.settingsFile));
 }
 
 void MainWindow::writeSettings()

@@ -29,8 +29,14 @@ bool LinuxZipVolumes::isRemovable(const std::string& path) const
 
 std::optional<std::string> LinuxZipVolumes::volumeLabel(const std::string& path) const
 {
-    const QStorageInfo storage = storageOf(path);
-    if (!storage.isValid() || !storage.isReady())
+    return volumeLabelOf(storageOf(path));
+}
+
+std::optional<std::string> volumeLabelOf(const QStorageInfo& storage)
+{
+    if (!storage.isValid())
+        return std::string();
+    if (!storage.isReady())
         return std::nullopt;
     return storage.name().left(11).toStdString();
 }

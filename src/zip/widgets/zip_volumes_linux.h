@@ -4,6 +4,8 @@
 
 #include "zip/zip_platform.h"
 
+class QStorageInfo;
+
 namespace tarnix {
 
 class LinuxZipVolumes : public ZipVolumes {
@@ -12,5 +14,10 @@ public:
     // The file system's label as udev lists it (/dev/disk/by-label).
     std::optional<std::string> volumeLabel(const std::string& path) const override;
 };
+
+// The label of `storage`. A path whose mount cannot be found (in a chroot,
+// in some containers) lies on a volume without a label; only a volume that
+// is not ready cannot be queried.
+std::optional<std::string> volumeLabelOf(const QStorageInfo& storage);
 
 }  // namespace tarnix

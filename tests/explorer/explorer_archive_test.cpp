@@ -1,0 +1,145 @@
+// The Explorer page with the real unzip library: an entry click extracts
+// the archive, and the entry is then quick-viewed and drawn from the
+// extraction folder.
+
+#include "explorer_list_clicks.h"
+#include "explorer/widgets/explorer.h"
+#include "explorer/widgets/explorer_file_list.h"
+#include "window/widgets/main_window.h"
+#include "window/widgets/tarnix_application.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <zip.h>
+
+#include <deque>
+#include <memory>
+#include <utility>
+#include <vector>
+
+using namespace tarnix;
+using namespace tarnix::testing;
+
+namespace {
+
+const QByteArray kTwoMoves = "%\n(HEAD)\n(PART TWO)\nG0 X1 Z5\nG1 Z-1 F100\n";
+const QByteArray kFourMoves = "%\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X20\nG1 Y20\n";
+
+void writeZip(const QString& path, const std::vector<std::pair<std::string, QByteArray>>& entries)
+{
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    QVERIFY(archive != nullptr);
+    std::deque<QByteArray> data;  // libzip reads the data at close
+    for (const auto& [name, bytes] : entries) {
+        const QByteArray& kept = data.emplace_back(bytes);
+        zip_source_t* source = zip_source_buffer(archive, kept.constData(), static_cast<zip_uint64_t>(kept.size()), 0);
+        QVERIFY(zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_RAW) >= 0);
+    }
+    QCOMPARE(zip_close(archive), 0);
+}
+
+}  // namespace
+
+class ExplorerArchiveTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> home;
+    QString programs;  // ending in "/"
+    QString tempFolder;
+    AppPaths paths;
+    std::unique_ptr<MainWindow> window;
+    ExplorerFileList* list = nullptr;
+
+    void start()
+    {
+        writeFile(QString::fromStdString(paths.settingsFile),
+                  "[Options]\nStart_dir=" + programs.toUtf8() + "\nextentions=*.nc;*.zip\n");
+        window = std::make_unique<MainWindow>(*static_cast<TarnixApplication*>(QCoreApplication::instance()), paths,
+                                              parseCommandLine({}, paths.executableFolder));
+        window->show();
+        QTest::qWait(50);
+        list = window->findChild<ExplorerFileList*>("lvFiles");
+    }
+
+    QStringList logLines() const
+    {
+        return window->findChild<QPlainTextEdit*>("Scroll")->toPlainText().split('\n');
+    }
+    QString fileNameBox() const { return window->findChild<QLineEdit*>("edFileName")->text(); }
+    int pathPoints() const { return window->context().FPathPoints->Count(); }
+    int rowOf(const QString& caption) const { return captions(*list).indexOf(caption); }
+
+private slots:
+    void init()
+    {
+        home = std::make_unique<QTemporaryDir>();
+        const QString root = home->path() + "/";
+        paths.executableFolder = root.toStdString();
+        paths.executablePath = (root + "tarnix").toStdString();
+        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
+        paths.formStorageFile = (root + "tarnix.ini").toStdString();
+        tempFolder = root + "tempcnc/";
+        paths.tempFolder = tempFolder.toStdString();
+        // The program loads the unzip library from beside its executable.
+        QVERIFY(QFile::copy(TARNIX_UNZDLL_FOLDER "/libunzfdll.so", root + "libunzfdll.so"));
+        programs = root + "programs/";
+        QDir().mkpath(programs + "other");
+        writeFile(programs + "other/x.nc", kFourMoves);
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        QDir::setCurrent(QDir::tempPath());  // extraction left the process in the extraction folder
+    }
+
+    void entryWithBackslashedFoldersIsExtractedQuickViewedAndDrawn()
+    {
+        writeZip(programs + "set.zip", {{"dir\\part.nc", kTwoMoves}, {"top.nc", kFourMoves}});
+        start();
+        clickRow(*list, rowOf("set.zip"));
+        QCOMPARE(captions(*list), QStringList({"dir\\part.nc", "top.nc"}));
+
+        clickRow(*list, 0);  // extracts
+        QCOMPARE(fileNameBox(), tempFolder + "part.nc");
+        clickRow(*list, 1);
+        clickRow(*list, 0);
+        QCOMPARE(logLines().first(), "File name: " + tempFolder + "part.nc");
+        QVERIFY(logLines().contains("(PART TWO)"));
+
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(pathPoints(), 2);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("top.nc")));
+        QCOMPARE(pathPoints(), 4);
+    }
+
+    void folderChosenWhileTheArchiveIsExtractedIsNotTakenForTheArchive()
+    {
+        writeZip(programs + "set.zip", {{"x.nc", kTwoMoves}});
+        start();
+        clickRow(*list, rowOf("set.zip"));
+        // The extraction lets window events in: the user picks another folder.
+        QTimer::singleShot(0, window.get(), [this] { window->explorer()->browseTo((programs + "other").toStdString()); });
+        clickRow(*list, 0);
+        QCOMPARE(captions(*list), QStringList({"x.nc"}));
+
+        clickRow(*list, 0);
+        QCOMPARE(logLines().first(), "File name: " + programs + "other/x.nc");
+        QCOMPARE(fileNameBox(), programs + "other/x.nc");
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(pathPoints(), 4);
+    }
+};
+
+int runExplorerArchiveTests(int argc, char** argv)
+{
+    ExplorerArchiveTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "explorer_archive_test.moc"

@@ -1,0 +1,35 @@
+// Where the chosen program lies: in the Explorer's folder, or under its
+// file name in the extraction folder once its archive is extracted.
+
+#include "path/program_location.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnix {
+namespace {
+
+TEST(ProgramLocation, ExtractedEntriesLoseTheirFoldersAtEitherSeparatorAndFolderFilesKeepTheirName)
+{
+    const struct {
+        const char* selected;
+        bool extracted;
+        const char* path;
+    } cases[] = {
+        {"dir\\part.nc", true, "/tmp/tempcnc/part.nc"},
+        {"dir/sub\\part.nc", true, "/tmp/tempcnc/part.nc"},
+        {"dir\\sub/part.nc", true, "/tmp/tempcnc/part.nc"},
+        {"part.nc", true, "/tmp/tempcnc/part.nc"},
+        // A Linux file name may hold a "\".
+        {"a\\b:c.nc", false, "/home/programs/a\\b:c.nc"},
+        {"", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.selected);
+        const ProgramLocation location{.FCurrentFolder = "/home/programs/", .FSelectedFile = c.selected,
+                                       .FZipExtracted = c.extracted, .extractionFolder = "/tmp/tempcnc/"};
+        EXPECT_EQ(location.programPath(), c.path);
+    }
+}
+
+}  // namespace
+}  // namespace tarnix
