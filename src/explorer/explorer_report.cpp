@@ -4,7 +4,6 @@
 #include "common/time_length_text.h"
 #include "explorer/explorer_time_cells.h"
 
-
 namespace tarnix {
 namespace {
 
