@@ -21,6 +21,8 @@ std::optional<std::string> EditorDocument::offerSave(SaveAsker asker)
         return std::nullopt;
     if (current)
         saveDialog_ = {hooks_.maskFilter(), saveDialog_.filterIndex, hooks_.currentFolder(), edFileName_.fileName()};
+    else if (saveDialog_.filter.empty())
+        saveDialog_.filter = hooks_.maskFilter();  // never shown yet
     std::optional<SaveDialogAnswer> answer = dialogs_.saveDialog(saveDialog_);
     if (!answer)
         return std::nullopt;

@@ -31,6 +31,7 @@ class QsciScintilla;
 
 namespace tarnix {
 
+class EditorPage;
 class Explorer;
 class QtZipExtractionWindow;
 class ZipExtractor;
@@ -77,8 +78,7 @@ private:
     void FormCreate(const CommandLineRequest& commandLine);
     void FormActivate();
     void FormClose();
-    // Writes the editor's text; throws FileCreateError when it cannot.
-    void saveEditorTo(const std::string& fileName);
+    void createEditorPage();
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -125,9 +125,6 @@ private:
     bool FDecSepChanged = false;
     std::string savedNumericLocale_;
     std::string gEditFile;
-    std::string FEditFileName;
-    // The editor's file came as Windows-1251 text and is saved back so.
-    bool editorWindows1251_ = false;
     // Uses the model objects above, so it is declared (and goes) after them.
     std::unique_ptr<Explorer> explorer_;
     // Extraction of the opened archive; goes before the Explorer that owns it.
@@ -153,6 +150,7 @@ private:
     // Program-view page.
     QLineEdit* edFileName = nullptr;
     QsciScintilla* SynEdit = nullptr;
+    EditorPage* editorPage_ = nullptr;
     QCheckBox* cbDelay = nullptr;
     QCheckBox* cbCanSmoothDraw = nullptr;
     QCheckBox* cbGchange = nullptr;

@@ -307,7 +307,6 @@ QWidget* MainWindow::buildViewColumn()
     Splitter4->addWidget(Panel9);
     Splitter4->setSizes({520, 220});
     layout->addWidget(Splitter4, 1);
-    connect(Splitter4, &QSplitter::splitterMoved, this, [this] { RenderScene(); });
     return column;
 }
 
