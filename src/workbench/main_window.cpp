@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "editor/editor_page.h"
+#include "editor/file_name_box_keys.h"
 #include "editor/page_show_handlers.h"
 #include "interpretation/program_line_reader.h"
 #include "view/view_presets.h"
@@ -157,6 +158,10 @@ void MainWindow::createEditorPage()
     pageHooks.FormResize = [this] { Panel10->FormResize(); };
     pageHooks.RenderScene = [this] { RenderScene(); };
     new PageShowHandlers(widgets, std::move(pageHooks), this);
+    new FileNameBoxKeys(*edFileName, [this] { edFileNameButtonClick(); }, [this] {
+        if (!edFileName->text().isEmpty())
+            LoadTypeFile(edFileName->text().toStdString());
+    });
 }
 
 // --- Start-up ----------------------------------------------------------------
@@ -308,14 +313,23 @@ QString MainWindow::edFileNameBeforeDialog() const
     return toQtFilter(masks_.programFileFilter());
 }
 
-void MainWindow::edFileNameButtonClick()
+bool MainWindow::edFileNameButtonClick()
 {
     QFileDialog dialog(this, QString(), QString::fromStdString(folderPart(edFileName->text().toStdString())),
                        edFileNameBeforeDialog());
     dialog.setObjectName("edFileNameDialog");
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        edFileName->setText(dialog.selectedFiles().first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    edFileName->setText(dialog.selectedFiles().first());
+    return true;
+}
+
+void MainWindow::edFileNameAfterDialog(const QString& name)
+{
+    LoadTypeFile(name.toStdString());
+    edFileName->setText(name);
+    editorPage_->btnEditOpenClick();
 }
 
 bool MainWindow::event(QEvent* event)

@@ -88,7 +88,9 @@ private:
     ExplorerHooks explorerHooks();
     // The program-file box's browse button, with the masks as its filter.
     QString edFileNameBeforeDialog() const;
-    void edFileNameButtonClick();
+    // True when the user chose a file.
+    bool edFileNameButtonClick();
+    void edFileNameAfterDialog(const QString& name);
 
     void buildMenus();
     QWidget* buildExplorerPage();

@@ -112,7 +112,10 @@ QWidget* MainWindow::buildPellamPage()
     edFileName = lineEdit("edFileName", "");
     QAction* browse = edFileName->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     browse->setObjectName("edFileNameBrowse");
-    connect(browse, &QAction::triggered, this, [this] { edFileNameButtonClick(); });
+    connect(browse, &QAction::triggered, this, [this] {
+        if (edFileNameButtonClick())
+            edFileNameAfterDialog(edFileName->text());
+    });
     layout->addWidget(edFileName);
 
     Splitter5 = named<QSplitter>("Splitter5", Qt::Vertical, page);
