@@ -4,6 +4,7 @@
 #include "editor/editor_page.h"
 #include "editor/file_name_box_keys.h"
 #include "editor/page_show_handlers.h"
+#include "editor/version_info.h"
 #include "interpretation/program_line_reader.h"
 #include "view/view_presets.h"
 #include "workbench/about_box.h"
@@ -623,6 +624,8 @@ void MainWindow::buildMenus()
     mainHelp->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, [this] {
         AboutForm box(this);
+        box.findChild<QLabel*>("VersionInfo")->setText(
+            "Version: " + QString::fromStdString(GetFileVersionString(paths_.executablePath)));
         box.exec();
         Panel10->requestRepaint();
     });
