@@ -15,6 +15,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -279,6 +281,19 @@ private slots:
         SynEdit->selectAll(false);
         print();
         QVERIFY(pdfPages(pdf) >= 4);
+    }
+
+    void printingWithoutAPrinterSaysSo()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this machine has a printer");
+        QString text;
+        answerNext<QMessageBox>([&text](QMessageBox* box) {
+            text = box->text();
+            box->accept();
+        });
+        named("btnEditPrint")->trigger();
+        QVERIFY(text.contains("No printer"));
     }
 
     void windows1251ProgramRoundTripsThroughTheEditor()
