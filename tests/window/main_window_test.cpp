@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -242,6 +243,49 @@ private slots:
         QFile settings(QString::fromStdString(paths.settingsFile));
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), original);
+    }
+
+    void programPageReloadsOnlyWhenTheBoxNamesAnotherProgram()
+    {
+        testing::writeFile(folder->path() + "/a.nc", "G0 X1\n");
+        testing::writeFile(folder->path() + "/b.nc", "G0 X2\n");
+        auto window = start({});
+        auto* pages = window->findChild<QTabWidget*>("PageControl1");
+        auto* box = window->findChild<QLineEdit*>("edFileName");
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        box->setText(folder->path() + "/a.nc");
+        pages->setCurrentIndex(1);
+        QCOMPARE(editor->text(), QString("G0 X1\n"));
+        editor->setText("kept");
+        editor->setModified(false);
+        pages->setCurrentIndex(0);
+        pages->setCurrentIndex(1);
+        QCOMPARE(editor->text(), QString("kept"));
+        pages->setCurrentIndex(0);
+        box->setText(folder->path() + "/b.nc");
+        pages->setCurrentIndex(1);
+        QCOMPARE(editor->text(), QString("G0 X2\n"));
+        QCOMPARE(window->findChild<QSplitter*>("Splitter4")->sizes().value(1), 0);
+    }
+
+    void ctrlEnterInTheFileNameBoxBrowsesButLoadsNothing()
+    {
+        testing::writeFile(folder->path() + "/c.nc", "G0 X3\n");
+        auto window = start({});
+        auto* box = window->findChild<QLineEdit*>("edFileName");
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        box->setText(folder->path() + "/");
+        QTimer::singleShot(100, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(folder->path());
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("c.nc");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(box->text(), folder->path() + "/c.nc");
+        QCOMPARE(editor->text(), QString());
     }
 };
 

@@ -3,6 +3,10 @@
 #include "common/errors.h"
 #include "common/widgets/deferred_error.h"
 #include "common/text_encoding.h"
+#include "editor/widgets/editor_page.h"
+#include "editor/widgets/file_name_box_keys.h"
+#include "editor/widgets/page_show_handlers.h"
+#include "editor/version_info.h"
 #include "interpretation/program_line_reader.h"
 #include "view/view_presets.h"
 #include "window/widgets/about_box.h"
@@ -27,7 +31,6 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -41,24 +44,14 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
 #include <clocale>
-#include <fstream>
-#include <sstream>
 
 namespace tarnix {
-namespace {
-
-bool askYesNo(QWidget* parent, const char* question)
-{
-    return QMessageBox::question(parent, "Tarnix", question, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
                        const CommandLineRequest& commandLine)
@@ -139,11 +132,44 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
 
     application_.clearLog = [this] { Scroll->clear(); };
     application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
+    createEditorPage();
 
     FormCreate(commandLine);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::createEditorPage()
+{
+    EditorPageHooks hooks;
+    hooks.document.currentFolder = [this] { return location_.FCurrentFolder; };
+    hooks.document.maskFilter = [this] { return masks_.maskFilter(); };
+    hooks.document.requestRepaint = [this] { Panel10->requestRepaint(); };
+    hooks.showProgramPage = [this] { PageControl1->setCurrentWidget(tsPellam); };
+    hooks.beep = [] { QApplication::beep(); };
+    editorPage_ = new EditorPage(*SynEdit, *edFileName, std::move(hooks), this);
+    static_cast<QVBoxLayout*>(tsPellam->layout())->insertWidget(0, editorPage_->ControlBar2());
+    static_cast<QVBoxLayout*>(tsConfig->layout())->insertWidget(tsConfig->layout()->count() - 1, editorPage_->configBox());
+    auto* file = new QMenu("File", this);
+    file->setObjectName("File1");
+    menuBar()->insertMenu(menuBar()->actions().value(0), file);
+    editorPage_->fillFileMenu(*file);
+    QAction* exit = file->addAction("Exit", this, [this] { close(); });
+    exit->setObjectName("mnExit");
+
+    PageShowWidgets widgets{PageControl1, tsExplorer, tsPellam,   tsConfig, Splitter4, Splitter5,
+                            findChild<QWidget*>("ControlBar3"), Panel11, cbFRLimits, SynEdit, edFileName};
+    PageShowHooks pageHooks;
+    pageHooks.FEditFileName = [this] { return editorPage_->document().FEditFileName(); };
+    pageHooks.pressEditOpen = [this] { findChild<QAction*>("btnEditOpen")->trigger(); };
+    pageHooks.FormResize = [this] { Panel10->FormResize(); };
+    pageHooks.RenderScene = [this] { RenderScene(); };
+    new PageShowHandlers(widgets, std::move(pageHooks), this);
+    new FileNameBoxKeys(*edFileName, [this] { edFileNameButtonClick(); }, [this] {
+        if (!edFileName->text().isEmpty())
+            LoadTypeFile(edFileName->text().toStdString());
+    });
+}
 
 // --- Start-up ----------------------------------------------------------------
 
@@ -170,6 +196,7 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
 
     PageControl1->setCurrentWidget(tsExplorer);
     SynEdit->clear();
+    editorPage_->readKeystrokes();
     restoreFormStorage();
     writeHelpText();
 
@@ -227,15 +254,8 @@ void MainWindow::handleCommandLine(const CommandLineRequest& commandLine)
     edFileName->setText(QString::fromStdString(program));
 
     if (!gEditFile.empty()) {
+        editorPage_->document().loadFromCommandLine(program);
         PageControl1->setCurrentWidget(tsPellam);
-        QFile file(QString::fromStdString(program));
-        if (!file.open(QIODevice::ReadOnly))
-            throw FileOpenError("Cannot open file \"" + program + "\". " + file.errorString().toStdString());
-        const std::string bytes = file.readAll().toStdString();
-        editorWindows1251_ = !isValidUtf8(bytes);
-        SynEdit->setText(QString::fromStdString(decodeProgramText(bytes)));
-        SynEdit->setModified(false);
-        FEditFileName = program;
     } else {
         LoadTypeFile(program);
         Panel10->sceneInput().camera.FUseGlScale = cbFastZoom->isChecked();
@@ -300,14 +320,23 @@ QString MainWindow::edFileNameBeforeDialog() const
     return toQtFilter(masks_.programFileFilter());
 }
 
-void MainWindow::edFileNameButtonClick()
+bool MainWindow::edFileNameButtonClick()
 {
     QFileDialog dialog(this, QString(), QString::fromStdString(folderPart(edFileName->text().toStdString())),
                        edFileNameBeforeDialog());
     dialog.setObjectName("edFileNameDialog");
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        edFileName->setText(dialog.selectedFiles().first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    edFileName->setText(dialog.selectedFiles().first());
+    return true;
+}
+
+void MainWindow::edFileNameAfterDialog(const QString& name)
+{
+    LoadTypeFile(name.toStdString());
+    edFileName->setText(name);
+    editorPage_->btnEditOpenClick();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -351,31 +380,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         application_.AppException(reportFor(error));  // the close goes on
     }
     MyRemoveDir(paths_.tempFolder);
-    if (SynEdit->isModified() && askYesNo(this, "File modified.  Save now?")) {
-        QString name = QFileDialog::getSaveFileName(this, "Save", QString::fromStdString(FEditFileName),
-                                                    toQtFilter(masks_.maskFilter()));
-        if (!name.isEmpty()) {
-            // A file that cannot be written keeps the window open with the text.
-            event->ignore();
-            saveEditorTo(name.toStdString());
-        }
-    }
+    // A file that cannot be written keeps the window open with the text.
+    event->ignore();
+    editorPage_->document().offerSave(SaveAsker::Close);
     saveFormStorage();
     FormClose();
     // Loops running under this handler stop at their next line.
     pump_.requestTermination();
     event->accept();
-}
-
-void MainWindow::saveEditorTo(const std::string& fileName)
-{
-    const std::string text = SynEdit->text().toStdString();
-    std::ofstream file(fileName, std::ios::binary);
-    // The file goes back in the encoding it came in.
-    file << (editorWindows1251_ ? encodeWindows1251(text) : text);
-    file.close();
-    if (!file)
-        throw FileCreateError("Cannot create file \"" + fileName + "\".");
 }
 
 void MainWindow::FormClose()
@@ -549,18 +561,7 @@ void MainWindow::btnClearClick()
 
 void MainWindow::btnBuildClick()
 {
-    if (SynEdit->isModified() && askYesNo(this, "Current file modified.  Save now?")) {
-        QString name = QFileDialog::getSaveFileName(
-            this, "Save", QString::fromStdString(location_.FCurrentFolder + fileNamePart(edFileName->text().toStdString())),
-            toQtFilter(masks_.maskFilter()));
-        if (!name.isEmpty()) {
-            saveEditorTo(name.toStdString());
-            edFileName->setText(name);
-            FEditFileName = name.toStdString();
-            SynEdit->setModified(false);
-            Panel10->requestRepaint();
-        }
-    }
+    editorPage_->document().offerSave(SaveAsker::Refresh);
     const std::string fileName = edFileName->text().toStdString();
     location_.FCurrentFolder = folderPart(fileName);
     location_.FSelectedFile = fileNamePart(fileName);
@@ -631,6 +632,8 @@ void MainWindow::buildMenus()
     mainHelp->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, guard([this] {
         AboutForm box(this);
+        box.findChild<QLabel*>("VersionInfo")->setText(
+            "Version: " + QString::fromStdString(GetFileVersionString(paths_.executablePath)));
         box.exec();
         Panel10->requestRepaint();
     }));

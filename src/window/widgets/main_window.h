@@ -32,6 +32,7 @@ class QsciScintilla;
 
 namespace tarnix {
 
+class EditorPage;
 class Explorer;
 class QtZipExtractionWindow;
 class ZipExtractor;
@@ -78,8 +79,7 @@ private:
     void FormCreate(const CommandLineRequest& commandLine);
     void FormActivate();
     void FormClose();
-    // Writes the editor's text; throws FileCreateError when it cannot.
-    void saveEditorTo(const std::string& fileName);
+    void createEditorPage();
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -89,7 +89,9 @@ private:
     ExplorerHooks explorerHooks();
     // The program-file box's browse button, with the masks as its filter.
     QString edFileNameBeforeDialog() const;
-    void edFileNameButtonClick();
+    // True when the user chose a file.
+    bool edFileNameButtonClick();
+    void edFileNameAfterDialog(const QString& name);
 
     void buildMenus();
     QWidget* buildExplorerPage();
@@ -127,9 +129,6 @@ private:
     bool FDecSepChanged = false;
     std::string savedNumericLocale_;
     std::string gEditFile;
-    std::string FEditFileName;
-    // The editor's file came as Windows-1251 text and is saved back so.
-    bool editorWindows1251_ = false;
     // Uses the model objects above, so it is declared (and goes) after them.
     std::unique_ptr<Explorer> explorer_;
     // Extraction of the opened archive; goes before the Explorer that owns it.
@@ -155,6 +154,7 @@ private:
     // Program-view page.
     QLineEdit* edFileName = nullptr;
     QsciScintilla* SynEdit = nullptr;
+    EditorPage* editorPage_ = nullptr;
     QCheckBox* cbDelay = nullptr;
     QCheckBox* cbCanSmoothDraw = nullptr;
     QCheckBox* cbGchange = nullptr;

@@ -113,7 +113,10 @@ QWidget* MainWindow::buildPellamPage()
     edFileName = lineEdit("edFileName", "");
     QAction* browse = edFileName->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     browse->setObjectName("edFileNameBrowse");
-    connect(browse, &QAction::triggered, this, guard([this] { edFileNameButtonClick(); }));
+    connect(browse, &QAction::triggered, this, guard([this] {
+        if (edFileNameButtonClick())
+            edFileNameAfterDialog(edFileName->text());
+    }));
     layout->addWidget(edFileName);
 
     Splitter5 = named<QSplitter>("Splitter5", Qt::Vertical, page);
@@ -311,7 +314,6 @@ QWidget* MainWindow::buildViewColumn()
     Splitter4->addWidget(Panel9);
     Splitter4->setSizes({520, 220});
     layout->addWidget(Splitter4, 1);
-    connect(Splitter4, &QSplitter::splitterMoved, this, guard([this] { RenderScene(); }));
     return column;
 }
 

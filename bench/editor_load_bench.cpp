@@ -1,0 +1,122 @@
+// Opening a program of 180,000 lines in the program page's editor, from the
+// Open command to the first painted screen, with the highlighter on; and
+// a search from the top for a word near the end, and a page scroll.
+//
+// Needs a display (Xvfb will do); run by hand:
+//   xvfb-run -a build/bench/editor_load_bench
+
+#include "editor/widgets/editor_page.h"
+#include "generated_programs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+constexpr int kLines = 180000;
+
+struct EditorFixture {
+    QTemporaryDir folder;
+    QWidget window;
+    QLineEdit* edFileName = new QLineEdit(&window);
+    QsciScintilla* SynEdit = new QsciScintilla(&window);
+    tarnix::EditorPage* page = nullptr;
+
+    EditorFixture()
+    {
+        const std::string path = folder.filePath("large.nc").toStdString();
+        std::ofstream file(path, std::ios::binary);
+        for (const std::string& line : tarnix::bench::generateGCodeProgram(kLines))
+            file << line << "\r\n";
+        file.close();
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(edFileName);
+        layout->addWidget(SynEdit);
+        tarnix::EditorPageHooks hooks;
+        hooks.document.currentFolder = [this] { return folder.path().toStdString() + "/"; };
+        hooks.document.maskFilter = [] { return std::string("All files|*.*"); };
+        hooks.document.requestRepaint = [] {};
+        hooks.showProgramPage = [] {};
+        hooks.beep = [] {};
+        page = new tarnix::EditorPage(*SynEdit, *edFileName, std::move(hooks), &window);
+        edFileName->setText(QString::fromStdString(path));
+        window.resize(800, 900);
+        window.show();
+        QApplication::processEvents();
+    }
+
+    void open()
+    {
+        SynEdit->setText({});
+        SynEdit->setModified(false);
+        page->btnEditOpenClick();
+        SynEdit->repaint();
+    }
+};
+
+// Goes before the application does.
+std::unique_ptr<EditorFixture> editorFixture;
+
+EditorFixture& fixture()
+{
+    if (!editorFixture)
+        editorFixture = std::make_unique<EditorFixture>();
+    return *editorFixture;
+}
+
+void BM_OpenLargeProgram(benchmark::State& state)
+{
+    EditorFixture& editor = fixture();
+    for (auto _ : state)
+        editor.open();
+    if (editor.SynEdit->lines() != kLines + 1)
+        state.SkipWithError("not every line arrived");
+}
+BENCHMARK(BM_OpenLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_FindNearTheEnd(benchmark::State& state)
+{
+    EditorFixture& editor = fixture();
+    editor.open();
+    const QString last = QString("N%1 ").arg((kLines / 8 - 1) * 8);
+    for (auto _ : state) {
+        editor.SynEdit->setCursorPosition(0, 0);
+        if (!editor.SynEdit->findFirst(last, false, true, false, false))
+            state.SkipWithError("not found");
+        editor.SynEdit->repaint();
+    }
+}
+BENCHMARK(BM_FindNearTheEnd)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollOnePage(benchmark::State& state)
+{
+    EditorFixture& editor = fixture();
+    editor.open();
+    int top = 0;
+    for (auto _ : state) {
+        top = (top + 50) % (kLines - 100);
+        editor.SynEdit->setFirstVisibleLine(top);
+        editor.SynEdit->repaint();
+    }
+}
+BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    editorFixture.reset();
+    return 0;
+}
