@@ -1,8 +1,5 @@
 #include "unzfdll/callback_channel.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace tarnix::unzfdll {
 
 CallbackChannel::CallbackChannel(TUnzCallback callback, void* caller) : callback_(callback), caller_(caller) {}
@@ -14,8 +11,8 @@ bool CallbackChannel::send(std::int32_t action, std::int32_t number, std::string
     rec_.ActionCode = action;
     rec_.Flag = flag;
     rec_.Number = number;
-    const std::size_t length = std::min(text.size(), sizeof rec_.Text - 1);
-    std::memcpy(rec_.Text, text.data(), length);
+    // An empty view may hold a null pointer, which memcpy must not be given.
+    text.copy(rec_.Text, sizeof rec_.Text - 1);
     return callback_(&rec_) != UNZ_CALLBACK_STOP;
 }
 

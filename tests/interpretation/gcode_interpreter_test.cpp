@@ -369,6 +369,15 @@ TEST_F(PauseRequests, PauseShowsTheBlockOnTheStatusBar)
     EXPECT_EQ(status.blockLabel, "G0X10.5Z-2");
 }
 
+TEST_F(PauseRequests, BlockLabelIsDecodedProgramText)
+{
+    context.settings.cbToolChange = true;
+    run(" G0 X1 T\xCF\xF0");  // "Пр" in Windows-1251
+    EXPECT_EQ(status.blockLabel, "G0X1TПр");
+    run(" G0 X1 TПр");
+    EXPECT_EQ(status.blockLabel, "G0X1TПр");
+}
+
 TEST_F(PauseRequests, WithoutDelayOrPauseTheStatusBarIsLeftAlone)
 {
     run(" G1 X5 F100");

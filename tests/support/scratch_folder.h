@@ -8,6 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tarnix::testing {
 
@@ -31,9 +32,10 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path file(const std::string& name) const { return path_ / name; }
     // Writes `bytes` verbatim and returns the file's full path.
-    std::string write(const std::string& name, const std::string& bytes) const
+    std::string write(const std::string& name, std::string_view bytes) const
     {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        std::ofstream(path_ / name, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return (path_ / name).string();
     }
 
