@@ -9,6 +9,7 @@
 #include "window/error_report.h"
 #include "explorer/explorer_names.h"
 #include "explorer/widgets/explorer.h"
+#include "run/widgets/run_controller.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
 #include "settings/widgets/qt_color.h"
@@ -115,6 +116,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         SynEdit->getCursorPosition(&line, &index);
         return line + 1;
     };
+    runController_ = std::make_unique<RunController>(
+        *SynEdit, *Panel2, context_, pump_,
+        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); }, [this] { FOutEdit.clear(); },
+                                   [this] { return PageControl1->currentWidget() != tsConfig; }});
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
         copyColorsToInterpreter();
