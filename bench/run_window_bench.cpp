@@ -35,8 +35,11 @@ int main(int argc, char** argv)
     QString program;
     for (const std::string& line : bench::generateGCodeProgram(lineCount))
         program += QString::fromStdString(line) + '\n';
+    QElapsedTimer loading;
+    loading.start();
     window.findChild<QsciScintilla*>("SynEdit")->setText(program);
     QCoreApplication::processEvents();
+    std::printf("the program into the editor, with its gutter glyphs: %.3f s\n", loading.nsecsElapsed() / 1e9);
 
     // A timer that a responsive window serves every 10 ms.
     QElapsedTimer sinceTick;

@@ -2,6 +2,7 @@
 // the editor's marks, status panel 3, the held Step button, a run to the end
 // and a run that meets a conversion error. Qt Test under xvfb-run -a.
 
+#include "common/errors.h"
 #include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
 #include "support/message_boxes.h"
@@ -108,6 +109,7 @@ private slots:
         click("tbtnPause");
         QCOMPARE(engine().state(), State::paused);
         QCOMPARE(engine().currentLine(), 5);
+        QVERIFY(child<RunPanelWidget>("Panel2")->pauseButtonDown());
         const TInterpreterState& state = window->context().state;
         QCOMPARE(state.gX, 12.5);
         QCOMPARE(state.gY, -3.0);
@@ -197,6 +199,21 @@ private slots:
         QCOMPARE(engine().currentLine(), 11);
         run->Timer11Timer();
         QCOMPARE(engine().currentLine(), 11);
+    }
+
+    void heldStepThatFailsEndsTheHold()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X1.2.3\nG1 X4\n");
+        run->timer()->stop();
+        run->timer()->setInterval(50);
+        QTest::mousePress(child<QToolButton>("tbtnStep"), Qt::LeftButton);
+        for (int tick = 0; tick < 22; ++tick)
+            run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 2);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, run->Timer11Timer());
+        run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 3);
+        QCOMPARE(engine().state(), State::paused);
     }
 
     void runOfASmallProgramReachesItsEndDrawingThePath()

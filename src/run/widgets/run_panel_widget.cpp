@@ -67,8 +67,6 @@ void RunPanelWidget::buildDebugToolBar()
         return tool;
     };
     tbtnPause = button("tbtnPause", "Run/Pause", 0);
-    // Checked stands for down: the button stays down while a run is paused.
-    tbtnPause->setCheckable(true);
     tbtnGotoCursor = button("tbtnGotoCursor", "Run to cursor", 2);
     tbtnStep = button("tbtnStep", "Step", 1);
     tbtnStop = button("tbtnStop", "Stop", 4);
@@ -136,13 +134,15 @@ std::string RunPanelWidget::stopPointText() const
 
 void RunPanelWidget::setPauseButton(bool down, int image)
 {
-    tbtnPause->setChecked(down);
+    // Set after the click that started or resumed the run, which left the
+    // button up; it stays as set until the next press.
+    tbtnPause->setDown(down);
     tbtnPause->setIcon(actionImage(image));
 }
 
 bool RunPanelWidget::pauseButtonDown() const
 {
-    return tbtnPause->isChecked();
+    return tbtnPause->isDown();
 }
 
 void RunPanelWidget::Splitter5Moved()
