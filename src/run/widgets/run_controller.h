@@ -64,7 +64,10 @@ public:
     bool findInStr(char letter, int line);
 
     int debugLine() const { return FDebugLine; }
+    // FLiveRedraw: Timer1 redraws the view while it is set. The engine sets
+    // it for a run; a modal dialog may set it to keep the view drawn.
     bool liveRedraw() const { return FLiveRedraw; }
+    void setLiveRedraw(bool on) override { FLiveRedraw = on; }
 
 private:
     void freshRunSetUp();
@@ -79,7 +82,6 @@ private:
     // RunView
     void ClearPath() override;
     void RenderScene() override;
-    void setLiveRedraw(bool on) override { FLiveRedraw = on; }
     // RunEvents
     void OnBreakpointChange(int line) override;
     void OnCurrentLineChange() override;
