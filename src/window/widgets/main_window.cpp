@@ -16,6 +16,7 @@
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/shell_toolbar.h"
+#include "run/widgets/run_controller.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
 #include "settings/widgets/qt_color.h"
@@ -111,6 +112,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         SynEdit->getCursorPosition(&line, &index);
         return line + 1;
     };
+    runController_ = std::make_unique<RunController>(
+        *SynEdit, *Panel2, context_, pump_,
+        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); }, [this] { FOutEdit.clear(); },
+                                   [this] { return PageControl1->currentWidget() != tsConfig; }});
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
         copyColorsToInterpreter();

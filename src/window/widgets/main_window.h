@@ -35,6 +35,8 @@ namespace tarnix {
 class EditorPage;
 class Explorer;
 class QtZipExtractionWindow;
+class RunController;
+class RunPanelWidget;
 class ZipExtractor;
 class ExplorerFileList;
 class ExplorerFolderPanel;
@@ -55,6 +57,7 @@ public:
     PathView* view() const { return Panel10; }
     TInfoForm* infoForm() const { return InfoForm; }
     Explorer* explorer() const { return explorer_.get(); }
+    RunController& runController() { return *runController_; }
 
     // Path building and drawing, as the view toolbar and the Config page use them.
     void RenderScene();
@@ -134,6 +137,8 @@ private:
     // Extraction of the opened archive; goes before the Explorer that owns it.
     std::unique_ptr<QtZipExtractionWindow> zipWindow_;
     std::unique_ptr<ZipExtractor> FZipExtractor;
+    // The run of the program in the editor; made once the pages exist.
+    std::unique_ptr<RunController> runController_;
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;
@@ -155,6 +160,7 @@ private:
     QLineEdit* edFileName = nullptr;
     QsciScintilla* SynEdit = nullptr;
     EditorPage* editorPage_ = nullptr;
+    RunPanelWidget* Panel2 = nullptr;
     QCheckBox* cbDelay = nullptr;
     QCheckBox* cbCanSmoothDraw = nullptr;
     QCheckBox* cbGchange = nullptr;

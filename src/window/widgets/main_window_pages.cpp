@@ -5,11 +5,11 @@
 #include "view/view_presets.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_panel.h"
+#include "run/widgets/run_panel_widget.h"
 #include "window/widgets/main_window.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -125,40 +125,24 @@ QWidget* MainWindow::buildPellamPage()
     SynEdit->setMarginWidth(0, "000000");
     Splitter5->addWidget(SynEdit);
 
-    auto* runPanel = named<QWidget>("Panel2", Splitter5);
-    auto* runLayout = new QVBoxLayout(runPanel);
-    runLayout->setContentsMargins(0, 0, 0, 0);
-    auto* controlBar = named<QToolBar>("ControlBar3", runPanel);
-    QAction* build = controlBar->addAction("Refresh", this, guard([this] { btnBuildClick(); }));
+    auto* viewBar = named<QToolBar>("tbView");
+    QAction* build = viewBar->addAction("Refresh", this, guard([this] { btnBuildClick(); }));
     build->setObjectName("btnBuild");
     build->setToolTip("Current edit  file Refresh View ");
-    QAction* clear = controlBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
+    QAction* clear = viewBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClear");
     clear->setToolTip("Clear View");
-    runLayout->addWidget(controlBar);
-
-    auto* options = new QGridLayout;
-    cbDelay = checkBox("cbDelay", "Visualisation delay");
-    cbCanSmoothDraw = checkBox("cbCanSmoothDraw", "Smooth Draw");
-    tbDelay = named<QSlider>("tbDelay", Qt::Horizontal);
-    tbDelay->setRange(0, 100);
-    options->addWidget(cbDelay, 0, 0);
-    options->addWidget(tbDelay, 0, 1);
-    options->addWidget(cbCanSmoothDraw, 1, 0);
-    auto* pauseGroup = named<QGroupBox>("gbPauseOnChange", "Pause on change");
-    auto* pauseLayout = new QHBoxLayout(pauseGroup);
-    cbGchange = checkBox("cbGchange", "G0");
-    cbToolChange = checkBox("cbToolChange", "Tool");
-    cbFchange = checkBox("cbFchange", "F");
-    pauseLayout->addWidget(cbGchange);
-    pauseLayout->addWidget(cbToolChange);
-    pauseLayout->addWidget(cbFchange);
-    options->addWidget(pauseGroup, 2, 0, 1, 2);
-    runLayout->addLayout(options);
-    runLayout->addStretch();
-    Splitter5->addWidget(runPanel);
+    Panel2 = new RunPanelWidget(viewBar, Splitter5);
+    cbDelay = Panel2->cbDelay;
+    cbCanSmoothDraw = Panel2->cbCanSmoothDraw;
+    tbDelay = Panel2->tbDelay;
+    cbGchange = Panel2->cbGchange;
+    cbToolChange = Panel2->cbToolChange;
+    cbFchange = Panel2->cbFchange;
+    Splitter5->addWidget(Panel2);
     Splitter5->setSizes({500, 150});
     layout->addWidget(Splitter5, 1);
+    connect(Splitter5, &QSplitter::splitterMoved, Panel2, &RunPanelWidget::Splitter5Moved);
 
     TInterpreterSettings& settings = context_.settings;
     connect(cbDelay, &QCheckBox::toggled, this, [&settings](bool on) { settings.cbDelay = on; });

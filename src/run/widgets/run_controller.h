@@ -1,0 +1,114 @@
+#pragma once
+// The window's side of a run: the handlers of the "Debug" tool bar and the
+// run options, the run set-up, Timer1, and the answers to the engine's
+// events in the program editor and the status bar. Wires the engine to the
+// editor (SynEditRunEditor, TDebugSupportPlugin), to the run panel and,
+// through WindowHooks, to the tool-path view.
+
+#include "interpretation/interpreter_context.h"
+#include "run/cnc_debugger.h"
+#include "run/program_line_interpreter.h"
+#include "run/widgets/debug_support_plugin.h"
+#include "run/widgets/syn_edit_run_editor.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+class QsciScintilla;
+
+namespace tarnix {
+
+class RunPanelWidget;
+
+class RunController : public QObject, private RunView, private RunEvents, private EventPump {
+    Q_OBJECT
+
+public:
+    // What the run needs of the main window.
+    struct WindowHooks {
+        std::function<void()> ClearPath;
+        std::function<void()> RenderScene;
+        // Empties FOutEdit, the converted lines.
+        std::function<void()> clearOutEdit;
+        // The program or the Explorer page is the active one: a
+        // transformation converts only from these.
+        std::function<bool()> transformPageActive;
+    };
+
+    // `windowPump` pumps the window's messages and tells when it closes.
+    RunController(QsciScintilla& SynEdit, RunPanelWidget& panel, InterpreterContext& context,
+                  EventPump& windowPump, WindowHooks hooks);
+    ~RunController() override;
+
+    TCNCDebugger& debugger() { return FDebugger; }
+    TDebugSupportPlugin& marks() { return plugin_; }
+    QTimer* timer() const { return Timer1; }
+
+    // Set by the transformation command around its run: a fresh run then
+    // switches the converter on.
+    bool FTransforming = false;
+    // The system beep of the start-point scan; tests count it.
+    std::function<void()> beep;
+
+    void tbtnPauseClick();
+    void tbtnStopClick();
+    void tbtnStepClick();
+    void tbtnGotoCursorClick();
+    void tbtnToggleBreakpointClick();
+    void tbtnClearAllBreakpointsClick();
+    void cbCanSmoothDrawClick();
+    void Timer11Timer();
+    // The start-point scan for `letter` before `line`.
+    bool findInStr(char letter, int line);
+
+    int debugLine() const { return FDebugLine; }
+    // FLiveRedraw: Timer1 redraws the view while it is set. The engine sets
+    // it for a run; a modal dialog may set it to keep the view drawn.
+    bool liveRedraw() const { return FLiveRedraw; }
+    void setLiveRedraw(bool on) override { FLiveRedraw = on; }
+
+private:
+    void freshRunSetUp();
+    void SetDebugLine(int ALine);
+    // Shows the current line's marks and the caret, held back while a run
+    // goes on so that lines are not painted one by one.
+    void showDebugLine();
+    void connectPanel();
+    // tbtnStepMouseDown and tbtnStepMouseUp.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // RunView
+    void ClearPath() override;
+    void RenderScene() override;
+    // RunEvents
+    void OnBreakpointChange(int line) override;
+    void OnCurrentLineChange() override;
+    void OnStateChange(TCNCDebuggerState oldState, TCNCDebuggerState newState) override;
+    // EventPump: the engine's yield.
+    void pump() override;
+    bool terminating() const override { return windowPump_.terminating(); }
+
+    QsciScintilla& SynEdit_;
+    RunPanelWidget& panel_;
+    InterpreterContext& context_;
+    EventPump& windowPump_;
+    WindowHooks hooks_;
+
+    SynEditRunEditor editor_;
+    ProgramLineInterpreter interpreter_;
+    SteadyRunClock clock_;
+    TCNCDebugger FDebugger;
+    TDebugSupportPlugin plugin_;
+    QTimer* Timer1 = nullptr;
+
+    int FDebugLine = -1;
+    // The line whose marks the editor shows.
+    int shownDebugLine_ = -1;
+    bool FLiveRedraw = false;
+    bool FStepHeld = false;
+    int FStepHeldMs = 0;
+};
+
+}  // namespace tarnix

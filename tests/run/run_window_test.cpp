@@ -1,0 +1,263 @@
+// Runs in the main window: the Run/Pause set-up with its start-point scan,
+// the editor's marks, status panel 3, the held Step button, a run to the end
+// and a run that meets a conversion error. Qt Test under xvfb-run -a.
+
+#include "common/errors.h"
+#include "run/widgets/run_controller.h"
+#include "run/widgets/run_panel_widget.h"
+#include "support/message_boxes.h"
+#include "window/widgets/main_window.h"
+#include "window/widgets/status_bar_widget.h"
+#include "window/widgets/tarnix_application.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <Qsci/qsciscintilla.h>
+
+#include <memory>
+
+using namespace tarnix;
+using State = TCNCDebuggerState;
+
+class RunWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    QsciScintilla* editor = nullptr;
+    RunController* run = nullptr;
+    int beeps = 0;
+
+    template <typename Widget>
+    Widget* child(const char* name)
+    {
+        return window->findChild<Widget*>(name);
+    }
+
+    void click(const char* button) { child<QToolButton>(button)->click(); }
+    TCNCDebugger& engine() { return run->debugger(); }
+    QString panel3() { return child<StatusBarWidget>("StatusBar")->panelText(3); }
+
+    int lineY(int line)
+    {
+        const long position = editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line - 1);
+        return static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position)) +
+               static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL)) / 2;
+    }
+
+    // How many pixels of `color` the text area shows on `line`.
+    int pixelsOnLine(int line, QColor color)
+    {
+        const QImage image = editor->viewport()->grab().toImage();
+        int count = 0;
+        for (int x = marginsWidth(); x < image.width(); ++x)
+            count += image.pixelColor(x, lineY(line)) == color;
+        return count;
+    }
+
+    int marginsWidth()
+    {
+        int width = 0;
+        for (unsigned long margin = 0; margin < 5; ++margin)
+            width += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
+        return width;
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        const std::string root = folder->path().toStdString() + "/";
+        const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+        auto* application = static_cast<TarnixApplication*>(QCoreApplication::instance());
+        window = std::make_unique<MainWindow>(*application, paths, parseCommandLine({}, paths.executableFolder));
+        window->show();
+        child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QTest::qWait(50);
+        editor = child<QsciScintilla>("SynEdit");
+        run = &window->runController();
+        beeps = 0;
+        run->beep = [this] { ++beeps; };
+    }
+
+    void cleanup() { window.reset(); }
+
+    void startPointScanTakesTheNearestEarlierWords_data()
+    {
+        QTest::addColumn<QString>("nearestGLine");
+        QTest::addColumn<int>("plane");
+        QTest::addColumn<int>("distMode");
+        QTest::newRow("G91") << "G91 Y-3" << 17 << 91;
+        QTest::newRow("G18") << "G18 Y-3" << 18 << 90;
+    }
+
+    void startPointScanTakesTheNearestEarlierWords()
+    {
+        QFETCH(QString, nearestGLine);
+        QFETCH(int, plane);
+        QFETCH(int, distMode);
+        editor->setText("G19 G1 X1 Y7\n" + nearestGLine + "\nX12.5\nM3\nG1\nG1 X40 Z-2\n");
+        child<QLineEdit>("edStartPoint")->setText("5");
+        child<QLineEdit>("edStopPoint")->setText("5");
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::paused);
+        QCOMPARE(engine().currentLine(), 5);
+        QVERIFY(child<RunPanelWidget>("Panel2")->pauseButtonDown());
+        const TInterpreterState& state = window->context().state;
+        QCOMPARE(state.gX, 12.5);
+        QCOMPARE(state.gY, -3.0);
+        QCOMPARE(state.gZ, 0.0);
+        QCOMPARE(state.gPlane, plane);
+        QCOMPARE(state.gDistMode, distMode);
+        QCOMPARE(beeps, 1);
+    }
+
+    void breakpointOnTheCurrentLineShowsItsGlyphAndTheCurrentColours()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\nG1 X5\nG1 X6\n");
+        editor->setCursorPosition(2, 0);
+        click("tbtnToggleBreakpoint");
+        const int glyphMargin = run->marks().glyphMargin();
+        int x = 2;
+        for (int margin = 0; margin < glyphMargin; ++margin)
+            x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(5)));
+        QCOMPARE(engine().breakpoints(), (std::vector<int>{3, 5}));
+
+        click("tbtnPause");
+        QCOMPARE(engine().currentLine(), 3);
+        QTest::qWait(50);
+        const int glyphs[] = {0, 0, 2, 0, 3, 0};
+        for (int line = 1; line <= 6; ++line)
+            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
+        QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
+        QVERIFY(pixelsOnLine(3, Qt::white) > 0);
+        QCOMPARE(pixelsOnLine(3, QColor(255, 0, 0)), 0);
+        QVERIFY(pixelsOnLine(5, QColor(255, 0, 0)) > 0);
+        QVERIFY(pixelsOnLine(5, Qt::white) > 0);
+        QCOMPARE(pixelsOnLine(4, QColor(0, 0, 255)) + pixelsOnLine(4, QColor(255, 0, 0)), 0);
+
+        click("tbtnClearAllBreakpoints");
+        QCOMPARE(run->marks().glyphAt(3), 1);
+        QCOMPARE(run->marks().glyphAt(5), 0);
+    }
+
+    void statusPanel3FollowsTheStateAndSmoothDrawStopsTheLiveRedraw()
+    {
+        QString program;
+        for (int line = 1; line <= 30; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        child<QCheckBox>("cbDelay")->setChecked(true);
+        child<QSlider>("tbDelay")->setValue(10);
+        QString duringRun;
+        bool liveRedrawBeforeSmoothDraw = false;
+        bool liveRedrawWithSmoothDraw = true;
+        // Served by the run's first yield.
+        QTimer::singleShot(0, window.get(), [&] {
+            duringRun = panel3();
+            liveRedrawBeforeSmoothDraw = run->liveRedraw();
+            child<QCheckBox>("cbCanSmoothDraw")->setChecked(true);
+            liveRedrawWithSmoothDraw = run->liveRedraw();
+        });
+        click("tbtnPause");
+        QCOMPARE(duringRun, QString(" Program is running"));
+        QVERIFY(liveRedrawBeforeSmoothDraw);
+        QVERIFY(!liveRedrawWithSmoothDraw);
+        QCOMPARE(panel3(), QString(" Ready"));
+        QCOMPARE(run->debugLine(), -1);
+        QCOMPARE(run->marks().glyphAt(30), 0);
+        click("tbtnStep");
+        QCOMPARE(panel3(), QString(" Program is paused"));
+        QCOMPARE(run->marks().glyphAt(1), 1);
+    }
+
+    void heldStepRepeatsOnEveryTickAfterTheFirstSecond()
+    {
+        QString program;
+        for (int line = 1; line <= 15; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        run->timer()->stop();
+        run->timer()->setInterval(50);
+        auto* step = child<QToolButton>("tbtnStep");
+        QTest::mousePress(step, Qt::LeftButton);
+        for (int tick = 0; tick < 20; ++tick)
+            run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), -1);
+        for (int tick = 0; tick < 10; ++tick)
+            run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 10);
+        QTest::mouseRelease(step, Qt::LeftButton);
+        QCOMPARE(engine().currentLine(), 11);
+        run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 11);
+    }
+
+    void heldStepThatFailsEndsTheHold()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X1.2.3\nG1 X4\n");
+        run->timer()->stop();
+        run->timer()->setInterval(50);
+        QTest::mousePress(child<QToolButton>("tbtnStep"), Qt::LeftButton);
+        for (int tick = 0; tick < 22; ++tick)
+            run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 2);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, run->Timer11Timer());
+        run->Timer11Timer();
+        QCOMPARE(engine().currentLine(), 3);
+        QCOMPARE(engine().state(), State::paused);
+    }
+
+    void runOfASmallProgramReachesItsEndDrawingThePath()
+    {
+        editor->setText("G0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X10\nG1 Y10\n");
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        QCOMPARE(window->context().FPathPoints->Count(), 4);
+        QCOMPARE(window->context().state.gY, 10.0);
+        QVERIFY(!child<RunPanelWidget>("Panel2")->pauseButtonDown());
+        QVERIFY(!run->liveRedraw());
+        QCOMPARE(panel3(), QString(" Ready"));
+        QCOMPARE(editor->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS),
+                 editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 3UL));
+    }
+
+    void conversionErrorMidRunIsReportedAndTheRunCanBeStoppedAndRunAgain()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X1.2.3\nG1 X4\n");
+        QString boxText;
+        testing::answerNextMessageBox(&boxText);
+        click("tbtnPause");
+        QTest::qWait(300);
+        QVERIFY2(boxText.contains("1.2.3"), qPrintable(boxText));
+        QCOMPARE(engine().state(), State::paused);
+        QCOMPARE(engine().currentLine(), 3);
+        QVERIFY(!run->liveRedraw());
+
+        click("tbtnStop");
+        QCOMPARE(engine().state(), State::stopped);
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\n");
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        QCOMPARE(window->context().FPathPoints->Count(), 4);
+        QCOMPARE(window->context().state.gX, 4.0);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    TarnixApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    RunWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "run_window_test.moc"
