@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(cells("c.nc"), QStringList({" 0: 0:28", "5"}));
     }
 
-    void twoProgramsFillTheirColumnsEachDialogClosingItself()
+    void twoProgramsFillTheirColumnsAndTheReportListsEveryProgram()
     {
         start();
         select({"a.nc", "c.nc"});
@@ -270,8 +270,19 @@ private slots:
         QCOMPARE(watch->showings, 2);
         QCOMPARE(cells("a.nc"), QStringList({" 0: 0: 1", "2"}));
         QCOMPARE(cells("c.nc"), QStringList({" 0: 0:28", "5"}));
-        QCOMPARE(cells("bad.nc"), QStringList({"not calculated", "not calculated"}));
         QCOMPARE(panel(1), QString("Full Time  0: 0:29"));
+
+        OpenedFiles opened;
+        trigger(list->popupMenu(), "pmnMakeReport");
+        QCOMPARE(opened.files, QStringList({programs + "Report.txt"}));
+        const QStringList lines = QString::fromStdString(readFile((programs + "Report.txt").toStdString())).split("\r\n");
+        QCOMPARE(lines.size(), 2 + 3 + 2 + 1);  // header and rule, items, rule and total, the end
+        QCOMPARE(lines[1], QString(142, '-'));
+        const QTreeWidgetItem* bad = row("bad.nc");
+        QCOMPARE(lines[3].simplified(),
+                 QString("2 bad.nc %1 %2 not calculated not calculated").arg(bad->text(1), bad->text(2)));
+        QCOMPARE(lines[4].simplified(), QString("3 c.nc %1 %2 0: 0:28 5").arg(row("c.nc")->text(1), row("c.nc")->text(2)));
+        QCOMPARE(lines[6], QString("Full Time  0: 0:29"));
     }
 
     void timeSelectedSumsTheSelectedTimeCells()
@@ -287,24 +298,6 @@ private slots:
         trigger(list->popupMenu(), "Timeselected");
         QCOMPARE(panel(1), QString("Full Time  0: 0: 0"));
         QCOMPARE(window->context().totals.FFullTime, 0.0);
-    }
-
-    void reportIsWrittenInTheFolderAndOpened()
-    {
-        start();
-        watch->onShown = [](QDialog& dialog) { dialog.accept(); };
-        select({"c.nc"});
-        window->findChild<QAction*>("btnInfo")->trigger();
-        OpenedFiles opened;
-        trigger(list->popupMenu(), "pmnMakeReport");
-        QCOMPARE(opened.files, QStringList({programs + "Report.txt"}));
-        const QStringList lines = QString::fromStdString(readFile((programs + "Report.txt").toStdString())).split("\r\n");
-        QCOMPARE(lines.size(), 2 + 3 + 2 + 1);  // header and rule, items, rule and total, the end
-        QCOMPARE(lines[1], QString(142, '-'));
-        QCOMPARE(lines[4].simplified(), QString("3 c.nc %1 %2 0: 0:28 5").arg(row("c.nc")->text(1), row("c.nc")->text(2)));
-        QCOMPARE(lines[2].simplified(), QString("1 a.nc %1 %2 not calculated not calculated")
-                                            .arg(row("a.nc")->text(1), row("a.nc")->text(2)));
-        QCOMPARE(lines[6], QString("Full Time  0: 0:28"));
     }
 
     void archiveEntriesAreMeasuredFromTheExtractedArchive()
@@ -330,9 +323,6 @@ private slots:
         QCOMPARE(extractions, 1);
         QCOMPARE(cells("dir/sub/name.nc"), QStringList({" 0: 0:28", "5"}));
         QCOMPARE(cells("top.nc"), QStringList({" 0: 0: 1", "2"}));
-        OpenedFiles opened;
-        trigger(list->popupMenu(), "pmnMakeReport");
-        QCOMPARE(opened.files, QStringList({programs + "Report.txt"}));
     }
 };
 
