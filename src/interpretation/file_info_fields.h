@@ -6,7 +6,7 @@
 
 namespace tarnix {
 
-struct TFileInfo {
+struct FileInfoFields {
     std::string edName;    // the measured program's name
     std::string edTime;    // machine time, "%2d:%2d:%2d"
     std::string edLength;  // metres, three decimals

@@ -101,7 +101,7 @@ void InfoRun::reset()
     totals.FPrevX = totals.FPrevY = totals.FPrevZ = 0;
 }
 
-std::optional<TFileInfo> InfoRun::GetFileInfo()
+std::optional<FileInfoFields> InfoRun::GetFileInfo()
 {
     if (edFileName.empty())
         return std::nullopt;
@@ -157,7 +157,7 @@ std::optional<TFileInfo> InfoRun::GetFileInfo()
         status->setPanel(2, lineTimeLengthText(static_cast<long long>(lineNo) - startLine,
                                                totals.FTime, totals.FLength));
 
-    const TFileInfo info = fileInfoFields(timeText, lengthText);
+    const FileInfoFields info = fileInfoFields(timeText, lengthText);
     showDialog(info);
 
     totals.FFullTime += totals.FTime;
@@ -216,13 +216,13 @@ bool InfoRun::pumpEvents()
     return events->terminating();
 }
 
-TFileInfo InfoRun::fileInfoFields(const std::string& timeText, const std::string& lengthText) const
+FileInfoFields InfoRun::fileInfoFields(const std::string& timeText, const std::string& lengthText) const
 {
     const TInfoRunBox& box = context_.infoBox;
     auto withRapid = [](double feedZ, double rapidZ) {
         return formatGeneral(feedZ) + "  G0(" + formatGeneral(rapidZ) + ")";
     };
-    TFileInfo info;
+    FileInfoFields info;
     info.edName = FSelectedFile;
     info.edTime = timeText;
     info.edLength = lengthText;
@@ -240,7 +240,7 @@ TFileInfo InfoRun::fileInfoFields(const std::string& timeText, const std::string
 
 // The dialog opens while the view keeps being redrawn by a running program;
 // an error from the dialog does not stop the run from being counted.
-void InfoRun::showDialog(const TFileInfo& info)
+void InfoRun::showDialog(const FileInfoFields& info)
 {
     const bool quitting = context_.events != nullptr && context_.events->terminating();
     liveRedraw_ = true;

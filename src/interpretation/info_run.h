@@ -31,7 +31,7 @@ public:
 
     // Shows the dialog modally and returns when it is closed. Not called
     // when the application is quitting.
-    std::function<void(const TFileInfo&)> showFileInfo = [](const TFileInfo&) {};
+    std::function<void(const FileInfoFields&)> showFileInfo = [](const FileInfoFields&) {};
     // The tool path grew: the view should be drawn again once idle.
     std::function<void()> requestRepaint = [] {};
 
@@ -42,7 +42,7 @@ public:
     // integer and for a program word that is no number, InputOutputError
     // when the file cannot be read; the totals then keep what was summed,
     // and neither the dialog nor the panels are updated.
-    std::optional<TFileInfo> GetFileInfo();
+    std::optional<FileInfoFields> GetFileInfo();
 
     // Set while the dialog is shown, so that a running program keeps
     // redrawing the view behind it.
@@ -55,8 +55,8 @@ private:
     // Pumps the window when the interval has passed; true when the
     // application is quitting.
     bool pumpEvents();
-    TFileInfo fileInfoFields(const std::string& timeText, const std::string& lengthText) const;
-    void showDialog(const TFileInfo& info);
+    FileInfoFields fileInfoFields(const std::string& timeText, const std::string& lengthText) const;
+    void showDialog(const FileInfoFields& info);
 
     InterpreterContext& context_;
     GCodeInterpreter gcode_;

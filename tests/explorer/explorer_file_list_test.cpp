@@ -79,13 +79,13 @@ private slots:
         QCOMPARE(list->topLevelItem(1)->icon(0).cacheKey(), archiveFileIcon().cacheKey());
     }
 
-    void popupMenuOffersOnlyShowMarkedForNow()
+    void popupMenuOffersTheInformationCommandsAndShowMarked()
     {
         QMenu* menu = list->popupMenu();
         QStringList shown;
         for (QAction* action : menu->actions())
             shown << (action->isSeparator() ? "-" : action->text() + (action->isEnabled() ? "" : " (off)"));
-        QCOMPARE(shown, QStringList({"Get Info selected (off)", "Time selected (off)", "Report (off)", "-",
+        QCOMPARE(shown, QStringList({"Get Info selected", "Time selected", "Report", "-",
                                      "Show marked", "-", "Merge marked (off)", "Transform marked (off)"}));
         bool shownMarked = false;
         list->onShowMarked = [&] { shownMarked = true; };

@@ -21,18 +21,18 @@ protected:
     InfoRunTest()
     {
         run.FSelectedFile = "part.nc";
-        run.showFileInfo = [this](const TFileInfo& info) { shown.push_back(info); };
+        run.showFileInfo = [this](const FileInfoFields& info) { shown.push_back(info); };
     }
 
     // Measures `text` as the file part.nc.
-    std::optional<TFileInfo> measure(const std::string& text)
+    std::optional<FileInfoFields> measure(const std::string& text)
     {
         run.edFileName = folder.write("part.nc", text);
         return run.GetFileInfo();
     }
 
     InfoRun run{context};
-    std::vector<TFileInfo> shown;
+    std::vector<FileInfoFields> shown;
 };
 
 // Rapid to Z5, plunge, then cuts at F600 (0.1 s per mm), with a comment and
@@ -73,7 +73,7 @@ TEST_F(InfoRunTest, DialogShowsTheExtentsWithTheRapidZRange)
 {
     const auto info = measure(kCuts);
     ASSERT_EQ(shown.size(), 1u);
-    const TFileInfo& dialog = shown[0];
+    const FileInfoFields& dialog = shown[0];
     EXPECT_EQ(dialog.edName, "part.nc");
     EXPECT_EQ(dialog.edTime, " 0: 0: 6");
     EXPECT_EQ(dialog.edLength, "0.065");

@@ -102,24 +102,27 @@ void ExplorerFileList::buildPopupMenu()
 {
     lvFilesPopUp_ = new QMenu(this);
     lvFilesPopUp_->setObjectName("lvFilesPopUp");
-    // The commands behind the disabled items come with the information
-    // columns, the report, merging and the transformations.
+    // The commands behind the disabled items come with merging and the
+    // transformations.
     auto add = [this](const char* name, const char* caption) {
         QAction* action = lvFilesPopUp_->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(false);
         return action;
     };
-    add("GetInfoSelected1", "Get Info selected");
-    add("Timeselected", "Time selected");
-    add("pmnMakeReport", "Report");
+    auto command = [this, add](const char* name, const char* caption, std::function<void()>& hook) {
+        QAction* action = add(name, caption);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [&hook] {
+            if (hook)
+                guarded(hook);
+        });
+    };
+    command("GetInfoSelected1", "Get Info selected", onGetInfoSelected);
+    command("Timeselected", "Time selected", onTimeSelected);
+    command("pmnMakeReport", "Report", onMakeReport);
     lvFilesPopUp_->addSeparator()->setObjectName("N4");
-    QAction* showMarked = add("Showmarked1", "Show marked");
-    showMarked->setEnabled(true);
-    connect(showMarked, &QAction::triggered, this, [this] {
-        if (onShowMarked)
-            guarded(onShowMarked);
-    });
+    command("Showmarked1", "Show marked", onShowMarked);
     lvFilesPopUp_->addSeparator()->setObjectName("N5");
     add("MergeSelected1", "Merge marked");
     add("popTransformMarked", "Transform marked");

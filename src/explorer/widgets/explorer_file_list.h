@@ -72,6 +72,9 @@ public:
     std::function<void(ListKey)> onKeyUp;
     std::function<void()> onDoubleClick;
     std::function<void()> onShowMarked;
+    std::function<void()> onGetInfoSelected;
+    std::function<void()> onTimeSelected;
+    std::function<void()> onMakeReport;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

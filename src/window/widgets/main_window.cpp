@@ -132,6 +132,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         return tarnix::ZipEntryClick(*FZipExtractor, tempDir, zipExtracted, selectedFile);
     };
     wireStatusBar();
+    wireFileInfo();
     connect(Panel10, &PathView::segmentTextsChanged, this,
             guard([this](const SegmentTexts& texts) { showSegmentTexts(texts); }));
 
@@ -625,6 +626,8 @@ void MainWindow::buildMenus()
     QMenu* commands = menuBar()->addMenu("Commands");
     QAction* clear = commands->addAction("Clear View", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("Clear1");
+    QAction* fileInfo = commands->addAction("Calculate File Info", this, guard([this] { GetFileInfo(); }));
+    fileInfo->setObjectName("mnGetFileInfo");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
 

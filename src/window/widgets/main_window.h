@@ -4,6 +4,7 @@
 // It owns the model objects for the life of the process and keeps the
 // settings the model reads current from its controls.
 
+#include "interpretation/info_run.h"
 #include "interpretation/interpreter_context.h"
 #include "interpretation/program_loader.h"
 #include "path/path_builder.h"
@@ -24,6 +25,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QAction;
 class QRadioButton;
 class QSlider;
 class QSplitter;
@@ -41,7 +43,9 @@ class ZipExtractor;
 class ExplorerFileList;
 class ExplorerFolderPanel;
 struct ExplorerHooks;
+class RunPanel;
 class StatusBarWidget;
+class TForm2;
 class TInfoForm;
 class TarnixApplication;
 
@@ -73,6 +77,18 @@ public:
     // The colour dialog of one of the four colour boxes.
     void ChangeColors(QPushButton* sender);
 
+    // The information run on the program named by edFileName: shows the
+    // "File Information" dialog and adds to "Full Time".
+    void GetFileInfo();
+    TForm2* fileInfoForm() const { return Form2; }
+    // The run panel whose "First line" and "Last  line" the information run
+    // reads; without one it measures whole programs.
+    void setRunPanel(const RunPanel* panel) { runPanel_ = panel; }
+
+public slots:
+    // The run toolbar's information button.
+    void tbtnGetFileInfoClick();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -95,6 +111,14 @@ private:
     // True when the user chose a file.
     bool edFileNameButtonClick();
     void edFileNameAfterDialog(const QString& name);
+
+    // The information run's commands: the menu, the Explorer's button and
+    // the file list's program columns, sum and report.
+    void wireFileInfo();
+    std::optional<FileInfoFields> measureProgram(const std::string& path);
+    void btnInfoClick();
+    void TimeselectedClick();
+    void pmnMakeReportClick();
 
     void buildMenus();
     QWidget* buildExplorerPage();
@@ -122,6 +146,11 @@ private:
     ProgramLocation location_;
     PathBuilder pathBuilder_{context_};
     ProgramLoader loader_{context_};
+    InfoRun infoRun_{context_};
+    // Several programs are measured one after the other: each dialog
+    // closes itself.
+    bool FMultiInfo = false;
+    const RunPanel* runPanel_ = nullptr;
     Configuration configuration_;
     TFileMasks masks_;
     QtEventPump pump_;
@@ -154,6 +183,7 @@ private:
     ExplorerFolderPanel* explorerFolders_ = nullptr;
     LogPane* Scroll = nullptr;
     ExplorerFileList* lvFiles = nullptr;
+    QAction* btnInfo = nullptr;
     QWidget* Panel9 = nullptr;
 
     // Program-view page.
@@ -197,6 +227,7 @@ private:
     ProgressPanel* ProgressBar = nullptr;
     StatusBarWidget* StatusBar = nullptr;
     TInfoForm* InfoForm = nullptr;
+    TForm2* Form2 = nullptr;
 };
 
 }  // namespace tarnix

@@ -81,6 +81,9 @@ QWidget* MainWindow::buildExplorerPage()
     QAction* clear = toolBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClearExpl");
     clear->setToolTip("Clear View");
+    btnInfo = toolBar->addAction("Info", this, guard([this] { btnInfoClick(); }));
+    btnInfo->setObjectName("btnInfo");
+    btnInfo->setToolTip("Calculate File Information");
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
