@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -229,6 +230,21 @@ private slots:
         const TProgramBox& box = window->context().programBox;
         QCOMPARE(QList<double>({box.gMinX, box.gMaxX, box.gMinY, box.gMaxY, box.gMinZ, box.gMaxZ}),
                  QList<double>({20, 20, 20, 20, -1, -1}));
+    }
+
+    // The run tool bar's button measures the editor's program from its
+    // "First line" on: the lines before it are only pre-scanned.
+    void runToolBarButtonMeasuresFromTheFirstLine()
+    {
+        start();
+        QString lineText;
+        watch->onShown = [&](QDialog& dialog) { closeButton(dialog).click(); };
+        window->findChild<QLineEdit*>("edFileName")->setText(programs + "c.nc");
+        window->findChild<QLineEdit*>("edStartPoint")->setText("3");
+        auto* button = window->findChild<QToolButton*>("tbtnGetFileInfo");
+        QVERIFY(button->isEnabled());
+        button->click();
+        QVERIFY(panel(2).startsWith("Line 2 "));
     }
 
     void conversionErrorShowsNoDialogAndKeepsWhatWasSummed()

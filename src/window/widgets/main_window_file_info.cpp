@@ -9,6 +9,7 @@
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "run/run_panel.h"
+#include "run/widgets/run_panel_widget.h"
 #include "window/widgets/file_info_dialog.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QToolButton>
 #include <QUrl>
 
 #include <utility>
@@ -51,6 +53,11 @@ void MainWindow::wireFileInfo()
         updateSceneInput();
         Panel10->requestRepaint();
     };
+    // The run tool bar's info button measures the editor's program between
+    // its "First line" and "Last  line".
+    setRunPanel(Panel2);
+    Panel2->tbtnGetFileInfo->setEnabled(true);
+    connect(Panel2->tbtnGetFileInfo, &QToolButton::clicked, this, [this] { tbtnGetFileInfoClick(); });
     lvFiles->onGetInfoSelected = [this] { btnInfo->trigger(); };
     lvFiles->onTimeSelected = [this] { TimeselectedClick(); };
     lvFiles->onMakeReport = [this] { pmnMakeReportClick(); };
