@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 void removeEarlierExtractions(const TsZip& zip, const std::string& folder)
 {
     for (int n = 0; n < zip.Count(); ++n) {
-        const std::string_view name = zipEntryFileName(zip.GetEntry(n).FileName);
+        const std::string entryName = zip.GetEntry(n).FileName;  // the entry is a copy
+        const std::string_view name = zipEntryFileName(entryName);
         if (name.empty() || name == "." || name == "..")
             continue;
         const fs::path file = folder + std::string(name);
