@@ -134,6 +134,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         return tarnix::ZipEntryClick(*FZipExtractor, tempDir, zipExtracted, selectedFile);
     };
     wireStatusBar();
+    wireViewAndEditor();
     connect(Panel10, &PathView::segmentTextsChanged, this,
             guard([this](const SegmentTexts& texts) { showSegmentTexts(texts); }));
 
@@ -621,6 +622,7 @@ void MainWindow::buildMenus()
     clear->setObjectName("Clear1");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
+    commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
 
     QMenu* help = menuBar()->addMenu("Help");
     QAction* mainHelp = help->addAction("Main Help", this, guard([this] {

@@ -41,6 +41,8 @@ struct ExplorerHooks;
 class StatusBarWidget;
 class TInfoForm;
 class TarnixApplication;
+class TfrmSelRange;
+class ViewEditorSync;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -68,6 +70,9 @@ public:
     void placeInfoForm();
     // The colour dialog of one of the four colour boxes.
     void ChangeColors(QPushButton* sender);
+    // Starts a two-point measurement in the view.
+    void mnMeasureClick();
+    ViewEditorSync* viewEditorSync() const { return viewEditorSync_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -97,6 +102,8 @@ private:
     QWidget* buildConfigPage();
     QWidget* buildViewColumn();
     void wireStatusBar();
+    // The editor and the view following each other; main_window_view_sync.cpp.
+    void wireViewAndEditor();
 
     void readSettings();
     void writeSettings();
@@ -191,6 +198,8 @@ private:
     ProgressPanel* ProgressBar = nullptr;
     StatusBarWidget* StatusBar = nullptr;
     TInfoForm* InfoForm = nullptr;
+    TfrmSelRange* frmSelRange = nullptr;
+    ViewEditorSync* viewEditorSync_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -81,6 +81,9 @@ QWidget* MainWindow::buildExplorerPage()
     QAction* clear = toolBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClearExpl");
     clear->setToolTip("Clear View");
+    QAction* measure = toolBar->addAction("Distance", this, guard([this] { mnMeasureClick(); }));
+    measure->setObjectName("BitBtn1");
+    measure->setToolTip("Measure distance");
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
@@ -132,6 +135,7 @@ QWidget* MainWindow::buildPellamPage()
     QAction* clear = controlBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClear");
     clear->setToolTip("Clear View");
+    controlBar->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("ToolButton1");
     runLayout->addWidget(controlBar);
 
     auto* options = new QGridLayout;
