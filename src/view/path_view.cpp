@@ -23,6 +23,10 @@ PathView::PathView(QWidget* parent) : QOpenGLWidget(parent)
 {
     setObjectName("Panel10");
     setFormat(viewFormat());
+    // The read-out follows the mouse without a button held; the wheel
+    // zooms only once a click has given the view the focus.
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void PathView::RenderScene()

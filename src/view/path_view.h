@@ -7,10 +7,12 @@
 // Qt coalesces the requests and paints once when the event loop gets to it.
 // Exposure after being covered is Qt's paint event.
 
+#include "view/distance_measure.h"
 #include "view/scene_input.h"
 #include "view/scene_renderer.h"
 #include "view/segment_texts.h"
 #include "view/view_camera.h"
+#include "view/view_mouse.h"
 
 #include <QOpenGLWidget>
 
@@ -46,18 +48,50 @@ public:
     void Button1Click(double minX, double maxX, double minY, double maxY, double minZ,
                       double maxZ);
 
+    // The program line under the panel point (x, y), or -1; see
+    // SceneRenderer::DoSelect. Restores the projection and draws.
+    int DoSelect(int x, int y);
+    // Starts a two-point measurement.
+    void mnMeasureClick();
+    bool gMeasureMode() const { return measure_.gMeasureMode(); }
+
 signals:
     // After every drawing in which the cursor line had a point.
     void segmentTextsChanged(const tarnix::SegmentTexts& texts);
+    // A left click hit program line `line` (1 or more). The window moves the
+    // editor before the view draws again; the view itself clears the cursor
+    // line when the click hits nothing.
+    void linePicked(int line, bool shiftHeld);
+    // Status panel 4: the coordinates under the mouse.
+    void mouseReadout(const QString& text);
 
 protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
 
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
+    // The scene point under panel point (x, y) from the depth of the last
+    // drawing; `hit` is false on the cleared background.
+    struct DepthProbe {
+        bool hit = false;
+        ScenePosition point;
+        int windowY = 0;
+    };
+    DepthProbe probeDepth(int x, int y);
+    void measuringStep(int x, int y);
+    void showCursor(ViewCursor cursor);
+
     SceneInput input_;
     SceneRenderer renderer_{input_};
+    ViewMouse mouse_{input_};
+    DistanceMeasure measure_{input_.measure};
+    int gPickedLine = -1;
     // The frustum's sides; near and far live with the camera, which the
     // presets reset.
     float FFrustumLeft = -1;

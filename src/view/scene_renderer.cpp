@@ -54,16 +54,19 @@ void SceneRenderer::FormResize(int panelWidth, int panelHeight, double devicePix
                static_cast<GLsizei>(std::lround(panelHeight * devicePixelRatio)));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double fovY = input_.camera.FFovY;
-    gluPerspective(fovY, static_cast<double>(panelWidth) / panelHeight, 0.01, 5000 / fovY);
+    loadPerspective();
     glGetIntegerv(GL_VIEWPORT, viewport_.data());
     glMatrixMode(GL_MODELVIEW);
 }
 
-std::optional<SegmentTexts> SceneRenderer::RenderScene(GLenum mode)
+void SceneRenderer::loadPerspective()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const double fovY = input_.camera.FFovY;
+    gluPerspective(fovY, static_cast<double>(panelWidth_) / panelHeight_, 0.01, 5000 / fovY);
+}
 
+void SceneRenderer::loadCamera()
+{
     const TViewCamera& camera = input_.camera;
     glLoadIdentity();
     glTranslatef(camera.FPanX, -camera.FPanY, camera.FViewDist);
@@ -72,7 +75,13 @@ std::optional<SegmentTexts> SceneRenderer::RenderScene(GLenum mode)
     glRotatef(camera.FRotXYZ, 1, 1, 1);
     if (camera.FUseGlScale)
         glScaled(camera.FZoom, camera.FZoom, camera.FZoom);
+}
 
+std::optional<SegmentTexts> SceneRenderer::RenderScene(GLenum mode)
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    loadCamera();
     applyLineStyle();
     // The band is screen decoration: it takes no part in picking, where it
     // would hide the pick under its corner, which sits at the click itself.

@@ -8,6 +8,7 @@
 
 #include "view/path_highlights.h"
 #include "view/path_vertex_arrays.h"
+#include "view/pick_path.h"
 #include "view/scene_input.h"
 #include "view/scene_point.h"
 #include "view/segment_texts.h"
@@ -45,10 +46,22 @@ public:
     void MultiplyFrustum(double left, double right, double bottom, double top, double nearZ,
                          double farZ);
 
+    // The program line of the segment under the 4 x 4 pixel square centred
+    // on (x, windowY), window pixels counted from the bottom left: the name
+    // of the first hit record, that is the earliest drawn name under the
+    // square, not the nearest. 0 is the tripod's name; -1 when nothing is
+    // hit or the hits overflow the 128-entry selection buffer. Leaves the
+    // pick square as the projection: the caller restores it (FormResize).
+    GLint DoSelect(double x, double windowY);
+
     // The viewport as GL reported it after the last resize; picking needs it.
     const std::array<GLint, 4>& gViewport() const { return viewport_; }
 
 private:
+    void loadCamera();
+    void loadPerspective();
+    // One selection pass over entries [from, to); returns its hit count.
+    GLint selectChunk(const std::vector<PickEntry>& entries, std::size_t from, std::size_t to, GLuint* buffer);
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
@@ -64,6 +77,7 @@ private:
     const SceneInput& input_;
     PathVertexArrays pathArrays_;
     PathHighlights highlights_;
+    PickPath pickPath_;
     std::array<GLint, 4> viewport_{};
     int panelWidth_ = 0;
     int panelHeight_ = 0;

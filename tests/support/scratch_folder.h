@@ -32,11 +32,12 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path file(const std::string& name) const { return path_ / name; }
     // Writes `bytes` verbatim and returns the file's full path.
-    std::string write(const std::string& name, std::string_view bytes) const
+    std::string write(std::string_view name, std::string_view bytes) const
     {
-        std::ofstream(path_ / name, std::ios::binary | std::ios::trunc)
+        const std::filesystem::path file = path_ / name;
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return (path_ / name).string();
+        return file.string();
     }
 
 private:

@@ -110,6 +110,14 @@ void EditorPage::buildPopup()
     disabled("SelectRange1", "Select Range", {});
 }
 
+void EditorPage::placePopupItem(const char* placeholder, QAction* action)
+{
+    QAction* stand = pmnEditRight_->findChild<QAction*>(placeholder);
+    pmnEditRight_->insertAction(stand, action);
+    pmnEditRight_->removeAction(stand);
+    delete stand;
+}
+
 void EditorPage::buildToolBand(QWidget* window)
 {
     ControlBar2_ = new QToolBar(window);

@@ -52,6 +52,9 @@ public:
     // "Line Numbers", "High Lighter" and "Edit Keystroks", for the Config page.
     QGroupBox* configBox() const { return configBox_; }
     QMenu* pmnEditRight() const { return pmnEditRight_; }
+    // Puts `action` in the pop-up in place of the disabled item `placeholder`
+    // (the view's commands: "Delete", the feed searches, "Select Range").
+    void placePopupItem(const char* placeholder, QAction* action);
     EditorBookmarks& bookmarks() { return *bookmarks_; }
     // "New", "Open", "Save", "Save as..." and "Print" of the main menu's File.
     void fillFileMenu(QMenu& file);

@@ -139,6 +139,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     application_.clearLog = [this] { Scroll->clear(); };
     application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
     createEditorPage();
+    wireViewAndEditor();  // the view's commands join the editor's pop-up
 
     FormCreate(commandLine);
 }
@@ -630,6 +631,7 @@ void MainWindow::buildMenus()
     fileInfo->setObjectName("mnGetFileInfo");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
+    commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
 
     QMenu* help = menuBar()->addMenu("Help");
     QAction* mainHelp = help->addAction("Main Help", this, guard([this] {

@@ -48,6 +48,8 @@ class StatusBarWidget;
 class TForm2;
 class TInfoForm;
 class TarnixApplication;
+class TfrmSelRange;
+class ViewEditorSync;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -76,6 +78,9 @@ public:
     void placeInfoForm();
     // The colour dialog of one of the four colour boxes.
     void ChangeColors(QPushButton* sender);
+    // Starts a two-point measurement in the view.
+    void mnMeasureClick();
+    ViewEditorSync* viewEditorSync() const { return viewEditorSync_; }
 
     // The information run on the program named by edFileName: shows the
     // "File Information" dialog and adds to "Full Time".
@@ -126,6 +131,8 @@ private:
     QWidget* buildConfigPage();
     QWidget* buildViewColumn();
     void wireStatusBar();
+    // The editor and the view following each other; main_window_view_sync.cpp.
+    void wireViewAndEditor();
 
     void readSettings();
     void writeSettings();
@@ -228,6 +235,8 @@ private:
     StatusBarWidget* StatusBar = nullptr;
     TInfoForm* InfoForm = nullptr;
     TForm2* Form2 = nullptr;
+    TfrmSelRange* frmSelRange = nullptr;
+    ViewEditorSync* viewEditorSync_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -84,6 +84,9 @@ QWidget* MainWindow::buildExplorerPage()
     btnInfo = toolBar->addAction("Info", this, guard([this] { btnInfoClick(); }));
     btnInfo->setObjectName("btnInfo");
     btnInfo->setToolTip("Calculate File Information");
+    QAction* measure = toolBar->addAction("Distance", this, guard([this] { mnMeasureClick(); }));
+    measure->setObjectName("BitBtn1");
+    measure->setToolTip("Measure distance");
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
@@ -135,6 +138,7 @@ QWidget* MainWindow::buildPellamPage()
     QAction* clear = viewBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClear");
     clear->setToolTip("Clear View");
+    viewBar->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("ToolButton1");
     Panel2 = new RunPanelWidget(viewBar, Splitter5);
     cbDelay = Panel2->cbDelay;
     cbCanSmoothDraw = Panel2->cbCanSmoothDraw;

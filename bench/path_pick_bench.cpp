@@ -1,0 +1,148 @@
+// Picks on a tool path of one million segments, as a click in the view
+// makes them: the choice of segments on the CPU and the selection pass over
+// those chosen. Cases: a click on the path seen from above and from the
+// oblique preset (where the lines under the square overflow the selection
+// buffer), from close by (where it finds a line), a click beside the path, and the first pick after the path
+// changed, which copies the path for picking.
+//
+// Needs a display with GL (Mesa's llvmpipe under Xvfb will do); run by hand:
+//   xvfb-run -a build/bench/path_pick_bench
+
+#include "points/point_list.h"
+#include "view/scene_renderer.h"
+#include "view/view_presets.h"
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace tarnix;
+
+constexpr int kPanelWidth = 800;
+constexpr int kPanelHeight = 600;
+constexpr std::int32_t kSegments = 1000000;
+constexpr std::int32_t kSegmentsPerRow = 1000;
+
+// A wavy raster, one point per program line, each row reached by a rapid.
+void addRaster(TD3FloatPointList& path)
+{
+    const std::int32_t rows = kSegments / kSegmentsPerRow;
+    for (std::int32_t i = 0; i < kSegments; ++i) {
+        const long double x = -0.25L + 0.5L * (i % kSegmentsPerRow) / kSegmentsPerRow;
+        const long double y = -0.25L + 0.5L * (i / kSegmentsPerRow) / rows;
+        const long double z = 0.02L * std::sin(20 * x) * std::cos(20 * y);
+        const bool rapid = i % kSegmentsPerRow == 0;
+        path.Add({0.5f, 1, 0}, i + 1, x, y, z, 1000, rapid);
+    }
+}
+
+// From above, a hundred times closer: a few rows in sight, picks find lines.
+void closeTopView(TViewCamera& camera)
+{
+    btnExplXYClick(camera);
+    camera.FViewDist /= 100;
+}
+
+bool makeOffscreenContext(QOffscreenSurface& surface, QOpenGLContext& context,
+                          std::unique_ptr<QOpenGLFramebufferObject>& framebuffer)
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setDepthBufferSize(24);
+    surface.setFormat(format);
+    surface.create();
+    context.setFormat(format);
+    if (!context.create() || !context.makeCurrent(&surface))
+        return false;
+    framebuffer = std::make_unique<QOpenGLFramebufferObject>(kPanelWidth, kPanelHeight,
+                                                             QOpenGLFramebufferObject::Depth);
+    return framebuffer->isValid() && framebuffer->bind();
+}
+
+struct Scene {
+    TD3FloatPointList path;
+    TD3FloatPointList samePathRebuilt;
+    SceneInput input;
+    SceneRenderer renderer{input};
+
+    Scene()
+    {
+        addRaster(path);
+        samePathRebuilt.AddList(path);
+        input.FPathPoints = &path;
+        renderer.SetupGLState();
+    }
+
+    void view(void (&preset)(TViewCamera&))
+    {
+        preset(input.camera);
+        renderer.FormResize(kPanelWidth, kPanelHeight, 1.0);
+    }
+};
+
+void registerPicks(Scene& scene)
+{
+    auto perPick = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
+
+    struct Case {
+        const char* name;
+        void (&preset)(TViewCamera&);
+        int x, y;
+    };
+    for (const Case& pick : {Case{"PickOnPathFromAbove", btnExplXYClick, 400, 300},
+                             Case{"PickOnPathOblique", btnExplXYZClick, 400, 300},
+                             Case{"PickOnPathClose", closeTopView, 470, 242},
+                             Case{"PickBesidePath", btnExplXYClick, 790, 10}}) {
+        benchmark::RegisterBenchmark(pick.name, [&scene, pick](benchmark::State& state) {
+            scene.view(pick.preset);
+            GLint line = 0;
+            for (auto _ : state)
+                benchmark::DoNotOptimize(line = scene.renderer.DoSelect(pick.x, kPanelHeight - pick.y));
+            state.counters["line"] = line;
+        })->Apply(perPick);
+    }
+
+    benchmark::RegisterBenchmark("PickAfterPathChange", [&scene](benchmark::State& state) {
+        scene.view(btnExplXYClick);
+        bool rebuilt = false;
+        for (auto _ : state) {
+            rebuilt = !rebuilt;
+            scene.input.FPathPoints = rebuilt ? &scene.samePathRebuilt : &scene.path;
+            benchmark::DoNotOptimize(scene.renderer.DoSelect(400, 300));
+        }
+        scene.input.FPathPoints = &scene.path;
+    })->Apply(perPick);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QGuiApplication application(argc, argv);
+    QOffscreenSurface surface;
+    QOpenGLContext context;
+    std::unique_ptr<QOpenGLFramebufferObject> framebuffer;
+    if (!makeOffscreenContext(surface, context, framebuffer)) {
+        std::fprintf(stderr, "No OpenGL context with a framebuffer object; run under xvfb-run -a.\n");
+        return 1;
+    }
+    Scene scene;
+    registerPicks(scene);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

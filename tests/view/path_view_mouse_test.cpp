@@ -1,0 +1,212 @@
+// The view under the mouse on the real GL stack (xvfb-run): clicks pick
+// lines, the wheel waits for the focus, two clicks measure, and the fast
+// pick answers as one selection pass over the whole scene would.
+
+#include "program_stats.h"
+#include "support/message_boxes.h"
+#include "view/path_view.h"
+#include "view/scene_renderer.h"
+#include "view/view_presets.h"
+
+#include <GL/glu.h>
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+using namespace tarnix;
+
+namespace {
+
+constexpr int kPanelSize = 240;
+const GLColor kFeed = {0.5f, 1, 0};
+
+// The top view maps scene x, y straight onto the panel around its centre.
+QPoint pixelOf(double x, double y)
+{
+    const double pixelsPerUnit = (kPanelSize / 2.0) / (300 * std::tan(0.05 * std::numbers::pi / 180));
+    return {static_cast<int>(std::lround(kPanelSize / 2.0 + x * pixelsPerUnit)),
+            static_cast<int>(std::lround(kPanelSize / 2.0 - y * pixelsPerUnit))};
+}
+
+void sendWheel(QWidget* widget, int delta)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+}  // namespace
+
+class PathViewMouseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { view_.reset(); }
+
+    void clickOnASegmentPicksItsLine();
+    void clickOnBackgroundOrTripodClearsTheCursorLine();
+    void wheelZoomsOnlyOnceTheViewWasClicked();
+    void measuringTwoPointsOfASegmentGivesTheirDistance();
+    void fastPickAnswersAsTheFullSelectionPass();
+
+private:
+    // The first hit record of one plain selection pass over the whole scene.
+    GLint fullPassPick(QPoint pixel);
+    QPoint linePixelNear(QPoint pixel);
+
+    std::unique_ptr<PathView> view_;
+    std::unique_ptr<TD3FloatPointList> path_;
+};
+
+void PathViewMouseTest::init()
+{
+    // Lines 1 to 3: along the bottom of the lower left quarter, then up.
+    path_ = std::make_unique<TD3FloatPointList>();
+    path_->Add(kFeed, 1, -0.2L, -0.2L, 0, 1000, false);
+    path_->Add(kFeed, 2, -0.05L, -0.2L, 0, 1000, false);
+    path_->Add(kFeed, 3, -0.05L, -0.05L, 0, 1000, false);
+    view_ = std::make_unique<PathView>();
+    view_->resize(kPanelSize, kPanelSize);
+    view_->sceneInput().FPathPoints = path_.get();
+    view_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
+    view_->showPreset(btnExplXYClick);
+}
+
+void PathViewMouseTest::clickOnASegmentPicksItsLine()
+{
+    QSignalSpy picked(view_.get(), &PathView::linePicked);
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixelOf(-0.12, -0.2));
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::ShiftModifier, pixelOf(-0.05, -0.12));
+    QCOMPARE(picked.count(), 2);
+    QCOMPARE(picked[0], (QList<QVariant>{2, false}));
+    QCOMPARE(picked[1], (QList<QVariant>{3, true}));
+    // A right click picks nothing.
+    QTest::mouseClick(view_.get(), Qt::RightButton, Qt::NoModifier, pixelOf(-0.12, -0.2));
+    QCOMPARE(picked.count(), 2);
+}
+
+void PathViewMouseTest::clickOnBackgroundOrTripodClearsTheCursorLine()
+{
+    QSignalSpy picked(view_.get(), &PathView::linePicked);
+    for (QPoint pixel : {pixelOf(0.15, 0.15), pixelOf(0.01, 0)}) {
+        view_->sceneInput().FCursorLine = 2;
+        QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixel);
+        QCOMPARE(view_->sceneInput().FCursorLine, 0);
+    }
+    QCOMPARE(picked.count(), 0);
+}
+
+void PathViewMouseTest::wheelZoomsOnlyOnceTheViewWasClicked()
+{
+    const double zoom = view_->sceneInput().camera.FZoom;
+    sendWheel(view_.get(), 120);
+    QCOMPARE(view_->sceneInput().camera.FZoom, zoom);
+    // No window manager activates the window under Xvfb.
+    QApplication::setActiveWindow(view_.get());
+    QTest::mouseClick(view_.get(), Qt::RightButton, Qt::NoModifier, pixelOf(0.15, 0.15));
+    QVERIFY(view_->hasFocus());
+    sendWheel(view_.get(), 120);
+    QCOMPARE(view_->sceneInput().camera.FZoom, zoom + 0.4);
+}
+
+QPoint PathViewMouseTest::linePixelNear(QPoint pixel)
+{
+    const QImage image = view_->grabFramebuffer();
+    for (int dy : {0, -1, 1, -2, 2})
+        for (int dx : {0, -1, 1})
+            if (qGreen(image.pixel(pixel + QPoint(dx, dy))) == 255)
+                return pixel + QPoint(dx, dy);
+    return pixel;
+}
+
+void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance()
+{
+    view_->mnMeasureClick();
+    // A click on the background is ignored.
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixelOf(0.15, 0.15));
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.18, -0.2)));
+    QCOMPARE(view_->sceneInput().measure.gMeasureCount, 1);
+    QString message;
+    testing::answerNextMessageBox(&message);
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.06, -0.2)));
+    QVERIFY(!view_->gMeasureMode());
+
+    // 12 program units along x, read to the pixel (about 0.22 units here).
+    QVERIFY2(message.startsWith("Analized distance: dx: "), qPrintable(message));
+    const double distance = message.section("Distance: ", 1).toDouble();
+    QVERIFY2(std::fabs(distance - 12) < 0.5, qPrintable(message));
+    QVERIFY2(message.contains(" dz: 0.000;"), qPrintable(message));
+}
+
+GLint PathViewMouseTest::fullPassPick(QPoint pixel)
+{
+    view_->makeCurrent();
+    GLuint buffer[128];
+    glSelectBuffer(128, buffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPickMatrix(pixel.x(), view_->height() - pixel.y(), 4, 4, viewport);
+    const double fovY = view_->sceneInput().camera.FFovY;
+    gluPerspective(fovY, static_cast<double>(view_->width()) / view_->height(), 0.01, 5000 / fovY);
+    glMatrixMode(GL_MODELVIEW);
+    SceneRenderer(view_->sceneInput()).RenderScene(GL_SELECT);
+    const GLint hits = glRenderMode(GL_RENDER);
+    view_->doneCurrent();
+    return hits > 0 ? static_cast<GLint>(buffer[3]) : -1;
+}
+
+void PathViewMouseTest::fastPickAnswersAsTheFullSelectionPass()
+{
+    const std::filesystem::path program = std::filesystem::path(TARNIX_CORPUS) / "gcode/camotics/botomata_bottom.nc";
+    if (!std::filesystem::exists(program))
+        QSKIP("no corpus");
+    InterpreterContext context;
+    runProgramFile(program.string(), context);
+    QVERIFY(context.FPathPoints->Count() > 5000);
+
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = context.FPathPoints.get();
+    input.box.gToolRadius = 3;
+    const TInfoRunBox& box = context.infoBox;
+    const double centreX = 0.005 * (box.gInfoMinX + box.gInfoMaxX), centreY = 0.005 * (box.gInfoMinY + box.gInfoMaxY);
+    const double halfSide = 0.005 * std::max(box.gInfoMaxX - box.gInfoMinX, box.gInfoMaxY - box.gInfoMinY);
+
+    QRandomGenerator random(15);
+    int lineHits = 0;
+    // Straight from above, then turned: lines cross and overlap in depth.
+    for (float rotX : {0.0f, -60.0f}) {
+        btnExplXYZClick(input.camera);
+        input.camera.FRotX = rotX;
+        input.camera.FRotZ = rotX == 0 ? 0 : 30;
+        input.camera.FPanX = static_cast<float>(-centreX);
+        input.camera.FPanY = static_cast<float>(centreY);
+        input.camera.FViewDist = static_cast<float>(-1.2 * halfSide / std::tan(5 * std::numbers::pi / 180));
+        input.FCursorLine = static_cast<std::int32_t>(random.bounded(1, 6000));
+        view_->FormResize();
+        for (int click = 0; click < 30; ++click) {
+            const QPoint pixel(random.bounded(kPanelSize), random.bounded(kPanelSize));
+            const GLint full = fullPassPick(pixel);
+            QCOMPARE(view_->DoSelect(pixel.x(), pixel.y()), full);
+            lineHits += full > 0;
+        }
+    }
+    // The clicks landed on lines, not only on the background.
+    QVERIFY(lineHits > 10);
+}
+
+QTEST_MAIN(PathViewMouseTest)
+#include "path_view_mouse_test.moc"
