@@ -1,15 +1,9 @@
 #include "explorer/explorer_report.h"
 
-#include "common/errors.h"
+#include "common/atomic_file.h"
 #include "common/time_length_text.h"
 #include "explorer/explorer_time_cells.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <random>
 
 namespace tarnix {
 namespace {
@@ -51,38 +45,6 @@ void appendLine(std::string& report, const std::string& number, const std::strin
     report += kLineEnd;
 }
 
-InputOutputError writeError(const std::string& path, int error)
-{
-    return InputOutputError("Cannot create \"" + path + "\": " + std::strerror(error));
-}
-
-// A new file beside `path` that no one else uses; the process's umask applies.
-int createTemporary(const std::string& path, std::string& temporary)
-{
-    std::random_device seed;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + "." + std::to_string(seed()) + ".tmp";
-        const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (file >= 0 || errno != EEXIST)
-            return file;
-    }
-    return -1;
-}
-
-bool writeAll(int file, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(file, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string MakeReportText(const std::vector<ReportRow>& rows)
@@ -108,21 +70,7 @@ std::string WriteReport(const std::string& folder, const std::vector<ReportRow>&
 {
     const std::string path = folder + "Report.txt";
     const std::string text = MakeReportText(rows);
-    std::string temporary;
-    const int file = createTemporary(path, temporary);
-    if (file < 0)
-        throw writeError(path, errno);
-    int failure = 0;
-    if (!writeAll(file, text))
-        failure = errno != 0 ? errno : EIO;
-    if (::close(file) != 0 && failure == 0)
-        failure = errno;
-    if (failure == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = errno;
-    if (failure != 0) {
-        ::unlink(temporary.c_str());
-        throw writeError(path, failure);
-    }
+    writeFileAtomically(path, text);
     return path;
 }
 
