@@ -2,6 +2,7 @@
 
 #include "common/number_format.h"
 #include "common/number_text.h"
+#include "common/text_encoding.h"
 #include "interpretation/gcode_words.h"
 #include "interpretation/status_bar_writer.h"
 
@@ -338,7 +339,7 @@ void GCodeInterpreter::showBlockStatus(const Block& block)
     double zSpeed = block.moveTime != 0 ? 60.0 * block.zTravel / block.moveTime : 0.0;
     status->setPanel(1, "F: " + formatGeneral(s.gFeed) + ", Fz: " + formatFixed(zSpeed, 1) +
                             ", S: " + formatGeneral(s.gSpindle));
-    status->setBlockLabel(context_.FBlockText);
+    status->setBlockLabel(decodeProgramText(context_.FBlockText));
     SetStatusBar(context_, 2);
 }
 
