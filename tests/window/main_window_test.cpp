@@ -251,6 +251,7 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     TarnixApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    testing::installUnexpectedMessageBoxWatchdog();
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
