@@ -1,15 +1,32 @@
 #include "common/errors.h"
 
 namespace tarnix {
+namespace {
+
+// A pathological word (millions of digits) would fill the message box:
+// longer words are cut, at a character boundary, and end in an ellipsis.
+constexpr std::size_t kLongestWordShown = 300;
+
+std::string shownWord(std::string_view text)
+{
+    if (text.size() <= kLongestWordShown)
+        return std::string(text);
+    std::size_t cut = kLongestWordShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+}  // namespace
 
 ConversionError invalidFloat(std::string_view text)
 {
-    return ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    return ConversionError("'" + shownWord(text) + "' is not a valid floating point value");
 }
 
 ConversionError invalidInteger(std::string_view text)
 {
-    return ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    return ConversionError("'" + shownWord(text) + "' is not a valid integer value");
 }
 
 }  // namespace tarnix

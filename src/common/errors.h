@@ -37,7 +37,14 @@ public:
     using TarnixError::TarnixError;
 };
 
-// "'%s' is not a valid floating point value"
+// Memory ran out while a path was built: the part built so far stays.
+class OutOfMemoryError : public TarnixError {
+public:
+    using TarnixError::TarnixError;
+};
+
+// "'%s' is not a valid floating point value"; a word of more than a few
+// hundred characters is cut and ends in "...".
 ConversionError invalidFloat(std::string_view text);
 // "'%s' is not a valid integer value"
 ConversionError invalidInteger(std::string_view text);

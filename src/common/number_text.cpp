@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -47,6 +48,44 @@ bool isDecimalNumber(std::string_view t)
     return i == t.size();
 }
 
+// For a text of isDecimalNumber's grammar: whether its magnitude is below 1,
+// told from the digits and the exponent, so any exponent length works.
+bool isBelowOne(std::string_view t)
+{
+    std::size_t i = (t.front() == '+' || t.front() == '-') ? 1 : 0;
+    // Decimal exponent of the first significant digit, before the "e" part.
+    long long leading = 0;
+    bool significant = false;
+    for (; i < t.size() && isDigit(t[i]); ++i) {
+        significant = significant || t[i] != '0';
+        if (significant)
+            ++leading;
+    }
+    if (significant)
+        --leading;
+    if (i < t.size() && t[i] == '.')
+        for (++i; !significant && i < t.size() && isDigit(t[i]); ++i) {
+            --leading;
+            significant = t[i] != '0';
+        }
+    while (i < t.size() && isDigit(t[i]))
+        ++i;
+    if (!significant)
+        return true;
+    long long exponent = 0;
+    if (i < t.size()) {
+        ++i;  // "e"
+        const bool negative = t[i] == '-';
+        if (t[i] == '+' || t[i] == '-')
+            ++i;
+        constexpr long long kSaturated = 1'000'000'000'000LL;
+        for (; i < t.size(); ++i)
+            exponent = std::min(kSaturated, exponent * 10 + (t[i] - '0'));
+        if (negative)
+            exponent = -exponent;
+    }
+    return leading + exponent < 0;
+}
 }  // namespace
 
 std::optional<double> tryParseFloat(std::string_view text)
@@ -64,11 +103,8 @@ std::optional<double> tryParseFloat(std::string_view text)
     if (ec != std::errc::result_out_of_range)
         return std::nullopt;
     // Out of a double's range: a value too small to matter reads as zero,
-    // one too large is no number. A wide parse tells the two apart.
-    long double wide = 0;
-    auto [wideEnd, wideEc] = std::from_chars(t.data(), last, wide);
-    bool tiny = wideEc == std::errc() && wideEnd == last && std::fabs(wide) < 1.0L;
-    if (!tiny)
+    // one too large is no number.
+    if (!isBelowOne(t))
         return std::nullopt;
     return t.front() == '-' ? -0.0 : 0.0;
 }

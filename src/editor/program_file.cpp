@@ -1,25 +1,21 @@
 #include "editor/program_file.h"
 
+#include "common/atomic_file.h"
 #include "common/errors.h"
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
-#include <unistd.h>
 
 namespace tarnix {
 
 ProgramText readProgramFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw FileOpenError("Cannot open file \"" + path + "\".");
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        throw FileOpenError("Cannot open file \"" + path + "\".");
+    // A pipe or a device is refused: it would block or never end.
+    std::string bytes;
+    try {
+        bytes = readRegularFile(path);
+    } catch (const InputOutputError& error) {
+        throw FileOpenError(error.what());
+    }
     ProgramText text;
     text.encoding = isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251;
     text.utf8 = text.encoding == TextEncoding::Utf8 ? std::move(bytes) : decodeProgramText(bytes);
@@ -36,26 +32,10 @@ void writeProgramFile(const std::string& path, std::string_view utf8, TextEncodi
 
 void writeFileReplacing(const std::string& path, std::string_view bytes)
 {
-    namespace fs = std::filesystem;
-    const std::string temporary = path + ".tarnix-" + std::to_string(::getpid()) + ".tmp";
-    std::error_code ignored;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            fs::remove(temporary, ignored);
-            throw FileCreateError("Cannot create file \"" + path + "\".");
-        }
-    }
-    const fs::file_status existing = fs::status(path, ignored);
-    if (fs::is_regular_file(existing))
-        fs::permissions(temporary, existing.permissions(), ignored);
-    std::error_code renamed;
-    fs::rename(temporary, path, renamed);
-    if (renamed) {
-        fs::remove(temporary, ignored);
-        throw FileCreateError("Cannot create file \"" + path + "\". " + renamed.message());
+    try {
+        writeFileAtomically(path, std::string(bytes));
+    } catch (const InputOutputError& error) {
+        throw FileCreateError(error.what());
     }
 }
 

@@ -1,6 +1,6 @@
 #include "explorer/explorer_report.h"
 
-#include "common/file_replacement.h"
+#include "common/atomic_file.h"
 #include "common/time_length_text.h"
 #include "explorer/explorer_time_cells.h"
 
@@ -68,7 +68,7 @@ std::string MakeReportText(const std::vector<ReportRow>& rows)
 std::string WriteReport(const std::string& folder, const std::vector<ReportRow>& rows)
 {
     const std::string path = folder + "Report.txt";
-    replaceFile(path, MakeReportText(rows));
+    writeFileAtomically(path, MakeReportText(rows));
     return path;
 }
 

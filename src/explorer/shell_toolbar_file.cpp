@@ -1,7 +1,7 @@
 #include "explorer/shell_toolbar_file.h"
 
 #include "common/errors.h"
-#include "common/file_replacement.h"
+#include "common/atomic_file.h"
 
 #include <fstream>
 #include <iterator>
@@ -65,7 +65,7 @@ std::vector<std::string> ReadShellToolbarFile(const std::string& path)
 
 void WriteShellToolbarFile(const std::string& path, const std::vector<std::string>& folders)
 {
-    replaceFile(path, ShellToolbarText(folders));
+    writeFileAtomically(path, ShellToolbarText(folders));
 }
 
 }  // namespace tarnix

@@ -1,6 +1,7 @@
 #include "interpretation/program_line_reader.h"
 
 #include "common/errors.h"
+#include "common/regular_file.h"
 
 #include <sys/stat.h>
 
@@ -21,16 +22,11 @@ InputOutputError fileError(const std::string& what, const std::string& path, int
 }  // namespace
 
 ProgramLineReader::ProgramLineReader(const std::string& path)
-    : file_(std::fopen(path.c_str(), "rb")), path_(path), buffer_(kChunkBytes)
+    : file_(openRegularFile(path)), path_(path), buffer_(kChunkBytes)
 {
-    if (!file_)
-        throw fileError("Cannot open", path, errno);
     struct stat info {};
     if (fstat(fileno(file_.get()), &info) != 0)
         throw fileError("Cannot read", path, errno);
-    // A folder opens like a file here but reads as nothing.
-    if (S_ISDIR(info.st_mode))
-        throw fileError("Cannot read", path, EISDIR);
     size_ = info.st_size;
 }
 

@@ -12,7 +12,8 @@ namespace tarnix {
 
 class ProgramLineReader {
 public:
-    // Throws InputOutputError when the file cannot be opened for reading.
+    // Throws InputOutputError when the file cannot be opened for reading or
+    // is not a regular file (a pipe or a device would hang the reading).
     explicit ProgramLineReader(const std::string& path);
 
     // The next line without its line end; false at the end of the file.

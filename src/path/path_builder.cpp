@@ -1,9 +1,11 @@
 #include "path/path_builder.h"
 
+#include "common/errors.h"
 #include "common/number_text.h"
 #include "interpretation/program_line_reader.h"
 
 #include <chrono>
+#include <new>
 #include <random>
 
 namespace tarnix {
@@ -91,6 +93,21 @@ void PathBuilder::MakePath(const std::string& path)
         progress->setVisible(true);
     }
 
+    try {
+        readAndInterpret(reader, maximum, step);
+    } catch (const std::bad_alloc&) {
+        // A small program can ask for millions of points. The point list
+        // only grows by whole records, so what was built stays drawable.
+        throw OutOfMemoryError("Out of memory at line " + std::to_string(linesRead_) + " of \"" + path +
+                               "\": the path is shown as far as it was built.");
+    }
+    if (context_.events != nullptr)
+        context_.events->pump();
+}
+
+void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum, long long step)
+{
+    ProgressSink* progress = context_.ProgressBar;
     EventPump* events = context_.events;
     auto lastPump = std::chrono::steady_clock::now();
     std::string line;
@@ -117,8 +134,6 @@ void PathBuilder::MakePath(const std::string& path)
                 break;
         }
     }
-    if (events != nullptr)
-        events->pump();
 }
 
 void PathBuilder::interpretLine(const std::string& line, std::int32_t lineNo)

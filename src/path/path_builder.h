@@ -13,6 +13,8 @@
 
 namespace tarnix {
 
+class ProgramLineReader;
+
 class PathBuilder {
 public:
     explicit PathBuilder(InterpreterContext& context);
@@ -28,7 +30,8 @@ public:
     // draws. An empty path (no program chosen) only checks the colour scale.
     // A build requested while one runs returns at once. Throws
     // ConversionError for a bad colour scale or program word and
-    // InputOutputError when the file cannot be read; the builder stays usable.
+    // InputOutputError when the file cannot be read, OutOfMemoryError when
+    // memory runs out (the points built so far stay); the builder stays usable.
     void MakePath(const std::string& path);
 
     // Replaces the point list by an empty one.
@@ -42,6 +45,7 @@ public:
 private:
     void setSpeedScales();
     void pickRandomFeedColor();
+    void readAndInterpret(ProgramLineReader& reader, long long maximum, long long step);
     void interpretLine(const std::string& line, std::int32_t lineNo);
 
     InterpreterContext& context_;

@@ -1,6 +1,6 @@
 #include "settings/profile_file.h"
 
-#include "common/errors.h"
+#include "common/atomic_file.h"
 
 #include <algorithm>
 #include <fstream>
@@ -95,12 +95,10 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
 
 void ProfileFile::save(const std::filesystem::path& file) const
 {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::string text;
     for (const std::string& line : lines_)
-        out << line << '\n';
-    out.close();
-    if (!out)
-        throw InputOutputError("Unable to write to " + file.string());
+        text += line + '\n';
+    writeFileAtomically(file.string(), text);
 }
 
 std::size_t ProfileFile::findSection(std::string_view section) const

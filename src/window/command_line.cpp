@@ -3,6 +3,7 @@
 #include "explorer/explorer_names.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tarnix {
 namespace {
@@ -22,8 +23,16 @@ std::string trimBlanks(std::string text)
 
 }  // namespace
 
+std::string currentFolder()
+{
+    std::error_code error;
+    std::string folder = std::filesystem::current_path(error).string();
+    return folder.empty() || folder.back() == '/' ? folder : folder + "/";
+}
+
 CommandLineRequest parseCommandLine(const std::vector<std::string>& arguments,
-                                    const std::string& executableFolder)
+                                    const std::string& executableFolder,
+                                    const std::string& workingFolder)
 {
     CommandLineRequest request;
     if (arguments.empty())
@@ -36,9 +45,17 @@ CommandLineRequest parseCommandLine(const std::vector<std::string>& arguments,
         programFile = arguments.size() > 1 ? arguments[1] : std::string();
     }
     request.name = trimBlanks(fileNamePart(programFile));
-    request.folder = folderPart(programFile);
-    if (request.folder.empty())
-        request.folder = executableFolder;
+    // Made absolute before anything else: start-up changes the current
+    // directory to the program's folder.
+    const std::string folder = folderPart(programFile);
+    std::error_code error;
+    if (folder.empty())
+        request.folder = std::filesystem::exists(workingFolder + request.name, error) ? workingFolder
+                                                                                            : executableFolder;
+    else if (folder.front() == '/')
+        request.folder = folder;
+    else
+        request.folder = (std::filesystem::path(workingFolder) / folder).lexically_normal().string();
     return request;
 }
 

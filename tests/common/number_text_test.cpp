@@ -37,9 +37,32 @@ TEST(ParseFloat, ErrorNamesTheTextExactly)
 
 TEST(ParseFloat, OverflowIsAnErrorAndUnderflowIsZero)
 {
-    EXPECT_FALSE(tryParseFloat("1e400").has_value());
-    EXPECT_EQ(parseFloat("1e-400"), 0.0);
+    for (const char* huge : {"1e400", "1e4940", "0.001e99999999999999999999", "12345e308"})
+        EXPECT_FALSE(tryParseFloat(huge).has_value()) << huge;
+    // Below every floating type's range, or with an exponent of any length.
+    for (const char* tiny : {"1e-400", "1e-4940", "1e-5000", "0.0001e-4937", "123e-330",
+                             "9e-99999999999999999999", "00012.5e-999"})
+        EXPECT_EQ(parseFloat(tiny), 0.0) << tiny;
     EXPECT_TRUE(std::signbit(parseFloat("-1e-400")));
+    EXPECT_TRUE(std::signbit(parseFloat("-1e-4940")));
+}
+
+TEST(ParseFloat, ErrorCutsAPathologicalWordWithAnEllipsis)
+{
+    const std::string word = "1" + std::string(10'000'000, '2') + "x";
+    try {
+        parseFloat(word);
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        const std::string message = error.what();
+        EXPECT_LT(message.size(), 400u);
+        EXPECT_EQ(message.substr(0, 7), "'122222");
+        EXPECT_NE(message.find("...' is not a valid floating point value"), std::string::npos);
+    }
+    // A cut never splits a character.
+    const std::string cyrillic = [] { std::string text; for (int i = 0; i < 400; ++i) text += "\xD0\xB6"; return text; }();
+    const std::string message = invalidInteger(cyrillic).what();
+    EXPECT_NE(message.find("\xB6...'"), std::string::npos);
 }
 
 TEST(ParseInt, ReadsSignedDecimalIntegersOnly)

@@ -1,4 +1,5 @@
 #include "common/errors.h"
+#include "common/text_encoding.h"
 #include "interpreter_fixture.h"
 
 #include <cmath>
@@ -91,6 +92,13 @@ TEST_F(StraightMoves, CentreWordsAloneStillAppendAPoint)
 // --- Feeds, the rapid rule and the plunge rule ----------------------------
 
 using Feeds = GCodeFixture;
+
+TEST_F(Feeds, BlockLabelIsDecodedProgramText)
+{
+    context.settings.cbDelay = true;
+    run((" G1 X5 T" + encodeWindows1251("Фреза")).c_str());
+    EXPECT_EQ(status.blockLabel, "G1X5TФреза");
+}
 
 TEST_F(Feeds, RapidUsesTheRapidSettingAndTheNextFeedMoveRestoresTheFeed)
 {

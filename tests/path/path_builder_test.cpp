@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -173,6 +175,17 @@ TEST_F(PathBuilding, InterpreterOrFileErrorLeavesTheBuilderReusable)
     builder.ClearPath();
     build();
     EXPECT_EQ(context.FPathPoints->Count(), 1);
+}
+
+TEST_F(PathBuilding, PipeOrDeviceIsRefusedBeforeReading)
+{
+    const std::string fifo = folder.file("fifo.nc").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    context.settings.programKind = ProgramKind::Fanuc;
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        EXPECT_THROW(builder.MakePath(path), InputOutputError) << path;
+        EXPECT_EQ(context.FPathPoints->Count(), 0);
+    }
 }
 
 TEST_F(PathBuilding, EmptySelectionOnlySetsTheScales)

@@ -289,14 +289,17 @@ private slots:
     }
 };
 
+int runMainWindowStartupTests(int argc, char** argv);
+
 int main(int argc, char** argv)
 {
     // Qt's own file dialog, which the test can answer, not the desktop's.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     TarnixApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    testing::installUnexpectedMessageBoxWatchdog();
     MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    return QTest::qExec(&test, argc, argv) + runMainWindowStartupTests(argc, argv);
 }
 
 #include "main_window_test.moc"

@@ -1,6 +1,8 @@
 #include "window/widgets/main_window.h"
 
+#include "common/atomic_file.h"
 #include "common/errors.h"
+#include "common/regular_file.h"
 #include "common/widgets/deferred_error.h"
 #include "common/text_encoding.h"
 #include "editor/widgets/editor_page.h"
@@ -20,6 +22,7 @@
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
 #include "settings/widgets/qt_color.h"
+#include "settings/widgets/system_colors.h"
 #include "zip/widgets/qt_zip_extraction_window.h"
 #include "zip/zip_entry_click.h"
 #include "zip/zip_extractor.h"
@@ -51,12 +54,15 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <clocale>
+#include <sstream>
 
 namespace tarnix {
 
 MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
                        const CommandLineRequest& commandLine)
-    : application_(application), paths_(paths), configuration_(QDir::homePath().toStdString())
+    : application_(application),
+      paths_(paths),
+      configuration_(QDir::homePath().toStdString(), [](TColor color) { return resolveSystemColor(color); })
 {
     setObjectName("Form1");
     setWindowTitle("Tarnix");
@@ -199,6 +205,9 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
     state.gFeed = state.gFeedZ = 1.0;
     context_.settings.FSpeedX = context_.settings.FSpeedZ = 0.0;
     context_.totals.FTime = 0.0;
+    // A fresh process has no move behind it: the first build measures its
+    // first move from the origin.
+    context_.totals.FFirstMove = false;
     context_.programBox = TProgramBox{};
 
     PageControl1->setCurrentWidget(tsExplorer);
@@ -208,13 +217,16 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
     writeHelpText();
 
     Panel10->sceneInput().camera.FViewDist = -3.0f;
-    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+    Panel10->sceneInput().FBackColor = resolveSystemColor(configuration_.FBackColor);
 
     if (commandLine.hasParameters) {
         // A program that cannot be read is reported; the window still starts.
         try {
             handleCommandLine(commandLine);
         } catch (const std::exception& error) {
+            // Reported once: the first activation does not build it again.
+            if (dynamic_cast<const InputOutputError*>(&error) || dynamic_cast<const FileOpenError*>(&error))
+                FMakePathPending = false;
             QTimer::singleShot(0, this, [this, report = reportFor(error)] { application_.AppException(report); });
         }
     }
@@ -288,6 +300,8 @@ void MainWindow::startFolderUnreachable()
                     "Tarnix can't support unicod table. Run Tarnix again.",
                     QMessageBox::Ok, this);
     box.setObjectName("StartFolderBox");
+    // Above the splash window, which stays on top during start-up.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     // The next start begins in the home folder.
     location_.FCurrentFolder = QDir::homePath().toStdString() + "/";
@@ -359,6 +373,10 @@ void MainWindow::showEvent(QShowEvent* event)
     // Without a window manager (a kiosk or a virtual display) the window is
     // never activated; the first showing then stands in for the activation.
     QTimer::singleShot(0, this, [this] {
+        if (!heightsApplied_) {
+            heightsApplied_ = true;
+            applyStoredHeights();
+        }
         if (!activatedOnce_)
             FormActivate();
     });
@@ -380,21 +398,28 @@ void MainWindow::FormActivate()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    writeSettings();
-    try {
-        explorerFolders_->ShellToolbar1().SaveToFile(shellToolbarFilePath(paths_.settingsFile));
-    } catch (const std::exception& error) {
-        application_.AppException(reportFor(error));  // the close goes on
-    }
+    // A file that cannot be written is reported and the close goes on: the
+    // save question and the other files must not be lost with it.
+    reportAndGoOn([this] { writeSettings(); });
+    reportAndGoOn([this] { explorerFolders_->ShellToolbar1().SaveToFile(shellToolbarFilePath(paths_.settingsFile)); });
     MyRemoveDir(paths_.tempFolder);
     // A file that cannot be written keeps the window open with the text.
     event->ignore();
     editorPage_->document().offerSave(SaveAsker::Close);
-    saveFormStorage();
+    reportAndGoOn([this] { saveFormStorage(); });
     FormClose();
     // Loops running under this handler stop at their next line.
     pump_.requestTermination();
     event->accept();
+}
+
+void MainWindow::reportAndGoOn(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        application_.AppException(reportFor(error));
+    }
 }
 
 void MainWindow::FormClose()
@@ -447,7 +472,7 @@ void MainWindow::applyConfigurationToControls()
     cbFRLimits->setChecked(configuration_.cbFRLimits);
     cbFastZoom->setChecked(configuration_.FUseGlScale);
     cbSmooth->setChecked(configuration_.FUseGlSmooth);
-    InfoForm->setBackgroundColor(configuration_.FBackColor);
+    InfoForm->setBackgroundColor(resolveSystemColor(configuration_.FBackColor));
 }
 
 void MainWindow::copyColorsToInterpreter()
@@ -459,12 +484,12 @@ void MainWindow::copyColorsToInterpreter()
 
 void MainWindow::paintColorBox(QPushButton* box, TColor color)
 {
-    box->setStyleSheet(QString("background-color: %1;").arg(toQColor(color).name()));
+    box->setStyleSheet(QString("background-color: %1;").arg(toQColor(resolveSystemColor(color)).name()));
 }
 
 void MainWindow::placeInfoForm()
 {
-    InfoForm->FormCreate(configuration_.FBackColor, x(), y(), PageControl1->width(), Panel10->width());
+    InfoForm->FormCreate(resolveSystemColor(configuration_.FBackColor), x(), y(), PageControl1->width(), Panel10->width());
     InfoForm->show();
 }
 
@@ -474,11 +499,11 @@ void MainWindow::ChangeColors(QPushButton* sender)
                     : sender == edG1Color ? &configuration_.FG1Color
                     : sender == edG0Color ? &configuration_.FG0Color
                                           : &configuration_.FG2Color;
-    QColor chosen = QColorDialog::getColor(toQColor(*field), this);
+    QColor chosen = QColorDialog::getColor(toQColor(resolveSystemColor(*field)), this);
     if (!chosen.isValid())
         return;
     *field = chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
-    InfoForm->setBackgroundColor(configuration_.FBackColor);
+    InfoForm->setBackgroundColor(resolveSystemColor(configuration_.FBackColor));
     if (configurationReadFailed_) {
         // The user asked for a change: it is shown, the broken file is left alone.
         configuration_.ColorToGLColor();
@@ -487,36 +512,80 @@ void MainWindow::ChangeColors(QPushButton* sender)
     } else {
         writeSettings();
     }
-    Panel10->sceneInput().FBackColor = configuration_.FBackColor;
+    Panel10->sceneInput().FBackColor = resolveSystemColor(configuration_.FBackColor);
     Panel10->SetupGLState();
     Panel10->requestRepaint();
 }
 
+namespace {
+
+// Control values kept between runs, by the controls' names. A control
+// another page does not have (yet) is skipped.
+constexpr const char* kStoredTexts[] = {"edFine", "edMax", "edMin"};
+constexpr const char* kStoredChecks[] = {"cbShowInEdit", "cbHighLighter", "cbLineNum", "cbIncMode",
+                                         "cbBlackAndWite"};
+
+}  // namespace
+
 void MainWindow::restoreFormStorage()
 {
     QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
-    restoreGeometry(storage.value("FormStorage1/geometry").toByteArray());
-    restoreState(storage.value("FormStorage1/state").toByteArray());
-    edFine->setText(storage.value("FormStorage1/edFine.Text", edFine->text()).toString());
-    cbIncMode->setChecked(storage.value("FormStorage1/cbIncMode.Checked", false).toBool());
-    edMax->setText(storage.value("FormStorage1/edMax.Text", edMax->text()).toString());
-    edMin->setText(storage.value("FormStorage1/edMin.Text", edMin->text()).toString());
-    cbBlackAndWite->setChecked(storage.value("FormStorage1/cbBlackAndWite.Checked", false).toBool());
-    if (storage.value("FormStorage1/maximized", true).toBool())
+    storage.beginGroup("FormStorage1");
+    restoreGeometry(storage.value("geometry").toByteArray());
+    restoreState(storage.value("state").toByteArray());
+    for (const char* name : kStoredTexts)
+        if (auto* edit = findChild<QLineEdit*>(name))
+            edit->setText(storage.value(QString(name) + ".Text", edit->text()).toString());
+    for (const char* name : kStoredChecks)
+        if (auto* box = findChild<QCheckBox*>(name))
+            box->setChecked(storage.value(QString(name) + ".Checked", box->isChecked()).toBool());
+    // The splitters take these heights once the window has its size.
+    storedFolderPanelHeight_ = storage.value("Panel3.Height", -1).toInt();
+    storedListHeight_ = storage.value("lvFiles.Height", -1).toInt();
+    // "InitDir" is stored and deliberately not restored.
+    if (storage.value("maximized", true).toBool())
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::applyStoredHeights()
+{
+    auto setSecondHeight = [](QSplitter* splitter, int height) {
+        const QList<int> sizes = splitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (height >= 0 && sizes.size() == 2 && total > 0)
+            splitter->setSizes({std::max(0, total - height), std::min(height, total)});
+    };
+    auto setFirstHeight = [](QSplitter* splitter, int height) {
+        const QList<int> sizes = splitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (height >= 0 && sizes.size() == 2 && total > 0)
+            splitter->setSizes({std::min(height, total), std::max(0, total - height)});
+    };
+    setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
+    setSecondHeight(Splitter4, storedListHeight_);
 }
 
 void MainWindow::saveFormStorage()
 {
     QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
-    storage.setValue("FormStorage1/maximized", isMaximized());
-    storage.setValue("FormStorage1/geometry", saveGeometry());
-    storage.setValue("FormStorage1/state", saveState());
-    storage.setValue("FormStorage1/edFine.Text", edFine->text());
-    storage.setValue("FormStorage1/cbIncMode.Checked", cbIncMode->isChecked());
-    storage.setValue("FormStorage1/edMax.Text", edMax->text());
-    storage.setValue("FormStorage1/edMin.Text", edMin->text());
-    storage.setValue("FormStorage1/cbBlackAndWite.Checked", cbBlackAndWite->isChecked());
+    storage.beginGroup("FormStorage1");
+    storage.setValue("maximized", isMaximized());
+    storage.setValue("geometry", saveGeometry());
+    storage.setValue("state", saveState());
+    storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
+    storage.setValue("lvFiles.Height", lvFiles->height());
+    storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
+    for (const char* name : kStoredTexts)
+        if (auto* edit = findChild<QLineEdit*>(name))
+            storage.setValue(QString(name) + ".Text", edit->text());
+    for (const char* name : kStoredChecks)
+        if (auto* box = findChild<QCheckBox*>(name))
+            storage.setValue(QString(name) + ".Checked", box->isChecked());
+    storage.endGroup();
+    // Qt writes the file whole through a temporary one, renamed into place.
+    storage.sync();
+    if (storage.status() != QSettings::NoError)
+        throw InputOutputError("Cannot create \"" + paths_.formStorageFile + "\"");
 }
 
 // --- Building and drawing the path -------------------------------------------
@@ -531,7 +600,7 @@ void MainWindow::updateSceneInput()
     input.edFileName = edFileName->text().toStdString();
     input.cbSmooth = cbSmooth->isChecked();
     input.cbViewRapid = cbViewRapid->isChecked();
-    input.FBackColor = configuration_.FBackColor;
+    input.FBackColor = resolveSystemColor(configuration_.FBackColor);
     input.camera.FUseGlScale = cbFastZoom->isChecked();
 }
 

@@ -18,6 +18,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -104,6 +105,8 @@ private:
     void FormActivate();
     void FormClose();
     void createEditorPage();
+    // Runs `step`; an error it raises is shown at once and the caller goes on.
+    void reportAndGoOn(const std::function<void()>& step);
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -143,6 +146,7 @@ private:
     void showSegmentTexts(const struct SegmentTexts& texts);
     void paintColorBox(QPushButton* box, TColor color);
     void restoreFormStorage();
+    void applyStoredHeights();
     void saveFormStorage();
 
     TarnixApplication& application_;
@@ -165,6 +169,9 @@ private:
     bool configurationReadFailed_ = false;
     bool FMakePathPending = true;
     bool activatedOnce_ = false;
+    bool heightsApplied_ = false;
+    int storedFolderPanelHeight_ = -1;
+    int storedListHeight_ = -1;
     bool FDecSepChanged = false;
     std::string savedNumericLocale_;
     std::string gEditFile;
@@ -188,6 +195,7 @@ private:
 
     // Explorer page and file list.
     ExplorerFolderPanel* explorerFolders_ = nullptr;
+    QSplitter* explorerSplitter_ = nullptr;
     LogPane* Scroll = nullptr;
     ExplorerFileList* lvFiles = nullptr;
     QAction* btnInfo = nullptr;

@@ -25,6 +25,9 @@
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
+#include <limits>
+#include <tuple>
+
 namespace tarnix {
 namespace {
 
@@ -90,6 +93,7 @@ QWidget* MainWindow::buildExplorerPage()
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
+    explorerSplitter_ = splitter;
     explorerFolders_ = new ExplorerFolderPanel(splitter);
     Scroll = new LogPane(splitter);
     splitter->addWidget(explorerFolders_);
@@ -132,9 +136,20 @@ QWidget* MainWindow::buildPellamPage()
     Splitter5->addWidget(SynEdit);
 
     auto* viewBar = named<QToolBar>("tbView");
+    for (const auto& [name, caption, apply] : {std::tuple{"btnYX", "YX", &btnExplXYClick},
+                                               std::tuple{"btnZX", "ZX", &btnExplXZClick},
+                                               std::tuple{"btnZY", "ZY", &btnExplYZClick},
+                                               std::tuple{"btnPersp", "Persp", &btnExplXYZClick}}) {
+        QAction* action = viewBar->addAction(caption, this, guard([this, preset = apply] {
+            updateSceneInput();
+            Panel10->showPreset(*preset);
+        }));
+        action->setObjectName(name);
+    }
     QAction* build = viewBar->addAction("Refresh", this, guard([this] { btnBuildClick(); }));
     build->setObjectName("btnBuild");
-    build->setToolTip("Current edit  file Refresh View ");
+    build->setToolTip("Refresh View");
+    build->setStatusTip("Current edit  file Refresh View ");
     QAction* clear = viewBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClear");
     clear->setToolTip("Clear View");
@@ -229,8 +244,10 @@ QWidget* MainWindow::buildConfigPage()
     cbTap = checkBox("cbTap", "*.tap/(*.inf)", true);
     filesLayout->addRow(cbTap);
     edExt = lineEdit("edExt", "*.nc;*.tap;*.rol;*.prg;*.zip");
+    // The stored masks are kept whole, however long.
+    edExt->setMaxLength(std::numeric_limits<int>::max());
     filesLayout->addRow("Extensions", edExt);
-    cbFRLimits = checkBox("cbFRLimits", "Feed rate limits");
+    cbFRLimits = checkBox("cbFRLimits", "View Feedrate limits in Explorer");
     filesLayout->addRow(cbFRLimits);
     layout->addWidget(files);
     layout->addStretch();

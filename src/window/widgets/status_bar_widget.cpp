@@ -8,7 +8,7 @@ namespace tarnix {
 StatusBarWidget::StatusBarWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName("StatusBar");
-    setToolTip("Click MMB to reset \"Full  Time\",\nclick LMB to decrease panel size\nor RMB to increase");
+    setToolTip("Click MMB to reset \"Full  Time\"\nclick LMB to decrease panel size\nor RMB to increase");
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -18,18 +18,17 @@ StatusBarWidget::StatusBarWidget(QWidget* parent) : QWidget(parent)
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Mouse clicks belong to the bar: the panels only show text.
         panels_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        layout->addWidget(panels_[i], i + 1 == panels_.size() ? 1 : 0);
+        layout->addWidget(panels_[i]);
     }
-    setMinimumHeight(20);
+    layout->addStretch(1);
+    setFixedHeight(17);
     applyWidths();
 }
 
 void StatusBarWidget::applyWidths()
 {
-    // The last panel takes the rest of the bar.
-    for (std::size_t i = 0; i + 1 < panels_.size(); ++i)
+    for (std::size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setFixedWidth(std::max(0, widths_[i]));
-    panels_.back()->setMinimumWidth(std::max(0, widths_.back()));
 }
 
 void StatusBarWidget::setPanel(int index, const std::string& text)

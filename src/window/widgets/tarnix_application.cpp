@@ -29,6 +29,8 @@ void TarnixApplication::AppException(const ErrorReport& report)
     QMessageBox box(QMessageBox::NoIcon, applicationDisplayName(),
                     QString::fromStdString(report.boxText), QMessageBox::Ok, activeWindow());
     box.setObjectName("AppExceptionBox");
+    // Above the splash window, which stays on top during start-up.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     if (appendLog)
         for (const std::string& line : report.logLines)
