@@ -11,6 +11,7 @@
 
 namespace tarnix {
 
+// A point as the readers see it, unpacked from its record.
 struct TPathPoint {
     long double X;
     long double Y;
@@ -19,14 +20,40 @@ struct TPathPoint {
     std::int32_t LineNo;  // program line, counted from 1; the pick name
     long double Feed;     // program units per minute
     bool Rapid;           // G0, or a Roland speed of exactly 64
-    TPathPoint* Next;     // nullptr at the tail
 };
 
-// Records live in large blocks that never move, so `Next` stays valid and a
-// path of millions of points costs one allocation per block, not per point.
+// Records are packed (the 80-bit values in their 10 significant bytes, no
+// link: the successor is the next record of the block) and live in large
+// blocks that never move, so a path of millions of points costs one
+// allocation per block and 57 bytes a point.
 class TD3FloatPointList {
+    struct Record;
+
 public:
+    // Walks the list from the head; readers hold no index into it.
+    class Cursor {
+    public:
+        // False once the walk has passed the tail.
+        explicit operator bool() const { return record_ != nullptr; }
+        const TPathPoint& operator*() const { return point_; }
+        const TPathPoint* operator->() const { return &point_; }
+        // Moves to the successor.
+        void Next();
+
+    private:
+        friend class TD3FloatPointList;
+        Cursor(const TD3FloatPointList& list, std::size_t block);
+        void load();
+
+        const TD3FloatPointList* list_;
+        std::size_t block_;
+        const Record* record_ = nullptr;
+        const Record* blockEnd_ = nullptr;
+        TPathPoint point_{};
+    };
+
     TD3FloatPointList();
+    ~TD3FloatPointList();
     TD3FloatPointList(const TD3FloatPointList&) = delete;
     TD3FloatPointList& operator=(const TD3FloatPointList&) = delete;
 
@@ -38,10 +65,10 @@ public:
     void AddList(const TD3FloatPointList& other);
 
     std::int32_t Count() const { return count_; }
-    const TPathPoint* First() const { return first_; }
-    const TPathPoint* Last() const { return last_; }
-    TPathPoint* First() { return first_; }
-    TPathPoint* Last() { return last_; }
+    // At the head; false on an empty list.
+    Cursor First() const { return Cursor(*this, 0); }
+    // The tail point; the list must not be empty.
+    TPathPoint Last() const;
 
     // Unique for every list the process creates: a view that caches what it
     // built from a list can tell a new list at a reused address.
@@ -51,17 +78,20 @@ public:
     std::size_t reservedBytes() const;
 
 private:
-    TPathPoint* allocateRecord();
+    struct Block {
+        std::unique_ptr<Record[]> records;
+        std::size_t used;
+    };
+
+    Record* allocateRecord();
+    static TPathPoint unpack(const Record& record);
 
     // Records block `index` holds: 64, 128, ... up to 65,536.
     static std::size_t blockCapacity(std::size_t index);
 
-    std::vector<std::unique_ptr<TPathPoint[]>> blocks_;
-    std::size_t usedInLastBlock_ = 0;
+    std::vector<Block> blocks_;
     std::uint64_t serial_;
     std::int32_t count_ = 0;
-    TPathPoint* first_ = nullptr;
-    TPathPoint* last_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -19,8 +19,8 @@ void putVertex(GLfloat* to, const ScenePoint& p)
 
 void PathVertexArrays::update(const TD3FloatPointList* points, bool viewRapid)
 {
-    const Source source = points != nullptr ? Source{points->serial(), points->Count(), points->Last(), viewRapid}
-                                            : Source{0, 0, nullptr, viewRapid};
+    const Source source = points != nullptr ? Source{points->serial(), points->Count(), viewRapid}
+                                            : Source{0, 0, viewRapid};
     if (source == source_)
         return;
     source_ = source;
@@ -31,7 +31,13 @@ void PathVertexArrays::update(const TD3FloatPointList* points, bool viewRapid)
 void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
 {
     const std::int32_t count = points != nullptr ? points->Count() : 0;
-    const TPathPoint* point = count > 0 ? points->First() : nullptr;
+    if (count == 0) {
+        vertices_.clear();
+        colors_.clear();
+        lines_.clear();
+        return;
+    }
+    auto point = points->First();
 
     // Sized for every point at once, so a large path is not copied while
     // it grows; hidden rapids only leave the tail unused.
@@ -41,11 +47,9 @@ void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
     lines_.resize(most);
 
     // The pen starts on the first point, so the first segment has no length.
-    ScenePoint pen;
-    if (point != nullptr)
-        pen = scenePoint(*point);
+    ScenePoint pen = scenePoint(*point);
     std::size_t segments = 0;
-    for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
+    for (std::int32_t i = 0; i < count; ++i, point.Next()) {
         const ScenePoint end = scenePoint(*point);
         if (!point->Rapid || viewRapid) {
             putVertex(&vertices_[6 * segments], pen);

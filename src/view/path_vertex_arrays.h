@@ -16,8 +16,8 @@ namespace tarnix {
 class PathVertexArrays {
 public:
     // Rebuilds when the path differs from the last call's. A path only
-    // grows at its tail or is replaced by a new list, so the list's serial,
-    // its count and its last point tell a change without walking the points.
+    // grows at its tail or is replaced by a new list, so the list's serial
+    // and its count tell a change without walking the points.
     // A hidden rapid leaves no segment, which makes "View Rapid" part of
     // what is built.
     void update(const TD3FloatPointList* points, bool viewRapid);
@@ -35,7 +35,6 @@ private:
     struct Source {
         std::uint64_t serial = 0;  // 0: no list
         std::int32_t count = 0;
-        const TPathPoint* last = nullptr;
         bool viewRapid = false;
         bool operator==(const Source&) const = default;
     };

@@ -29,7 +29,7 @@ ScenePoint penAfterPath(const TD3FloatPointList* points)
 {
     if (points == nullptr || points->Count() == 0)
         return {};
-    return scenePoint(*points->Last());
+    return scenePoint(points->Last());
 }
 
 }  // namespace
@@ -224,16 +224,16 @@ std::optional<SegmentTexts> SceneRenderer::drawPathNamed()
 {
     const TD3FloatPointList* points = input_.FPathPoints;
     const std::int32_t count = points != nullptr ? points->Count() : 0;
-    const TPathPoint* point = count > 0 ? points->First() : nullptr;
+    if (count == 0)
+        return std::nullopt;
+    auto point = points->First();
 
     // The pen starts on the first point, so the first segment has no length.
-    ScenePoint pen;
-    if (point != nullptr)
-        pen = scenePoint(*point);
+    ScenePoint pen = scenePoint(*point);
 
     // A name can only change outside a batch: one batch per segment.
     std::optional<SegmentTexts> texts;
-    for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
+    for (std::int32_t i = 0; i < count; ++i, point.Next()) {
         glLoadName(static_cast<GLuint>(point->LineNo));
 
         const GLfloat* color = point->Color;

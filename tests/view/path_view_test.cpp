@@ -447,8 +447,7 @@ void PathViewTest::anotherListOfAsManyPointsDrawsItsOwn()
     // The same seven moves a little higher up, as a rebuilt program would
     // give them.
     TD3FloatPointList moved;
-    const TPathPoint* point = path_.First();
-    for (std::int32_t i = 0; i < path_.Count(); ++i, point = point->Next)
+    for (auto point = path_.First(); point; point.Next())
         moved.Add({point->Color[0], point->Color[1], point->Color[2]}, point->LineNo, point->X, point->Y + 0.3L, point->Z, point->Feed,
                   point->Rapid);
     view_->sceneInput().FPathPoints = &moved;
