@@ -93,7 +93,7 @@ void PathBuilder::MakePath(const std::string& path)
 
     EventPump* events = context_.events;
     auto lastPump = std::chrono::steady_clock::now();
-    std::string line;
+    std::string_view line;
     std::int32_t& lineNo = linesRead_;
     lineNo = 0;
     while (reader.readLine(line)) {
@@ -121,7 +121,7 @@ void PathBuilder::MakePath(const std::string& path)
         events->pump();
 }
 
-void PathBuilder::interpretLine(const std::string& line, std::int32_t lineNo)
+void PathBuilder::interpretLine(std::string_view line, std::int32_t lineNo)
 {
     switch (context_.settings.programKind) {
     case ProgramKind::Fanuc:

@@ -42,7 +42,7 @@ public:
 private:
     void setSpeedScales();
     void pickRandomFeedColor();
-    void interpretLine(const std::string& line, std::int32_t lineNo);
+    void interpretLine(std::string_view line, std::int32_t lineNo);
 
     InterpreterContext& context_;
     GCodeInterpreter gcode_;
