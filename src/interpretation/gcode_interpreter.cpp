@@ -41,13 +41,11 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     TRunTotals& totals = context_.totals;
 
     s.gHasMoveWord = s.gHasPlaneWord = s.gHasFeedWord = false;
-    if (moveTextWritten_) {
-        s.gG0Text = "G00";
-        s.gG1Text = "G01";
-        s.gG2Text = "G02";
-        s.gG3Text = "G03";
-        moveTextWritten_ = false;
-    }
+    movesToReset_ = movesWritten_;
+    struct ResetOnExit {
+        GCodeInterpreter& interpreter;
+        ~ResetOnExit() { interpreter.resetMoveTexts(); }
+    } resetOnExit{*this};
     Block block;
     block.lineNo = lineNo;
     block.startX = s.gX;
@@ -69,6 +67,7 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     GCodeWordScanner scanner(block_);
     for (GCodeWord word; scanner.next(word);)
         readWord(block, word.letter, word.text);
+    resetMoveTexts();
 
     if (s.gHasMoveWord)
         applyMoveFeeds(block);
@@ -130,7 +129,10 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
 // A line with neither is read in place.
 std::string_view GCodeInterpreter::blockTextOf(std::string_view line)
 {
-    if (line.find_first_of(",(") == std::string_view::npos && !context_.transform.gTransformOut)
+    bool plain = !context_.transform.gTransformOut;
+    for (std::size_t i = 0; plain && i < line.size(); ++i)
+        plain = line[i] != ',' && line[i] != '(';
+    if (plain)
         return line;
     text_.assign(line);
     for (char& c : text_)
@@ -208,10 +210,7 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
         if (v == 0 || v == 1 || v == 2 || v == 3) {
             s.gHasMoveWord = true;
             s.gMoveMode = static_cast<std::int32_t>(v);
-            std::string& moveText = v == 0 ? s.gG0Text : v == 1 ? s.gG1Text : v == 2 ? s.gG2Text : s.gG3Text;
-            moveText = "G";
-            moveText.append(text);
-            moveTextWritten_ = true;
+            writeMoveText(s.gMoveMode, text);
             if (v == 0 && settings.cbGchange)
                 block.pause = true;
         } else if (v == 17 || v == 18 || v == 19) {
@@ -243,6 +242,36 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
     }
 }
 
+// The move text of a G0 to G3 word: "G" and the number as written.
+void GCodeInterpreter::writeMoveText(std::int32_t mode, std::string_view number)
+{
+    TInterpreterState& s = context_.state;
+    std::string& moveText = mode == 0 ? s.gG0Text : mode == 1 ? s.gG1Text : mode == 2 ? s.gG2Text : s.gG3Text;
+    const auto bit = static_cast<std::uint8_t>(1u << mode);
+    movesToReset_ &= static_cast<std::uint8_t>(~bit);
+    movesWritten_ |= bit;
+    if (moveText.size() != number.size() + 1 || std::string_view(moveText).substr(1) != number) {
+        moveText = "G";
+        moveText.append(number);
+    }
+}
+
+// Gives the move texts the block did not write their defaults back.
+void GCodeInterpreter::resetMoveTexts()
+{
+    if (movesToReset_ == 0)
+        return;
+    static const char* const kDefaults[] = {"G00", "G01", "G02", "G03"};
+    TInterpreterState& s = context_.state;
+    std::string* texts[] = {&s.gG0Text, &s.gG1Text, &s.gG2Text, &s.gG3Text};
+    for (int mode = 0; mode < 4; ++mode) {
+        if (movesToReset_ & (1u << mode))
+            *texts[mode] = kDefaults[mode];
+    }
+    movesWritten_ &= static_cast<std::uint8_t>(~movesToReset_);
+    movesToReset_ = 0;
+}
+
 void GCodeInterpreter::readFeedWord(Block& block, double value)
 {
     TInterpreterState& s = context_.state;
@@ -254,7 +283,10 @@ void GCodeInterpreter::readFeedWord(Block& block, double value)
 
     // A feed move that names neither X nor Y is a plunge: its F is the Z feed too.
     // The tests are plain substring tests, so "G17" also counts as "G1".
-    bool plunge = block_.find_first_of("XY") == std::string_view::npos &&
+    bool hasXOrY = false;
+    for (std::size_t i = 0; !hasXOrY && i < block_.size(); ++i)
+        hasXOrY = block_[i] == 'X' || block_[i] == 'Y';
+    bool plunge = !hasXOrY &&
                   (block_.find("G1") != std::string_view::npos || block_.find("G01") != std::string_view::npos);
     if (plunge) {
         s.gFeedZ = value;

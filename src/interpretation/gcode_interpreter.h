@@ -54,6 +54,8 @@ private:
     void interpolateArc(Block& block, const GLColor& color);
     void widenInfoExtents(const Block& block);
     void showBlockStatus(const Block& block);
+    void writeMoveText(std::int32_t mode, std::string_view number);
+    void resetMoveTexts();
     std::string_view blockTextOf(std::string_view line);
     void writeBlockText(const Block& block);
 
@@ -66,8 +68,12 @@ private:
     std::string_view block_;
     std::string text_;
     std::string comment_;
-    // A G0 to G3 word wrote its move text; the next block puts the defaults back.
-    bool moveTextWritten_ = false;
+    // Move texts (bit n for Gn) that differ from their defaults, and those of
+    // them the current block has not written: they get their defaults back
+    // once its words are read. Putting back only what the block does not
+    // write again saves two string copies a block.
+    std::uint8_t movesWritten_ = 0;
+    std::uint8_t movesToReset_ = 0;
     // Settings read on every block, arc or rapid.
     CachedFloatSetting coefficient_;
     CachedFloatSetting rapidFeed_;
