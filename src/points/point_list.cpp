@@ -1,54 +1,36 @@
 #include "points/point_list.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace tarnix {
 namespace {
 
 // Blocks grow from small (a short program stays small) to a size where the
-// per-block cost vanishes.
+// per-block cost vanishes: 4 MiB, two huge pages.
 constexpr std::size_t kFirstBlockSize = 64;
-constexpr std::size_t kLargestBlockSize = 64 * 1024;
-
-// The significant bytes of an x87 extended value; the rest is padding.
-constexpr std::size_t kExtendedBytes = 10;
-static_assert(sizeof(long double) >= kExtendedBytes);
-
-// Field offsets in a record.
-constexpr std::size_t kXAt = 0;
-constexpr std::size_t kYAt = kXAt + kExtendedBytes;
-constexpr std::size_t kZAt = kYAt + kExtendedBytes;
-constexpr std::size_t kFeedAt = kZAt + kExtendedBytes;
-constexpr std::size_t kColorAt = kFeedAt + kExtendedBytes;
-constexpr std::size_t kLineAt = kColorAt + 3 * sizeof(float);
-constexpr std::size_t kRapidAt = kLineAt + sizeof(std::int32_t);
-constexpr std::size_t kRecordBytes = kRapidAt + 1;
-
-void putExtended(unsigned char* to, long double value)
-{
-    std::memcpy(to, &value, kExtendedBytes);
-}
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+constexpr std::size_t kLargestBlockBytes = 2 * kHugePage;
 
 long double getExtended(const unsigned char* from)
 {
     long double value = 0;
-    std::memcpy(&value, from, kExtendedBytes);
+    std::memcpy(&value, from, 10);
     return value;
 }
 
 }  // namespace
 
-struct TD3FloatPointList::Record {
-    unsigned char bytes[kRecordBytes];
-};
-
 TD3FloatPointList::Cursor::Cursor(const TD3FloatPointList& list, std::size_t block)
     : list_(&list), block_(block)
 {
-    if (block_ < list.blocks_.size() && list.blocks_[block_].used > 0) {
-        record_ = list.blocks_[block_].records.get();
-        blockEnd_ = record_ + list.blocks_[block_].used;
+    if (block_ < list.blocks_.size() && list.usedIn(block_) > 0) {
+        record_ = list.blocks_[block_].get();
+        blockEnd_ = record_ + list.usedIn(block_);
         load();
     }
 }
@@ -78,29 +60,36 @@ TD3FloatPointList::~TD3FloatPointList() = default;
 
 std::size_t TD3FloatPointList::blockCapacity(std::size_t index)
 {
-    return index >= 10 ? kLargestBlockSize : std::min(kFirstBlockSize << index, kLargestBlockSize);
+    constexpr std::size_t kLargest = kLargestBlockBytes / sizeof(Record);
+    return index >= 11 ? kLargest : std::min(kFirstBlockSize << index, kLargest);
 }
 
-TD3FloatPointList::Record* TD3FloatPointList::allocateRecord()
+void TD3FloatPointList::Release::operator()(Record* records) const
 {
-    if (blocks_.empty() || blocks_.back().used == blockCapacity(blocks_.size() - 1))
-        blocks_.push_back({std::make_unique_for_overwrite<Record[]>(blockCapacity(blocks_.size())), 0});
-    Block& block = blocks_.back();
-    return &block.records[block.used++];
+    std::free(records);
 }
 
-void TD3FloatPointList::Add(const GLColor& color, std::int32_t lineNo, long double x,
-                            long double y, long double z, long double feed, bool rapid)
+void TD3FloatPointList::startBlock()
 {
-    unsigned char* to = allocateRecord()->bytes;
-    putExtended(to + kXAt, x);
-    putExtended(to + kYAt, y);
-    putExtended(to + kZAt, z);
-    putExtended(to + kFeedAt, feed);
-    std::memcpy(to + kColorAt, color.data(), 3 * sizeof(float));
-    std::memcpy(to + kLineAt, &lineNo, sizeof lineNo);
-    to[kRapidAt] = rapid ? 1 : 0;
-    ++count_;
+    const std::size_t capacity = blockCapacity(blocks_.size());
+    const std::size_t bytes = capacity * sizeof(Record);
+    const bool huge = bytes >= kHugePage;
+    const std::size_t alignment = huge ? kHugePage : alignof(std::max_align_t);
+    const std::size_t rounded = (bytes + alignment - 1) / alignment * alignment;
+    auto* records = static_cast<Record*>(std::aligned_alloc(alignment, rounded));
+    if (records == nullptr)
+        throw std::bad_alloc();
+    if (huge)
+        madvise(records, rounded, MADV_HUGEPAGE);  // a hint: without it, small pages
+    blocks_.emplace_back(records);
+    free_ = records;
+    blockEnd_ = records + capacity;
+}
+
+std::size_t TD3FloatPointList::usedIn(std::size_t index) const
+{
+    return index + 1 == blocks_.size() ? static_cast<std::size_t>(free_ - blocks_[index].get())
+                                       : blockCapacity(index);
 }
 
 TPathPoint TD3FloatPointList::unpack(const Record& record)
@@ -119,8 +108,7 @@ TPathPoint TD3FloatPointList::unpack(const Record& record)
 
 TPathPoint TD3FloatPointList::Last() const
 {
-    const Block& block = blocks_.back();
-    return unpack(block.records[block.used - 1]);
+    return unpack(free_[-1]);
 }
 
 void TD3FloatPointList::AddList(const TD3FloatPointList& other)
@@ -130,10 +118,12 @@ void TD3FloatPointList::AddList(const TD3FloatPointList& other)
     // copy at the points that were there when it started.
     std::int32_t remaining = other.count_;
     for (std::size_t index = 0; remaining > 0; ++index) {
-        const std::size_t used = std::min<std::size_t>(other.blocks_[index].used, remaining);
+        const std::size_t used = std::min<std::size_t>(other.usedIn(index), remaining);
+        const Record* records = other.blocks_[index].get();
         for (std::size_t i = 0; i < used; ++i) {
-            const Record& record = other.blocks_[index].records[i];
-            *allocateRecord() = record;
+            if (free_ == blockEnd_)
+                startBlock();
+            *free_++ = records[i];
             ++count_;
         }
         remaining -= static_cast<std::int32_t>(used);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -25,9 +26,22 @@ struct TPathPoint {
 // Records are packed (the 80-bit values in their 10 significant bytes, no
 // link: the successor is the next record of the block) and live in large
 // blocks that never move, so a path of millions of points costs one
-// allocation per block and 57 bytes a point.
+// allocation per block and 57 bytes a point. Full-size blocks sit on huge
+// pages where the system offers them: first touches of fresh pages were
+// the largest cost of building a long path.
 class TD3FloatPointList {
-    struct Record;
+    // The significant bytes of an x87 extended value; the rest is padding.
+    static constexpr std::size_t kExtendedBytes = 10;
+    static constexpr std::size_t kXAt = 0;
+    static constexpr std::size_t kYAt = kXAt + kExtendedBytes;
+    static constexpr std::size_t kZAt = kYAt + kExtendedBytes;
+    static constexpr std::size_t kFeedAt = kZAt + kExtendedBytes;
+    static constexpr std::size_t kColorAt = kFeedAt + kExtendedBytes;
+    static constexpr std::size_t kLineAt = kColorAt + 3 * sizeof(float);
+    static constexpr std::size_t kRapidAt = kLineAt + sizeof(std::int32_t);
+    struct Record {
+        unsigned char bytes[kRapidAt + 1];
+    };
 
 public:
     // Walks the list from the head; readers hold no index into it.
@@ -57,8 +71,22 @@ public:
     TD3FloatPointList(const TD3FloatPointList&) = delete;
     TD3FloatPointList& operator=(const TD3FloatPointList&) = delete;
 
+    // Inline: arcs append millions of points.
     void Add(const GLColor& color, std::int32_t lineNo, long double x, long double y,
-             long double z, long double feed, bool rapid);
+             long double z, long double feed, bool rapid)
+    {
+        if (free_ == blockEnd_)
+            startBlock();
+        unsigned char* to = (free_++)->bytes;
+        std::memcpy(to + kXAt, &x, kExtendedBytes);
+        std::memcpy(to + kYAt, &y, kExtendedBytes);
+        std::memcpy(to + kZAt, &z, kExtendedBytes);
+        std::memcpy(to + kFeedAt, &feed, kExtendedBytes);
+        std::memcpy(to + kColorAt, color.data(), 3 * sizeof(float));
+        std::memcpy(to + kLineAt, &lineNo, sizeof lineNo);
+        to[kRapidAt] = rapid ? 1 : 0;
+        ++count_;
+    }
 
     // Appends copies of the points `other` holds when the call starts, in
     // their order; adding a list to itself therefore doubles it once.
@@ -78,18 +106,22 @@ public:
     std::size_t reservedBytes() const;
 
 private:
-    struct Block {
-        std::unique_ptr<Record[]> records;
-        std::size_t used;
+    struct Release {
+        void operator()(Record* records) const;
     };
+    using Block = std::unique_ptr<Record[], Release>;
 
-    Record* allocateRecord();
+    void startBlock();
+    // Records in use in block `index`.
+    std::size_t usedIn(std::size_t index) const;
     static TPathPoint unpack(const Record& record);
 
-    // Records block `index` holds: 64, 128, ... up to 65,536.
+    // Records block `index` holds: 64, 128, ... up to about 73,000 (4 MiB).
     static std::size_t blockCapacity(std::size_t index);
 
     std::vector<Block> blocks_;
+    Record* free_ = nullptr;      // the next record of the last block
+    Record* blockEnd_ = nullptr;  // the end of the last block
     std::uint64_t serial_;
     std::int32_t count_ = 0;
 };
