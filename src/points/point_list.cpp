@@ -4,50 +4,74 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 namespace tarnix {
 namespace {
 
-// Blocks grow from small (a short program stays small) to a size where the
-// per-block cost vanishes: 4 MiB, two huge pages.
-constexpr std::size_t kFirstBlockSize = 64;
+// Blocks grow from small (a short program stays small) to 4 MiB, two huge
+// pages, where the per-block cost vanishes.
+constexpr std::size_t kFirstBlockBytes = 4096;
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 constexpr std::size_t kLargestBlockBytes = 2 * kHugePage;
 
-long double getExtended(const unsigned char* from)
+const unsigned char* take(const unsigned char* from, void* to, std::size_t count)
 {
-    long double value = 0;
-    std::memcpy(&value, from, 10);
-    return value;
+    std::memcpy(to, from, count);
+    return from + count;
 }
 
 }  // namespace
 
-TD3FloatPointList::Cursor::Cursor(const TD3FloatPointList& list, std::size_t block)
-    : list_(&list), block_(block)
+TD3FloatPointList::Cursor::Cursor(const TD3FloatPointList& list) : list_(&list), remaining_(list.count_)
 {
-    if (block_ < list.blocks_.size() && list.usedIn(block_) > 0) {
-        record_ = list.blocks_[block_].get();
-        blockEnd_ = record_ + list.usedIn(block_);
+    if (remaining_ > 0) {
+        enterBlock(0);
         load();
     }
 }
 
+void TD3FloatPointList::Cursor::enterBlock(std::size_t block)
+{
+    block_ = block;
+    record_ = list_->blocks_[block].bytes.get();
+    blockEnd_ = list_->endOf(block);
+}
+
+// Reads the record at `record_` over the point before it: what the record
+// leaves out is what that point had.
 void TD3FloatPointList::Cursor::load()
 {
-    point_ = unpack(*record_);
+    const unsigned char* from = record_;
+    const unsigned char flags = *from++;
+    point_.Rapid = (flags & kRapid) != 0;
+    if (flags & kNewX)
+        from = take(from, &point_.X, kExtendedBytes);
+    if (flags & kNewY)
+        from = take(from, &point_.Y, kExtendedBytes);
+    if (flags & kNewZ)
+        from = take(from, &point_.Z, kExtendedBytes);
+    if (flags & kNewColor)
+        from = take(from, point_.Color, sizeof point_.Color);
+    if (flags & kNewFeed)
+        from = take(from, &point_.Feed, kExtendedBytes);
+    if (flags & kNewLine)
+        from = take(from, &point_.LineNo, sizeof point_.LineNo);
+    next_ = from;
 }
 
 void TD3FloatPointList::Cursor::Next()
 {
     if (record_ == nullptr)
         return;
-    if (++record_ == blockEnd_)
-        *this = Cursor(*list_, block_ + 1);
-    else
-        load();
+    if (--remaining_ == 0) {
+        record_ = nullptr;
+        return;
+    }
+    record_ = next_;
+    if (record_ == blockEnd_)
+        enterBlock(block_ + 1);
+    load();
 }
 
 TD3FloatPointList::TD3FloatPointList()
@@ -58,84 +82,52 @@ TD3FloatPointList::TD3FloatPointList()
 
 TD3FloatPointList::~TD3FloatPointList() = default;
 
-std::size_t TD3FloatPointList::blockCapacity(std::size_t index)
+void TD3FloatPointList::Release::operator()(unsigned char* bytes) const
 {
-    constexpr std::size_t kLargest = kLargestBlockBytes / sizeof(Record);
-    return index >= 11 ? kLargest : std::min(kFirstBlockSize << index, kLargest);
-}
-
-void TD3FloatPointList::Release::operator()(Record* records) const
-{
-    std::free(records);
+    std::free(bytes);
 }
 
 void TD3FloatPointList::startBlock()
 {
-    const std::size_t capacity = blockCapacity(blocks_.size());
-    const std::size_t bytes = capacity * sizeof(Record);
-    const bool huge = bytes >= kHugePage;
-    const std::size_t alignment = huge ? kHugePage : alignof(std::max_align_t);
-    const std::size_t rounded = (bytes + alignment - 1) / alignment * alignment;
-    auto* records = static_cast<Record*>(std::aligned_alloc(alignment, rounded));
-    if (records == nullptr)
+    if (!blocks_.empty())
+        recordsEnd_.push_back(free_);
+    const std::size_t size = std::min(kFirstBlockBytes << blocks_.size(), kLargestBlockBytes);
+    const bool huge = size >= kHugePage;
+    auto* bytes = static_cast<unsigned char*>(std::aligned_alloc(huge ? kHugePage : 64, size));
+    if (bytes == nullptr)
         throw std::bad_alloc();
     if (huge)
-        madvise(records, rounded, MADV_HUGEPAGE);  // a hint: without it, small pages
-    blocks_.emplace_back(records);
-    free_ = records;
-    blockEnd_ = records + capacity;
+        madvise(bytes, size, MADV_HUGEPAGE);  // a hint: without it, small pages
+    blocks_.push_back({std::unique_ptr<unsigned char[], Release>(bytes), size});
+    free_ = bytes;
+    blockEnd_ = bytes + size;
 }
 
-std::size_t TD3FloatPointList::usedIn(std::size_t index) const
+const unsigned char* TD3FloatPointList::endOf(std::size_t index) const
 {
-    return index + 1 == blocks_.size() ? static_cast<std::size_t>(free_ - blocks_[index].get())
-                                       : blockCapacity(index);
-}
-
-TPathPoint TD3FloatPointList::unpack(const Record& record)
-{
-    const unsigned char* from = record.bytes;
-    TPathPoint point;
-    point.X = getExtended(from + kXAt);
-    point.Y = getExtended(from + kYAt);
-    point.Z = getExtended(from + kZAt);
-    point.Feed = getExtended(from + kFeedAt);
-    std::memcpy(point.Color, from + kColorAt, sizeof point.Color);
-    std::memcpy(&point.LineNo, from + kLineAt, sizeof point.LineNo);
-    point.Rapid = from[kRapidAt] != 0;
-    return point;
-}
-
-TPathPoint TD3FloatPointList::Last() const
-{
-    return unpack(free_[-1]);
+    return index < recordsEnd_.size() ? recordsEnd_[index] : free_;
 }
 
 void TD3FloatPointList::AddList(const TD3FloatPointList& other)
 {
-    // Records never move and the blocks are indexed afresh each time, so
-    // copying from this very list is safe; the count taken first stops the
-    // copy at the points that were there when it started.
-    std::int32_t remaining = other.count_;
-    for (std::size_t index = 0; remaining > 0; ++index) {
-        const std::size_t used = std::min<std::size_t>(other.usedIn(index), remaining);
-        const Record* records = other.blocks_[index].get();
-        for (std::size_t i = 0; i < used; ++i) {
-            if (free_ == blockEnd_)
-                startBlock();
-            *free_++ = records[i];
-            ++count_;
-        }
-        remaining -= static_cast<std::int32_t>(used);
+    // The count taken first stops the copy at the points that were there
+    // when it started, also when copying from this very list.
+    const std::int32_t count = other.count_;
+    Cursor point = other.First();
+    for (std::int32_t i = 0; i < count; ++i) {
+        const TPathPoint p = *point;
+        Add({p.Color[0], p.Color[1], p.Color[2]}, p.LineNo, p.X, p.Y, p.Z, p.Feed, p.Rapid);
+        if (i + 1 < count)
+            point.Next();
     }
 }
 
 std::size_t TD3FloatPointList::reservedBytes() const
 {
-    std::size_t records = 0;
-    for (std::size_t index = 0; index < blocks_.size(); ++index)
-        records += blockCapacity(index);
-    return records * sizeof(Record);
+    std::size_t bytes = 0;
+    for (const Block& block : blocks_)
+        bytes += block.size;
+    return bytes;
 }
 
 }  // namespace tarnix

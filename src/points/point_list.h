@@ -23,25 +23,22 @@ struct TPathPoint {
     bool Rapid;           // G0, or a Roland speed of exactly 64
 };
 
-// Records are packed (the 80-bit values in their 10 significant bytes, no
-// link: the successor is the next record of the block) and live in large
-// blocks that never move, so a path of millions of points costs one
-// allocation per block and 57 bytes a point. Full-size blocks sit on huge
-// pages where the system offers them: first touches of fresh pages were
-// the largest cost of building a long path.
+// Records are packed one after the other in large blocks that never move:
+// no link (the successor is the next record), the 80-bit values in their 10
+// significant bytes, and each value only where it differs from the point
+// before: along an arc only two coordinates change, along a straight cut
+// rarely more. A point takes 1 to 57 bytes, and a path of millions of
+// points one allocation per block. Full-size blocks sit on huge pages where the system offers them:
+// first touches of fresh pages were the largest cost of building a path.
 class TD3FloatPointList {
     // The significant bytes of an x87 extended value; the rest is padding.
     static constexpr std::size_t kExtendedBytes = 10;
-    static constexpr std::size_t kXAt = 0;
-    static constexpr std::size_t kYAt = kXAt + kExtendedBytes;
-    static constexpr std::size_t kZAt = kYAt + kExtendedBytes;
-    static constexpr std::size_t kFeedAt = kZAt + kExtendedBytes;
-    static constexpr std::size_t kColorAt = kFeedAt + kExtendedBytes;
-    static constexpr std::size_t kLineAt = kColorAt + 3 * sizeof(float);
-    static constexpr std::size_t kRapidAt = kLineAt + sizeof(std::int32_t);
-    struct Record {
-        unsigned char bytes[kRapidAt + 1];
+    // A record: a flags byte, then the values the flags say are there.
+    enum Flags : unsigned char {
+        kRapid = 1, kNewX = 2, kNewY = 4, kNewZ = 8, kNewColor = 16, kNewFeed = 32, kNewLine = 64
     };
+    static constexpr std::size_t kLongestRecord =
+        1 + 4 * kExtendedBytes + 3 * sizeof(float) + sizeof(std::int32_t);
 
 public:
     // Walks the list from the head; readers hold no index into it.
@@ -56,13 +53,16 @@ public:
 
     private:
         friend class TD3FloatPointList;
-        Cursor(const TD3FloatPointList& list, std::size_t block);
+        explicit Cursor(const TD3FloatPointList& list);
+        void enterBlock(std::size_t block);
         void load();
 
         const TD3FloatPointList* list_;
-        std::size_t block_;
-        const Record* record_ = nullptr;
-        const Record* blockEnd_ = nullptr;
+        std::size_t block_ = 0;
+        const unsigned char* record_ = nullptr;
+        const unsigned char* next_ = nullptr;  // after the current record
+        const unsigned char* blockEnd_ = nullptr;
+        std::int32_t remaining_ = 0;  // points from this one to the tail
         TPathPoint point_{};
     };
 
@@ -75,16 +75,44 @@ public:
     void Add(const GLColor& color, std::int32_t lineNo, long double x, long double y,
              long double z, long double feed, bool rapid)
     {
-        if (free_ == blockEnd_)
+        if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
             startBlock();
-        unsigned char* to = (free_++)->bytes;
-        std::memcpy(to + kXAt, &x, kExtendedBytes);
-        std::memcpy(to + kYAt, &y, kExtendedBytes);
-        std::memcpy(to + kZAt, &z, kExtendedBytes);
-        std::memcpy(to + kFeedAt, &feed, kExtendedBytes);
-        std::memcpy(to + kColorAt, color.data(), 3 * sizeof(float));
-        std::memcpy(to + kLineAt, &lineNo, sizeof lineNo);
-        to[kRapidAt] = rapid ? 1 : 0;
+        unsigned char* to = free_ + 1;
+        unsigned char flags = rapid ? kRapid : 0;
+        const bool first = count_ == 0;
+        if (first || std::memcmp(&x, &last_.X, kExtendedBytes) != 0) {
+            flags |= kNewX;
+            to = put(to, &x, kExtendedBytes);
+            last_.X = x;
+        }
+        if (first || std::memcmp(&y, &last_.Y, kExtendedBytes) != 0) {
+            flags |= kNewY;
+            to = put(to, &y, kExtendedBytes);
+            last_.Y = y;
+        }
+        if (first || std::memcmp(&z, &last_.Z, kExtendedBytes) != 0) {
+            flags |= kNewZ;
+            to = put(to, &z, kExtendedBytes);
+            last_.Z = z;
+        }
+        if (first || std::memcmp(color.data(), last_.Color, sizeof last_.Color) != 0) {
+            flags |= kNewColor;
+            to = put(to, color.data(), sizeof last_.Color);
+            std::memcpy(last_.Color, color.data(), sizeof last_.Color);
+        }
+        if (first || std::memcmp(&feed, &last_.Feed, kExtendedBytes) != 0) {
+            flags |= kNewFeed;
+            to = put(to, &feed, kExtendedBytes);
+            last_.Feed = feed;
+        }
+        if (first || lineNo != last_.LineNo) {
+            flags |= kNewLine;
+            to = put(to, &lineNo, sizeof lineNo);
+            last_.LineNo = lineNo;
+        }
+        *free_ = flags;
+        free_ = to;
+        last_.Rapid = rapid;
         ++count_;
     }
 
@@ -94,9 +122,9 @@ public:
 
     std::int32_t Count() const { return count_; }
     // At the head; false on an empty list.
-    Cursor First() const { return Cursor(*this, 0); }
+    Cursor First() const { return Cursor(*this); }
     // The tail point; the list must not be empty.
-    TPathPoint Last() const;
+    TPathPoint Last() const { return last_; }
 
     // Unique for every list the process creates: a view that caches what it
     // built from a list can tell a new list at a reused address.
@@ -107,21 +135,28 @@ public:
 
 private:
     struct Release {
-        void operator()(Record* records) const;
+        void operator()(unsigned char* bytes) const;
     };
-    using Block = std::unique_ptr<Record[], Release>;
+    struct Block {
+        std::unique_ptr<unsigned char[], Release> bytes;
+        std::size_t size;
+    };
+
+    static unsigned char* put(unsigned char* to, const void* from, std::size_t count)
+    {
+        std::memcpy(to, from, count);
+        return to + count;
+    }
 
     void startBlock();
-    // Records in use in block `index`.
-    std::size_t usedIn(std::size_t index) const;
-    static TPathPoint unpack(const Record& record);
-
-    // Records block `index` holds: 64, 128, ... up to about 73,000 (4 MiB).
-    static std::size_t blockCapacity(std::size_t index);
+    // Where the records of block `index` end.
+    const unsigned char* endOf(std::size_t index) const;
 
     std::vector<Block> blocks_;
-    Record* free_ = nullptr;      // the next record of the last block
-    Record* blockEnd_ = nullptr;  // the end of the last block
+    unsigned char* free_ = nullptr;      // after the last record
+    unsigned char* blockEnd_ = nullptr;  // the end of the last block
+    std::vector<unsigned char*> recordsEnd_;  // where the records of each full block end
+    TPathPoint last_{};
     std::uint64_t serial_;
     std::int32_t count_ = 0;
 };
