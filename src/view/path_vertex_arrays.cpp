@@ -3,7 +3,9 @@
 #include "view/path_point_position.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace tarnix {
 namespace {
@@ -13,6 +15,13 @@ void putVertex(GLfloat* to, const ScenePoint& p)
     to[0] = p.x;
     to[1] = p.y;
     to[2] = p.z;
+}
+
+GLubyte colorByte(float component)
+{
+    if (!(component > 0))  // NaN too
+        return 0;
+    return component >= 1 ? 255 : static_cast<GLubyte>(std::lround(component * 255));
 }
 
 }  // namespace
@@ -31,9 +40,13 @@ void PathVertexArrays::update(const TD3FloatPointList* points, bool viewRapid)
 void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
 {
     const std::int32_t count = points != nullptr ? points->Count() : 0;
+    constexpr GLfloat kInfinity = std::numeric_limits<GLfloat>::infinity();
+    boxMin_ = {kInfinity, kInfinity, kInfinity};
+    boxMax_ = {-kInfinity, -kInfinity, -kInfinity};
     if (count == 0) {
         vertices_.clear();
         colors_.clear();
+        colorBytes_.clear();
         lines_.clear();
         return;
     }
@@ -64,6 +77,14 @@ void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
     vertices_.resize(6 * segments);
     colors_.resize(6 * segments);
     lines_.resize(segments);
+    colorBytes_.resize(colors_.size());
+    std::transform(colors_.begin(), colors_.end(), colorBytes_.begin(), colorByte);
+    for (std::size_t i = 0; i < vertices_.size(); i += 3) {
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            boxMin_[axis] = std::min(boxMin_[axis], vertices_[i + axis]);
+            boxMax_[axis] = std::max(boxMax_[axis], vertices_[i + axis]);
+        }
+    }
 }
 
 }  // namespace tarnix

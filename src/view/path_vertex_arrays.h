@@ -8,6 +8,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,11 @@ public:
     GLsizei segmentCount() const { return static_cast<GLsizei>(lines_.size()); }
     const GLfloat* vertices() const { return vertices_.data(); }  // x, y, z per vertex
     const GLfloat* colors() const { return colors_.data(); }      // red, green, blue per vertex
+    // The colours clamped to 0..1 as bytes, as GL draws them.
+    const GLubyte* colorBytes() const { return colorBytes_.data(); }
+    // The corners of the box around every vertex; empty (min above max) without segments.
+    const std::array<GLfloat, 3>& boxMin() const { return boxMin_; }
+    const std::array<GLfloat, 3>& boxMax() const { return boxMax_; }
     // The program line of each segment's point, in drawing order.
     const std::vector<std::int32_t>& segmentLines() const { return lines_; }
 
@@ -45,7 +51,9 @@ private:
     std::uint64_t generation_ = 0;
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> colors_;
+    std::vector<GLubyte> colorBytes_;
     std::vector<std::int32_t> lines_;
+    std::array<GLfloat, 3> boxMin_{}, boxMax_{};
 };
 
 }  // namespace tarnix

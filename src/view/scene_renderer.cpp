@@ -184,16 +184,25 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
 
 std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
 {
-    pathArrays_.update(input_.FPathPoints, input_.cbViewRapid);
-    highlights_.update(pathArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
+    vertexArrays_.update(input_.FPathPoints, input_.cbViewRapid);
+    highlights_.update(vertexArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
                        input_.FSelBeginLine, input_.FSelEndLine);
 
+    // A path out of view costs GL nothing: software GLs transform every
+    // vertex before they clip.
+    const bool inView = pathBoxInView();
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, pathArrays_.vertices());
-    glColorPointer(3, GL_FLOAT, 0, pathArrays_.colors());
+    if (inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available()) {
+        pathBuffers_.bindArrays(vertexArrays_);
+    } else if (inView) {
+        glVertexPointer(3, GL_FLOAT, 0, vertexArrays_.vertices());
+        glColorPointer(3, GL_FLOAT, 0, vertexArrays_.colors());
+    }
     // Highlighted runs take one colour for all their vertices, so they
     // leave the colour array off instead of needing a second one.
-    auto drawRuns = [this](std::size_t from, std::size_t to) {
+    auto drawRuns = [this, inView](std::size_t from, std::size_t to) {
+        if (!inView)
+            return;
         const std::vector<SegmentRun>& runs = highlights_.runs();
         for (std::size_t i = from; i < to; ++i) {
             if (runs[i].highlighted) {
@@ -218,6 +227,49 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     return texts;
+}
+
+// Whether any of the path's box lies inside the view volume: a box with
+// all corners beyond one clipping plane lies wholly outside.
+bool SceneRenderer::pathBoxInView() const
+{
+    const std::array<GLfloat, 3>& low = vertexArrays_.boxMin();
+    const std::array<GLfloat, 3>& high = vertexArrays_.boxMax();
+    for (int axis = 0; axis < 3; ++axis) {
+        if (low[axis] > high[axis])
+            return false;  // no segments
+        if (!std::isfinite(low[axis]) || !std::isfinite(high[axis]))
+            return true;
+    }
+    GLdouble modelView[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    // Counts, per clipping plane, the corners beyond it.
+    int beyond[6] = {};
+    for (int corner = 0; corner < 8; ++corner) {
+        const GLdouble p[4] = {(corner & 1) ? high[0] : low[0], (corner & 2) ? high[1] : low[1],
+                               (corner & 4) ? high[2] : low[2], 1};
+        GLdouble eye[4], clip[4];
+        for (int row = 0; row < 4; ++row) {
+            eye[row] = 0;
+            for (int k = 0; k < 4; ++k)
+                eye[row] += modelView[k * 4 + row] * p[k];
+        }
+        for (int row = 0; row < 4; ++row) {
+            clip[row] = 0;
+            for (int k = 0; k < 4; ++k)
+                clip[row] += projection[k * 4 + row] * eye[k];
+        }
+        const GLdouble w = clip[3];
+        for (int axis = 0; axis < 3; ++axis) {
+            beyond[2 * axis] += clip[axis] > w;
+            beyond[2 * axis + 1] += clip[axis] < -w;
+        }
+    }
+    for (int count : beyond)
+        if (count == 8)
+            return false;
+    return true;
 }
 
 std::optional<SegmentTexts> SceneRenderer::drawPathNamed()

@@ -1,0 +1,43 @@
+#pragma once
+// The path's vertex arrays in GL buffer objects: uploaded once per path
+// change, so a frame hands GL a handful of calls and no data. Colours go
+// as bytes, a quarter of the floats' size; GL clamps colours to 0..1 before
+// it draws, so clamping them first changes nothing on screen.
+
+#include "view/path_vertex_arrays.h"
+
+#include <QOpenGLFunctions>
+
+#include <cstdint>
+
+class QOpenGLContext;
+
+namespace tarnix {
+
+class PathBuffers {
+public:
+    PathBuffers() = default;
+    PathBuffers(const PathBuffers&) = delete;
+    PathBuffers& operator=(const PathBuffers&) = delete;
+    ~PathBuffers();
+
+    // Whether the current context has buffer objects.
+    static bool available();
+
+    // Points the vertex and colour arrays into the buffers, uploading the
+    // arrays first when they were rebuilt since the last upload or the
+    // context is not the one the buffers were made in.
+    void bindArrays(const PathVertexArrays& arrays);
+
+private:
+    void release();
+    void upload(const PathVertexArrays& arrays);
+
+    QOpenGLContext* context_ = nullptr;
+    QOpenGLFunctions functions_;
+    GLuint vertices_ = 0;
+    GLuint colors_ = 0;
+    std::uint64_t uploaded_ = 0;  // the arrays' generation in the buffers; 0 none
+};
+
+}  // namespace tarnix
