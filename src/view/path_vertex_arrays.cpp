@@ -46,7 +46,9 @@ void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
     if (count == 0) {
         vertices_.clear();
         colors_.clear();
-        colorBytes_.clear();
+        pointVertices_.clear();
+        pointColors_.clear();
+        segmentIndices_.clear();
         lines_.clear();
         return;
     }
@@ -58,17 +60,25 @@ void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
     vertices_.resize(6 * most);
     colors_.resize(6 * most);
     lines_.resize(most);
+    pointVertices_.resize(3 * most);
+    pointColors_.resize(3 * most);
+    segmentIndices_.resize(2 * most);
 
     // The pen starts on the first point, so the first segment has no length.
     ScenePoint pen = scenePoint(*point);
     std::size_t segments = 0;
     for (std::int32_t i = 0; i < count; ++i, point.Next()) {
         const ScenePoint end = scenePoint(*point);
+        const auto index = static_cast<std::size_t>(i);
+        putVertex(&pointVertices_[3 * index], end);
+        std::transform(point->Color, point->Color + 3, &pointColors_[3 * index], colorByte);
         if (!point->Rapid || viewRapid) {
             putVertex(&vertices_[6 * segments], pen);
             putVertex(&vertices_[6 * segments + 3], end);
             std::copy_n(point->Color, 3, &colors_[6 * segments]);
             std::copy_n(point->Color, 3, &colors_[6 * segments + 3]);
+            segmentIndices_[2 * segments] = static_cast<GLuint>(i > 0 ? i - 1 : 0);
+            segmentIndices_[2 * segments + 1] = static_cast<GLuint>(i);
             lines_[segments] = point->LineNo;
             ++segments;
         }
@@ -76,9 +86,8 @@ void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
     }
     vertices_.resize(6 * segments);
     colors_.resize(6 * segments);
+    segmentIndices_.resize(2 * segments);
     lines_.resize(segments);
-    colorBytes_.resize(colors_.size());
-    std::transform(colors_.begin(), colors_.end(), colorBytes_.begin(), colorByte);
     for (std::size_t i = 0; i < vertices_.size(); i += 3) {
         for (std::size_t axis = 0; axis < 3; ++axis) {
             boxMin_[axis] = std::min(boxMin_[axis], vertices_[i + axis]);

@@ -29,8 +29,15 @@ public:
     GLsizei segmentCount() const { return static_cast<GLsizei>(lines_.size()); }
     const GLfloat* vertices() const { return vertices_.data(); }  // x, y, z per vertex
     const GLfloat* colors() const { return colors_.data(); }      // red, green, blue per vertex
-    // The colours clamped to 0..1 as bytes, as GL draws them.
-    const GLubyte* colorBytes() const { return colorBytes_.data(); }
+    // The same segments indexed: one vertex per point, in the point's colour
+    // clamped to 0..1 as bytes (GL clamps before it draws), and two indices
+    // per segment, the point before and the point. Drawn with flat shading
+    // (the last vertex gives a line its colour) they look the same at half
+    // the vertices to transform.
+    GLsizei pointCount() const { return static_cast<GLsizei>(pointVertices_.size() / 3); }
+    const GLfloat* pointVertices() const { return pointVertices_.data(); }
+    const GLubyte* pointColors() const { return pointColors_.data(); }
+    const GLuint* segmentIndices() const { return segmentIndices_.data(); }
     // The corners of the box around every vertex; empty (min above max) without segments.
     const std::array<GLfloat, 3>& boxMin() const { return boxMin_; }
     const std::array<GLfloat, 3>& boxMax() const { return boxMax_; }
@@ -51,7 +58,9 @@ private:
     std::uint64_t generation_ = 0;
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> colors_;
-    std::vector<GLubyte> colorBytes_;
+    std::vector<GLfloat> pointVertices_;
+    std::vector<GLubyte> pointColors_;
+    std::vector<GLuint> segmentIndices_;
     std::vector<std::int32_t> lines_;
     std::array<GLfloat, 3> boxMin_{}, boxMax_{};
 };

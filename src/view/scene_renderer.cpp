@@ -191,16 +191,19 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     // A path out of view costs GL nothing: software GLs transform every
     // vertex before they clip.
     const bool inView = pathBoxInView();
+    const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
     glEnableClientState(GL_VERTEX_ARRAY);
-    if (inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available()) {
+    if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);
+        // A segment takes its colour from its last vertex, its own point.
+        glShadeModel(GL_FLAT);
     } else if (inView) {
         glVertexPointer(3, GL_FLOAT, 0, vertexArrays_.vertices());
         glColorPointer(3, GL_FLOAT, 0, vertexArrays_.colors());
     }
     // Highlighted runs take one colour for all their vertices, so they
     // leave the colour array off instead of needing a second one.
-    auto drawRuns = [this, inView](std::size_t from, std::size_t to) {
+    auto drawRuns = [this, inView, buffers](std::size_t from, std::size_t to) {
         if (!inView)
             return;
         const std::vector<SegmentRun>& runs = highlights_.runs();
@@ -211,7 +214,10 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
             } else {
                 glEnableClientState(GL_COLOR_ARRAY);
             }
-            glDrawArrays(GL_LINES, 2 * runs[i].first, 2 * runs[i].count);
+            if (buffers)
+                pathBuffers_.drawSegments(runs[i].first, runs[i].count);
+            else
+                glDrawArrays(GL_LINES, 2 * runs[i].first, 2 * runs[i].count);
         }
     };
 
@@ -224,6 +230,10 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
         texts = cursorSegmentTexts(cursor->pen, cursor->point, input_.edFileName, input_.FSelectedFile);
     }
     drawRuns(highlights_.markerRun(), highlights_.runs().size());
+    if (buffers) {
+        pathBuffers_.unbindArrays();
+        glShadeModel(GL_SMOOTH);
+    }
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     return texts;
