@@ -91,7 +91,8 @@ void TD3FloatPointList::startBlock()
 {
     if (!blocks_.empty())
         recordsEnd_.push_back(free_);
-    const std::size_t size = std::min(kFirstBlockBytes << blocks_.size(), kLargestBlockBytes);
+    const std::size_t doublings = std::min<std::size_t>(blocks_.size(), 10);
+    const std::size_t size = std::min(kFirstBlockBytes << doublings, kLargestBlockBytes);
     const bool huge = size >= kHugePage;
     auto* bytes = static_cast<unsigned char*>(std::aligned_alloc(huge ? kHugePage : 64, size));
     if (bytes == nullptr)
