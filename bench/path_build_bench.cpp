@@ -1,7 +1,11 @@
 // Builds the tool path of large program files from disk, start to end,
-// reading included: a million-line G-code program and a Roland program of
-// 300,000 commands. A 169,000-line program is built and measured by the
-// information run side by side: the run must not take longer than the build.
+// reading included: the generated million-line programs (the eight-block
+// groups, the mixed one, the arc-heavy one), a real CAM program (tiger.nc of
+// ../shared/corpus when it is there, else a generated arc-heavy program of
+// 169,220 lines) and a Roland program of 300,000 commands; each reports
+// lines per second and bytes per point. A 169,000-line program is built and
+// measured by the information run side by side: the run must not take
+// longer than the build.
 
 #include "generated_programs.h"
 #include "interpretation/info_run.h"
@@ -9,8 +13,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -25,19 +31,57 @@ fs::path writeProgram(const std::string& name, const std::vector<std::string>& l
     return path;
 }
 
+// `incrementalCentres`: the program's arc centres are offsets from the start, as
+// the mixed and arc-heavy programs and CAM output for grbl write them.
 void buildFromDisk(benchmark::State& state, const fs::path& path, tarnix::ProgramKind kind,
-                   long long itemsPerBuild)
+                   long long itemsPerBuild, bool incrementalCentres = false)
 {
+    double bytesPerPoint = 0;
     for (auto _ : state) {
         tarnix::InterpreterContext context;
         context.settings.programKind = kind;
+        context.settings.cbIncMode = incrementalCentres;
         tarnix::PathBuilder builder(context);
         builder.MakePath(path.string());
         state.counters["points"] = context.FPathPoints->Count();
+        bytesPerPoint = static_cast<double>(context.FPathPoints->reservedBytes()) / context.FPathPoints->Count();
     }
     state.counters["items/s"] = benchmark::Counter(static_cast<double>(itemsPerBuild),
                                                    benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["bytes/point"] = bytesPerPoint;
 }
+
+void BuildMixedMillionLineFile(benchmark::State& state)
+{
+    static const fs::path path = writeProgram("tarnix-bench-mixed.nc", tarnix::bench::generateMixedProgram(1000000));
+    buildFromDisk(state, path, tarnix::ProgramKind::Fanuc, 1000000, true);
+}
+BENCHMARK(BuildMixedMillionLineFile)->Unit(benchmark::kMillisecond);
+
+void BuildArcHeavyMillionLineFile(benchmark::State& state)
+{
+    static const fs::path path =
+        writeProgram("tarnix-bench-arc-heavy.nc", tarnix::bench::generateArcHeavyProgram(1000000));
+    buildFromDisk(state, path, tarnix::ProgramKind::Fanuc, 1000000, true);
+}
+BENCHMARK(BuildArcHeavyMillionLineFile)->Unit(benchmark::kMillisecond);
+
+std::size_t linesIn(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return static_cast<std::size_t>(std::count(std::istreambuf_iterator<char>(file), {}, '\n'));
+}
+
+void BuildRealCamProgram(benchmark::State& state)
+{
+    static const fs::path corpus = fs::path(TARNIX_CORPUS) / "gcode" / "camotics" / "tiger.nc";
+    static const fs::path path = fs::exists(corpus)
+                                     ? corpus
+                                     : writeProgram("tarnix-bench-cam.nc", tarnix::bench::generateArcHeavyProgram(169220));
+    state.SetLabel(path.filename().string());
+    buildFromDisk(state, path, tarnix::ProgramKind::Fanuc, static_cast<long long>(linesIn(path)), true);
+}
+BENCHMARK(BuildRealCamProgram)->Unit(benchmark::kMillisecond);
 
 void BuildMillionLineGCodeFile(benchmark::State& state)
 {

@@ -1,13 +1,14 @@
 // Frames of a tool path of one million segments, drawn offscreen by the
-// view's renderer: from the client arrays it keeps between frames, and
-// segment by segment in immediate mode. The immediate-mode frames are the
+// view's renderer: from the buffer objects it uploads once per path change,
+// from client arrays handed over every frame, and segment by segment in
+// immediate mode. The immediate-mode frames are the
 // picking pass's drawing; with no selection running GL ignores its names,
 // so it renders like immediate-mode drawing, one batch per segment.
-// The same two with the path panned out of sight time only the handing over
-// of the path to GL, which is what the arrays save: with a software GL,
-// rasterising a million visible lines takes most of a frame whichever way
-// they come. Two more cases price what the arrays cost to keep: the frame
-// after the path changed and the frame after the cursor line moved.
+// The same three with the path panned out of sight should cost about what
+// the empty frame costs: the arrays skip a path outside the view volume,
+// immediate mode still hands every segment over. Two more cases price what
+// the arrays cost to keep: the frame after the path changed (the arrays
+// rebuilt and uploaded) and the frame after the cursor line moved.
 //
 // Needs a display with GL (Mesa's llvmpipe under Xvfb will do); run by hand:
 //   xvfb-run -a build/bench/path_render_bench
@@ -114,20 +115,37 @@ void registerFrames(Scene& scene)
         b->Unit(benchmark::kMillisecond)->UseRealTime();
     };
 
+    using PathArrays = SceneRenderer::PathArrays;
     for (const bool inView : {true, false}) {
-        auto frames = [&scene, inView](GLenum mode) {
-            return [&scene, inView, mode](benchmark::State& state) {
+        auto frames = [&scene, inView](GLenum mode, PathArrays arrays) {
+            return [&scene, inView, mode, arrays](benchmark::State& state) {
+                scene.renderer.setPathArrays(arrays);
                 scene.input.camera.FPanX = inView ? 0 : 100;
                 scene.frame(mode);
                 for (auto _ : state)
                     scene.frame(mode);
                 scene.input.camera.FPanX = 0;
+                scene.renderer.setPathArrays(PathArrays::BufferObjects);
             };
         };
         const std::string where = inView ? "" : "OutOfSight";
-        perFrame(benchmark::RegisterBenchmark(("VertexArrayFrame" + where).c_str(), frames(GL_RENDER)));
-        perFrame(benchmark::RegisterBenchmark(("ImmediateModeFrame" + where).c_str(), frames(GL_SELECT)));
+        perFrame(benchmark::RegisterBenchmark(("BufferObjectFrame" + where).c_str(),
+                                              frames(GL_RENDER, PathArrays::BufferObjects)));
+        perFrame(benchmark::RegisterBenchmark(("ClientArrayFrame" + where).c_str(),
+                                              frames(GL_RENDER, PathArrays::ClientMemory)));
+        perFrame(benchmark::RegisterBenchmark(("ImmediateModeFrame" + where).c_str(),
+                                              frames(GL_SELECT, PathArrays::BufferObjects)));
     }
+
+    // The floor: the same scene without a path.
+    auto emptyFrame = [&scene](benchmark::State& state) {
+        TD3FloatPointList empty;
+        scene.input.FPathPoints = &empty;
+        for (auto _ : state)
+            scene.frame(GL_RENDER);
+        scene.input.FPathPoints = &scene.path;
+    };
+    perFrame(benchmark::RegisterBenchmark("EmptyFrame", emptyFrame));
 
     auto afterPathChange = [&scene](benchmark::State& state) {
         bool rebuilt = false;
@@ -138,7 +156,7 @@ void registerFrames(Scene& scene)
         }
         scene.input.FPathPoints = &scene.path;
     };
-    perFrame(benchmark::RegisterBenchmark("VertexArrayFrameAfterPathChange", afterPathChange));
+    perFrame(benchmark::RegisterBenchmark("BufferObjectFrameAfterPathChange", afterPathChange));
 
     // The cursor near the end of the path: the costliest place to find.
     auto afterCursorMove = [&scene](benchmark::State& state) {
@@ -150,7 +168,7 @@ void registerFrames(Scene& scene)
         }
         scene.input.FCursorLine = kSegments / 2;
     };
-    perFrame(benchmark::RegisterBenchmark("VertexArrayFrameAfterCursorMove", afterCursorMove));
+    perFrame(benchmark::RegisterBenchmark("BufferObjectFrameAfterCursorMove", afterCursorMove));
 }
 
 }  // namespace

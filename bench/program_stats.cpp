@@ -89,8 +89,7 @@ std::string describeRun(const ProgramRun& run, const InterpreterContext& context
     out << "Z of rapids: " << formatGeneral(box.gInfoMinZG0) << " .. " << formatGeneral(box.gInfoMaxZG0) << "\n";
     out << "F: " << formatGeneral(box.gInfoMinF) << " .. " << formatGeneral(box.gInfoMaxF) << "\n";
     if (withPoints) {
-        const TPathPoint* point = context.FPathPoints->First();
-        for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, point = point->Next) {
+        for (auto point = context.FPathPoints->First(); point; point.Next()) {
             out << "line " << point->LineNo << ": " << fixed(point->X) << " " << fixed(point->Y) << " "
                 << fixed(point->Z) << " F" << formatGeneral(static_cast<double>(point->Feed))
                 << (point->Rapid ? " rapid" : "") << " colour " << formatFixed(point->Color[0], 3)

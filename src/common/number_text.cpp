@@ -21,31 +21,80 @@ std::string_view trimBlanks(std::string_view text)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Checks the grammar ourselves: from_chars alone would also take "inf",
-// "nan" and hexadecimal floats, none of which a part program may hold.
-bool isDecimalNumber(std::string_view t)
+enum class Scan { NotANumber, Exact, NeedsFullConversion };
+
+// Checks the grammar ourselves (from_chars alone would also take "inf",
+// "nan" and hexadecimal floats, none of which a part program may hold) and
+// converts in the same pass where that is exact: a mantissa of at most 19
+// digits below 2^53 times or divided by a power of ten up to 1e22 is one
+// correctly rounded operation on exact operands, so it gives the very value
+// from_chars gives. Program numbers nearly always take that way.
+Scan scanDecimal(std::string_view t, double& value)
 {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kMostDigits = 19;
+    constexpr int kMostExponent = 22;
+    constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
+
+    const std::size_t n = t.size();
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+    bool negative = false;
+    if (i < n && (t[i] == '+' || t[i] == '-')) {
+        negative = t[i] == '-';
         ++i;
+    }
+    std::uint64_t mantissa = 0;
+    int significant = 0;  // digits from the first non-zero one
+    int exponent = 0;
     std::size_t digits = 0;
-    while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++digits; }
+    auto addDigit = [&](char c) {
+        if (mantissa == 0 && c == '0')
+            return;
+        if (++significant <= kMostDigits)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    };
+    for (; i < n && isDigit(t[i]); ++i, ++digits)
+        addDigit(t[i]);
+    if (i < n && t[i] == '.') {
+        for (++i; i < n && isDigit(t[i]); ++i, ++digits) {
+            addDigit(t[i]);
+            --exponent;
+        }
     }
     if (digits == 0)
-        return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        return Scan::NotANumber;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        bool negativeExponent = false;
+        if (i < n && (t[i] == '+' || t[i] == '-')) {
+            negativeExponent = t[i] == '-';
             ++i;
+        }
         std::size_t expDigits = 0;
-        while (i < t.size() && isDigit(t[i])) { ++i; ++expDigits; }
+        int written = 0;
+        for (; i < n && isDigit(t[i]); ++i, ++expDigits)
+            if (written < 100000)
+                written = written * 10 + (t[i] - '0');
         if (expDigits == 0)
-            return false;
+            return Scan::NotANumber;
+        exponent += negativeExponent ? -written : written;
     }
-    return i == t.size();
+    if (i != n)
+        return Scan::NotANumber;
+    if (mantissa == 0) {
+        value = negative ? -0.0 : 0.0;
+        return Scan::Exact;
+    }
+    if (significant > kMostDigits || mantissa > kExactMantissa || exponent < -kMostExponent ||
+        exponent > kMostExponent)
+        return Scan::NeedsFullConversion;
+    const double m = static_cast<double>(mantissa);
+    value = exponent < 0 ? m / kPowersOfTen[-exponent] : m * kPowersOfTen[exponent];
+    if (negative)
+        value = -value;
+    return Scan::Exact;
 }
 
 // For a text of isDecimalNumber's grammar: whether its magnitude is below 1,
@@ -91,12 +140,15 @@ bool isBelowOne(std::string_view t)
 std::optional<double> tryParseFloat(std::string_view text)
 {
     std::string_view t = trimBlanks(text);
-    if (!isDecimalNumber(t))
+    double value = 0;
+    const Scan scan = scanDecimal(t, value);
+    if (scan == Scan::NotANumber)
         return std::nullopt;
+    if (scan == Scan::Exact)
+        return value;
     if (t.front() == '+')
         t.remove_prefix(1);  // from_chars takes no plus sign
     const char* last = t.data() + t.size();
-    double value = 0;
     auto [end, ec] = std::from_chars(t.data(), last, value);
     if (ec == std::errc() && end == last)
         return value;

@@ -35,7 +35,7 @@ void GCodeInterpreter::interpolateArc(Block& block, const GLColor& color)
         // The counter advances by N and the angle by counter * N degrees, so
         // the points lie N * N degrees apart. An arc view mode of 0 would never
         // advance; it is taken as 1, the finest drawing.
-        std::int32_t n = parseInt(settings.edFine);
+        std::int32_t n = arcViewMode_.valueOf(settings.edFine);
         if (n == 0)
             n = 1;
         double previousU = in.start[u], previousV = in.start[v];

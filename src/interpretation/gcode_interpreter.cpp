@@ -42,10 +42,11 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     TRunTotals& totals = context_.totals;
 
     s.gHasMoveWord = s.gHasPlaneWord = s.gHasFeedWord = false;
-    s.gG0Text = "G00";
-    s.gG1Text = "G01";
-    s.gG2Text = "G02";
-    s.gG3Text = "G03";
+    movesToReset_ = movesWritten_;
+    struct ResetOnExit {
+        GCodeInterpreter& interpreter;
+        ~ResetOnExit() { interpreter.resetMoveTexts(); }
+    } resetOnExit{*this};
     Block block;
     block.lineNo = lineNo;
     block.startX = s.gX;
@@ -56,25 +57,22 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     if (converting)
         converter_.beginBlock();
 
-    text_.assign(line);
-    for (char& c : text_)
-        if (c == ',')
-            c = '.';
-    context_.FBlockText.clear();
-    bool commentCut = cutComment(line);
-    if (text_.empty()) {
-        if (commentCut && context_.FOutEdit != nullptr)
+    comment_.clear();
+    block_ = blockTextOf(line);
+    if (block_.empty()) {
+        if (!comment_.empty() && context_.FOutEdit != nullptr)
             context_.FOutEdit->appendLine(converted_.comment);
         return true;
     }
 
-    GCodeWordScanner scanner(text_);
+    GCodeWordScanner scanner(block_);
     for (GCodeWord word; scanner.next(word);)
         readWord(block, word.letter, word.text);
+    resetMoveTexts();
 
     if (s.gHasMoveWord)
         applyMoveFeeds(block);
-    block.k = parseFloat(context_.settings.edCoeff);
+    block.k = coefficient_.valueOf(context_.settings.edCoeff);
 
     if (!totals.FFirstMove && (s.gMoveMode == 0 || s.gMoveMode == 1))
         measureStraightMove(block);
@@ -108,19 +106,17 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     if (!context_.runActive())
         widenInfoExtents(block);
 
-    if (block.feedReplaced || block.plungeReplaced)
-        context_.FBlockText += "F" + formatGeneral(s.gFeed);
-    if (context_.FZFeedLimited)
-        context_.FBlockText += "F" + formatGeneral(s.gFeed);
-
-    if (context_.settings.cbDelay || block.pause)
+    const bool shown = context_.settings.cbDelay || block.pause;
+    if (shown || converting)
+        writeBlockText(block);
+    if (shown)
         showBlockStatus(block);
 
     totals.FPrevX = s.gX;
     totals.FPrevY = s.gY;
     totals.FPrevZ = s.gZ;
     if (converting) {
-        converted_.text = text_;
+        converted_.text = block_;
         converted_.start = {block.startX, block.startY, block.startZ};
         converter_.writeBlock(converted_);
     }
@@ -130,34 +126,63 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     return !block.pause;
 }
 
+// The line as the words are read from it: commas as points, the comment cut.
+// A line with neither is read in place.
+std::string_view GCodeInterpreter::blockTextOf(std::string_view line)
+{
+    bool plain = !context_.transform.gTransformOut;
+    for (std::size_t i = 0; plain && i < line.size(); ++i)
+        plain = line[i] != ',' && line[i] != '(';
+    if (plain)
+        return line;
+    text_.assign(line);
+    for (char& c : text_)
+        if (c == ',')
+            c = '.';
+    cutComment(line);
+    return text_;
+}
+
 // Cuts the block's one comment, from the first "(" to the first ")" (a
 // missing ")" is taken to stand at the end), removing every occurrence of
-// it. Returns whether a comment was cut. The converter gets the comment as
-// `written`, its commas unchanged.
-bool GCodeInterpreter::cutComment(std::string_view written)
+// it. The converter gets the comment as `written`, its commas unchanged.
+void GCodeInterpreter::cutComment(std::string_view written)
 {
-    comment_.clear();
     std::size_t open = text_.find('(');
     if (open == std::string::npos)
-        return false;
+        return;
     std::size_t close = text_.find(')');
     if (close == std::string::npos) {
         text_ += ')';
         close = text_.size() - 1;
     }
     if (close < open)
-        return false;
+        return;
     comment_.assign(text_, open, close - open + 1);
     converted_.comment = written.substr(open, close - open);
     converted_.comment += ')';
     replaceAll(text_, comment_);
-    return true;
 }
 
-void GCodeInterpreter::appendToBlockText(char letter, std::string_view text)
+// The block as understood: its words but the F and N words, then the feed in
+// force where a replacement or the Z-feed limit changed it. Built only for
+// blocks that show it or convert it.
+void GCodeInterpreter::writeBlockText(const Block& block)
 {
-    context_.FBlockText += letter;
-    context_.FBlockText.append(text);
+    std::string& text = context_.FBlockText;
+    text.clear();
+    GCodeWordScanner scanner(block_);
+    for (GCodeWord word; scanner.next(word);) {
+        if (word.letter == 'F' || word.letter == 'N')
+            continue;
+        text += word.letter;
+        text.append(word.text);
+    }
+    const TInterpreterState& s = context_.state;
+    if (block.feedReplaced || block.plungeReplaced)
+        text += "F" + formatGeneral(s.gFeed);
+    if (context_.FZFeedLimited)
+        text += "F" + formatGeneral(s.gFeed);
 }
 
 void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text)
@@ -168,12 +193,10 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
         double v = parseFloat(text);
         position = s.gDistMode == 90 ? v : position + v;
         block.hasAxisWord = flag = true;
-        appendToBlockText(letter, text);
     };
     auto centre = [&](double& word) {
         word = parseFloat(text);
         block.hasAxisWord = true;
-        appendToBlockText(letter, text);
     };
 
     switch (letter) {
@@ -185,13 +208,10 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
     case 'K': centre(s.gK); break;
     case 'G': {
         double v = parseFloat(text);
-        appendToBlockText(letter, text);
         if (v == 0 || v == 1 || v == 2 || v == 3) {
             s.gHasMoveWord = true;
             s.gMoveMode = static_cast<std::int32_t>(v);
-            std::string& moveText = v == 0 ? s.gG0Text : v == 1 ? s.gG1Text : v == 2 ? s.gG2Text : s.gG3Text;
-            moveText = "G";
-            moveText.append(text);
+            writeMoveText(s.gMoveMode, text);
             if (v == 0 && settings.cbGchange)
                 block.pause = true;
         } else if (v == 17 || v == 18 || v == 19) {
@@ -207,24 +227,50 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
         break;
     case 'S':
         s.gSpindle = parseFloat(text);
-        appendToBlockText(letter, text);
         break;
     case 'T':
         if (settings.cbToolChange)
             block.pause = true;
-        appendToBlockText(letter, text);
         break;
     case 'M':
         parseInt(text);
-        appendToBlockText(letter, text);
         break;
     case 'N':
         parseInt(text);
         break;
     default:
-        appendToBlockText(letter, text);
         break;
     }
+}
+
+// The move text of a G0 to G3 word: "G" and the number as written.
+void GCodeInterpreter::writeMoveText(std::int32_t mode, std::string_view number)
+{
+    TInterpreterState& s = context_.state;
+    std::string& moveText = mode == 0 ? s.gG0Text : mode == 1 ? s.gG1Text : mode == 2 ? s.gG2Text : s.gG3Text;
+    const auto bit = static_cast<std::uint8_t>(1u << mode);
+    movesToReset_ &= static_cast<std::uint8_t>(~bit);
+    movesWritten_ |= bit;
+    if (moveText.size() != number.size() + 1 || std::string_view(moveText).substr(1) != number) {
+        moveText = "G";
+        moveText.append(number);
+    }
+}
+
+// Gives the move texts the block did not write their defaults back.
+void GCodeInterpreter::resetMoveTexts()
+{
+    if (movesToReset_ == 0)
+        return;
+    static const char* const kDefaults[] = {"G00", "G01", "G02", "G03"};
+    TInterpreterState& s = context_.state;
+    std::string* texts[] = {&s.gG0Text, &s.gG1Text, &s.gG2Text, &s.gG3Text};
+    for (int mode = 0; mode < 4; ++mode) {
+        if (movesToReset_ & (1u << mode))
+            *texts[mode] = kDefaults[mode];
+    }
+    movesWritten_ &= static_cast<std::uint8_t>(~movesToReset_);
+    movesToReset_ = 0;
 }
 
 void GCodeInterpreter::readFeedWord(Block& block, double value)
@@ -238,8 +284,11 @@ void GCodeInterpreter::readFeedWord(Block& block, double value)
 
     // A feed move that names neither X nor Y is a plunge: its F is the Z feed too.
     // The tests are plain substring tests, so "G17" also counts as "G1".
-    bool plunge = text_.find('X') == std::string::npos && text_.find('Y') == std::string::npos &&
-                  (text_.find("G1") != std::string::npos || text_.find("G01") != std::string::npos);
+    bool hasXOrY = false;
+    for (std::size_t i = 0; !hasXOrY && i < block_.size(); ++i)
+        hasXOrY = block_[i] == 'X' || block_[i] == 'Y';
+    bool plunge = !hasXOrY &&
+                  (block_.find("G1") != std::string_view::npos || block_.find("G01") != std::string_view::npos);
     if (plunge) {
         s.gFeedZ = value;
         s.gFeed = value;
@@ -270,7 +319,7 @@ void GCodeInterpreter::applyMoveFeeds(const Block& block)
         if (s.gFeed != s.gLastRapidFeed) {
             if (context_.FFeedWordSeen)
                 s.gSavedFeed = s.gFeed;
-            s.gFeed = parseFloat(context_.settings.edRapid);
+            s.gFeed = rapidFeed_.valueOf(context_.settings.edRapid);
         }
         if (s.gFeed != s.gLastRapidFeed) {
             if (context_.FFeedWordSeen)

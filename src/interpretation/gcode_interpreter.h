@@ -4,6 +4,7 @@
 // chords), adds the block's length and machine time to the totals, widens
 // the information-run extents and writes the status bar.
 
+#include "interpretation/cached_setting.h"
 #include "interpretation/gcode_converter.h"
 #include "interpretation/interpreter_context.h"
 
@@ -45,7 +46,7 @@ private:
     // a million seconds per unit so that a missing feed shows as a huge time.
     static double moveSeconds(double length, double feed);
 
-    bool cutComment(std::string_view written);
+    void cutComment(std::string_view written);
     void readWord(Block& block, char letter, std::string_view text);
     void readFeedWord(Block& block, double value);
     void applyMoveFeeds(const Block& block);
@@ -53,15 +54,30 @@ private:
     void interpolateArc(Block& block, const GLColor& color);
     void widenInfoExtents(const Block& block);
     void showBlockStatus(const Block& block);
-    void appendToBlockText(char letter, std::string_view text);
+    void writeMoveText(std::int32_t mode, std::string_view number);
+    void resetMoveTexts();
+    std::string_view blockTextOf(std::string_view line);
+    void writeBlockText(const Block& block);
 
     InterpreterContext& context_;
     GCodeConverter converter_{context_};
     // What the converter is told about the block (its comment as written too).
     ConvertedBlock converted_;
-    // Working copy of the block, reused between calls to avoid allocations.
+    // The block's text: the line itself, or when it has commas or a comment
+    // a working copy (reused between calls to avoid allocations).
+    std::string_view block_;
     std::string text_;
     std::string comment_;
+    // Move texts (bit n for Gn) that differ from their defaults, and those of
+    // them the current block has not written: they get their defaults back
+    // once its words are read. Putting back only what the block does not
+    // write again saves two string copies a block.
+    std::uint8_t movesWritten_ = 0;
+    std::uint8_t movesToReset_ = 0;
+    // Settings read on every block, arc or rapid.
+    CachedFloatSetting coefficient_;
+    CachedFloatSetting rapidFeed_;
+    CachedIntSetting arcViewMode_;
 };
 
 }  // namespace tarnix

@@ -8,6 +8,7 @@
 // first character ends the scan, so a block that does not begin with a
 // delimiter ("%", "O1000", "g1 x10") has no words at all.
 
+#include <array>
 #include <string_view>
 
 namespace tarnix {
@@ -24,13 +25,19 @@ public:
     // The next word, or false when the block has no more.
     bool next(GCodeWord& word);
 
-    static bool isDelimiter(char c)
-    {
-        return c == ' ' || c == '(' || c == '/' || c == ':' ||
-               (c >= 'A' && c <= 'Z' && c != 'O' && c != 'U');
-    }
+    static bool isDelimiter(char c) { return kDelimiters[static_cast<unsigned char>(c)]; }
 
 private:
+    // A table: the scan looks at every character of every block.
+    static constexpr auto kDelimiters = [] {
+        std::array<bool, 256> table{};
+        for (int c = 'A'; c <= 'Z'; ++c)
+            table[c] = c != 'O' && c != 'U';
+        for (unsigned char c : {' ', '(', '/', ':'})
+            table[c] = true;
+        return table;
+    }();
+
     std::string_view block_;
     std::size_t position_ = 0;
 };

@@ -30,7 +30,8 @@ struct InterpreterContext {
     TConverterState converter;
     std::unique_ptr<TD3FloatPointList> FPathPoints = std::make_unique<TD3FloatPointList>();
 
-    // The block as the G-code interpreter understood it (shown in lbBlock).
+    // The block as the G-code interpreter understood it (shown in lbBlock);
+    // written for the blocks that show it or are converted.
     std::string FBlockText;
     // An F word has been read; never cleared.
     bool FFeedWordSeen = false;

@@ -48,28 +48,53 @@ bool ProgramLineReader::fill()
 
 bool ProgramLineReader::readLine(std::string& line)
 {
-    line.clear();
+    std::string_view view;
+    const bool read = readLine(view);
+    line.assign(view);
+    return read;
+}
+
+bool ProgramLineReader::readLine(std::string_view& line)
+{
+    spill_.clear();
     bool any = false;
     for (;;) {
-        if (begin_ == end_ && !fill())
+        if (begin_ == end_ && !fill()) {
+            line = spill_;
             return any;
+        }
+        if (skipLineFeed_) {
+            // CR LF is one line end, also when the LF starts the next chunk.
+            skipLineFeed_ = false;
+            if (buffer_[begin_] == '\n') {
+                ++begin_;
+                continue;
+            }
+        }
         any = true;
         const char* start = buffer_.data() + begin_;
         const char* stop = buffer_.data() + end_;
         const char* lineEnd = start;
         while (lineEnd != stop && *lineEnd != '\n' && *lineEnd != '\r')
             ++lineEnd;
-        line.append(start, lineEnd);
-        begin_ += lineEnd - start;
-        if (lineEnd == stop)
+        if (lineEnd == stop) {
+            // The line goes on in the next chunk, which will overwrite this one.
+            spill_.append(start, stop);
+            begin_ = end_;
             continue;
-        ++begin_;
+        }
+        begin_ += lineEnd - start + 1;
         if (*lineEnd == '\r') {
-            // CR LF is one line end, also when the LF starts the next chunk.
             if (begin_ == end_)
-                fill();
-            if (begin_ != end_ && buffer_[begin_] == '\n')
+                skipLineFeed_ = true;
+            else if (buffer_[begin_] == '\n')
                 ++begin_;
+        }
+        if (spill_.empty()) {
+            line = std::string_view(start, lineEnd - start);
+        } else {
+            spill_.append(start, lineEnd);
+            line = spill_;
         }
         return true;
     }

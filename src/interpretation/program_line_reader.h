@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnix {
@@ -19,6 +20,9 @@ public:
     // The next line without its line end; false at the end of the file.
     // Throws InputOutputError when reading fails.
     bool readLine(std::string& line);
+    // The same without a copy: `line` views the reader's buffer and stays
+    // valid until the next read.
+    bool readLine(std::string_view& line);
 
     // The file's size in bytes when it was opened.
     long long sizeInBytes() const { return size_; }
@@ -37,6 +41,10 @@ private:
     long long size_ = 0;
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;
+    // The part of a line read from earlier chunks.
+    std::string spill_;
+    // The last line ended in a CR at the end of a chunk.
+    bool skipLineFeed_ = false;
 };
 
 }  // namespace tarnix

@@ -110,7 +110,7 @@ void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum,
     ProgressSink* progress = context_.ProgressBar;
     EventPump* events = context_.events;
     auto lastPump = std::chrono::steady_clock::now();
-    std::string line;
+    std::string_view line;
     std::int32_t& lineNo = linesRead_;
     lineNo = 0;
     while (reader.readLine(line)) {
@@ -136,7 +136,7 @@ void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum,
     }
 }
 
-void PathBuilder::interpretLine(const std::string& line, std::int32_t lineNo)
+void PathBuilder::interpretLine(std::string_view line, std::int32_t lineNo)
 {
     switch (context_.settings.programKind) {
     case ProgramKind::Fanuc:

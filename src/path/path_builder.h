@@ -46,7 +46,7 @@ private:
     void setSpeedScales();
     void pickRandomFeedColor();
     void readAndInterpret(ProgramLineReader& reader, long long maximum, long long step);
-    void interpretLine(const std::string& line, std::int32_t lineNo);
+    void interpretLine(std::string_view line, std::int32_t lineNo);
 
     InterpreterContext& context_;
     GCodeInterpreter gcode_;

@@ -16,17 +16,14 @@ std::optional<CursorPoint> findCursorPoint(const TD3FloatPointList* points, bool
                                            std::int32_t cursorLine)
 {
     const std::int32_t count = points != nullptr ? points->Count() : 0;
-    const TPathPoint* point = count > 0 ? points->First() : nullptr;
-    ScenePoint pen;
-    if (point != nullptr)
-        pen = scenePoint(*point);
+    if (count == 0)
+        return std::nullopt;
+    auto point = points->First();
+    ScenePoint pen = scenePoint(*point);
     GLint drawn = 0;
-    for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
-        if (point->LineNo == cursorLine) {
-            TPathPoint copy = *point;
-            copy.Next = nullptr;
-            return CursorPoint{{pen, copy}, drawn};
-        }
+    for (std::int32_t i = 0; i < count; ++i, point.Next()) {
+        if (point->LineNo == cursorLine)
+            return CursorPoint{{pen, *point}, drawn};
         if (!point->Rapid || viewRapid)
             ++drawn;
         pen = scenePoint(*point);

@@ -8,6 +8,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -16,8 +17,8 @@ namespace tarnix {
 class PathVertexArrays {
 public:
     // Rebuilds when the path differs from the last call's. A path only
-    // grows at its tail or is replaced by a new list, so the list's serial,
-    // its count and its last point tell a change without walking the points.
+    // grows at its tail or is replaced by a new list, so the list's serial
+    // and its count tell a change without walking the points.
     // A hidden rapid leaves no segment, which makes "View Rapid" part of
     // what is built.
     void update(const TD3FloatPointList* points, bool viewRapid);
@@ -28,6 +29,18 @@ public:
     GLsizei segmentCount() const { return static_cast<GLsizei>(lines_.size()); }
     const GLfloat* vertices() const { return vertices_.data(); }  // x, y, z per vertex
     const GLfloat* colors() const { return colors_.data(); }      // red, green, blue per vertex
+    // The same segments indexed: one vertex per point, in the point's colour
+    // clamped to 0..1 as bytes (GL clamps before it draws), and two indices
+    // per segment, the point before and the point. Drawn with flat shading
+    // (the last vertex gives a line its colour) they look the same at half
+    // the vertices to transform.
+    GLsizei pointCount() const { return static_cast<GLsizei>(pointVertices_.size() / 3); }
+    const GLfloat* pointVertices() const { return pointVertices_.data(); }
+    const GLubyte* pointColors() const { return pointColors_.data(); }
+    const GLuint* segmentIndices() const { return segmentIndices_.data(); }
+    // The corners of the box around every vertex; empty (min above max) without segments.
+    const std::array<GLfloat, 3>& boxMin() const { return boxMin_; }
+    const std::array<GLfloat, 3>& boxMax() const { return boxMax_; }
     // The program line of each segment's point, in drawing order.
     const std::vector<std::int32_t>& segmentLines() const { return lines_; }
 
@@ -35,7 +48,6 @@ private:
     struct Source {
         std::uint64_t serial = 0;  // 0: no list
         std::int32_t count = 0;
-        const TPathPoint* last = nullptr;
         bool viewRapid = false;
         bool operator==(const Source&) const = default;
     };
@@ -46,7 +58,11 @@ private:
     std::uint64_t generation_ = 0;
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> colors_;
+    std::vector<GLfloat> pointVertices_;
+    std::vector<GLubyte> pointColors_;
+    std::vector<GLuint> segmentIndices_;
     std::vector<std::int32_t> lines_;
+    std::array<GLfloat, 3> boxMin_{}, boxMax_{};
 };
 
 }  // namespace tarnix

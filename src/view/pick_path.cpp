@@ -84,20 +84,25 @@ void PickPath::update(const TD3FloatPointList* points)
     if (points->serial() != serial_) {
         *this = PickPath{};
         serial_ = points->serial();
-        append(points->First());
+        append(*points);
     } else if (points->Count() != count()) {
-        append(last_ != nullptr ? last_->Next : points->First());
+        append(*points);
     }
 }
 
-void PickPath::append(const TPathPoint* from)
+void PickPath::append(const TD3FloatPointList& points)
 {
-    for (const TPathPoint* point = from; point != nullptr; point = point->Next) {
+    // Records are packed against their predecessors, so the walk starts at
+    // the head; only the new points are converted.
+    std::int32_t index = 0;
+    const std::int32_t known = count();
+    for (auto point = points.First(); point; point.Next(), ++index) {
+        if (index < known)
+            continue;
         const ScenePoint p = scenePoint(*point);
         xyz_.insert(xyz_.end(), {p.x, p.y, p.z});
         lines_.push_back(point->LineNo);
         rapid_.push_back(point->Rapid);
-        last_ = point;
     }
 }
 

@@ -49,10 +49,10 @@ public:
                                       bool viewRapid, std::int32_t cursorLine) const;
 
 private:
-    void append(const TPathPoint* from);
+    // Appends the points of `points` after the first count() of them.
+    void append(const TD3FloatPointList& points);
 
     std::uint64_t serial_ = 0;  // 0: no list yet
-    const TPathPoint* last_ = nullptr;
     std::vector<float> xyz_;
     std::vector<std::int32_t> lines_;
     std::vector<bool> rapid_;

@@ -29,7 +29,7 @@ ScenePoint penAfterPath(const TD3FloatPointList* points)
 {
     if (points == nullptr || points->Count() == 0)
         return {};
-    return scenePoint(*points->Last());
+    return scenePoint(points->Last());
 }
 
 }  // namespace
@@ -193,16 +193,28 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
 
 std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
 {
-    pathArrays_.update(input_.FPathPoints, input_.cbViewRapid);
-    highlights_.update(pathArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
+    vertexArrays_.update(input_.FPathPoints, input_.cbViewRapid);
+    highlights_.update(vertexArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
                        input_.FSelBeginLine, input_.FSelEndLine);
 
+    // A path out of view costs GL nothing: software GLs transform every
+    // vertex before they clip.
+    const bool inView = pathBoxInView();
+    const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, pathArrays_.vertices());
-    glColorPointer(3, GL_FLOAT, 0, pathArrays_.colors());
+    if (buffers) {
+        pathBuffers_.bindArrays(vertexArrays_);
+        // A segment takes its colour from its last vertex, its own point.
+        glShadeModel(GL_FLAT);
+    } else if (inView) {
+        glVertexPointer(3, GL_FLOAT, 0, vertexArrays_.vertices());
+        glColorPointer(3, GL_FLOAT, 0, vertexArrays_.colors());
+    }
     // Highlighted runs take one colour for all their vertices, so they
     // leave the colour array off instead of needing a second one.
-    auto drawRuns = [this](std::size_t from, std::size_t to) {
+    auto drawRuns = [this, inView, buffers](std::size_t from, std::size_t to) {
+        if (!inView)
+            return;
         const std::vector<SegmentRun>& runs = highlights_.runs();
         for (std::size_t i = from; i < to; ++i) {
             if (runs[i].highlighted) {
@@ -211,7 +223,10 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
             } else {
                 glEnableClientState(GL_COLOR_ARRAY);
             }
-            glDrawArrays(GL_LINES, 2 * runs[i].first, 2 * runs[i].count);
+            if (buffers)
+                pathBuffers_.drawSegments(runs[i].first, runs[i].count);
+            else
+                glDrawArrays(GL_LINES, 2 * runs[i].first, 2 * runs[i].count);
         }
     };
 
@@ -224,25 +239,72 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
         texts = cursorSegmentTexts(cursor->pen, cursor->point, input_.edFileName, input_.FSelectedFile);
     }
     drawRuns(highlights_.markerRun(), highlights_.runs().size());
+    if (buffers) {
+        pathBuffers_.unbindArrays();
+        glShadeModel(GL_SMOOTH);
+    }
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     return texts;
+}
+
+// Whether any of the path's box lies inside the view volume: a box with
+// all corners beyond one clipping plane lies wholly outside.
+bool SceneRenderer::pathBoxInView() const
+{
+    const std::array<GLfloat, 3>& low = vertexArrays_.boxMin();
+    const std::array<GLfloat, 3>& high = vertexArrays_.boxMax();
+    for (int axis = 0; axis < 3; ++axis) {
+        if (low[axis] > high[axis])
+            return false;  // no segments
+        if (!std::isfinite(low[axis]) || !std::isfinite(high[axis]))
+            return true;
+    }
+    GLdouble modelView[16], projection[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    // Counts, per clipping plane, the corners beyond it.
+    int beyond[6] = {};
+    for (int corner = 0; corner < 8; ++corner) {
+        const GLdouble p[4] = {(corner & 1) ? high[0] : low[0], (corner & 2) ? high[1] : low[1],
+                               (corner & 4) ? high[2] : low[2], 1};
+        GLdouble eye[4], clip[4];
+        for (int row = 0; row < 4; ++row) {
+            eye[row] = 0;
+            for (int k = 0; k < 4; ++k)
+                eye[row] += modelView[k * 4 + row] * p[k];
+        }
+        for (int row = 0; row < 4; ++row) {
+            clip[row] = 0;
+            for (int k = 0; k < 4; ++k)
+                clip[row] += projection[k * 4 + row] * eye[k];
+        }
+        const GLdouble w = clip[3];
+        for (int axis = 0; axis < 3; ++axis) {
+            beyond[2 * axis] += clip[axis] > w;
+            beyond[2 * axis + 1] += clip[axis] < -w;
+        }
+    }
+    for (int count : beyond)
+        if (count == 8)
+            return false;
+    return true;
 }
 
 std::optional<SegmentTexts> SceneRenderer::drawPathNamed()
 {
     const TD3FloatPointList* points = input_.FPathPoints;
     const std::int32_t count = points != nullptr ? points->Count() : 0;
-    const TPathPoint* point = count > 0 ? points->First() : nullptr;
+    if (count == 0)
+        return std::nullopt;
+    auto point = points->First();
 
     // The pen starts on the first point, so the first segment has no length.
-    ScenePoint pen;
-    if (point != nullptr)
-        pen = scenePoint(*point);
+    ScenePoint pen = scenePoint(*point);
 
     // A name can only change outside a batch: one batch per segment.
     std::optional<SegmentTexts> texts;
-    for (std::int32_t i = 0; i < count; ++i, point = point->Next) {
+    for (std::int32_t i = 0; i < count; ++i, point.Next()) {
         glLoadName(static_cast<GLuint>(point->LineNo));
 
         const GLfloat* color = point->Color;

@@ -6,6 +6,7 @@
 //
 // Every call expects the view's GL context to be current.
 
+#include "view/path_buffers.h"
 #include "view/path_highlights.h"
 #include "view/path_vertex_arrays.h"
 #include "view/pick_path.h"
@@ -54,6 +55,12 @@ public:
     // pick square as the projection: the caller restores it (FormResize).
     GLint DoSelect(double x, double windowY);
 
+    // Where the path's arrays are drawn from: buffer objects (where the GL
+    // has them) or client memory, handed over every frame. The benchmark
+    // compares the two.
+    enum class PathArrays { BufferObjects, ClientMemory };
+    void setPathArrays(PathArrays arrays) { pathArrays_ = arrays; }
+
     // The viewport as GL reported it after the last resize; picking needs it.
     const std::array<GLint, 4>& gViewport() const { return viewport_; }
 
@@ -67,6 +74,7 @@ private:
     std::optional<SegmentTexts> DrawPath(GLenum mode);
     std::optional<SegmentTexts> drawPathFromArrays();
     std::optional<SegmentTexts> drawPathNamed();
+    bool pathBoxInView() const;
     void Draw3dbox();
     void drawRubberBand();
     void drawMeasureLine();
@@ -75,7 +83,9 @@ private:
     void applyLineStyle();
 
     const SceneInput& input_;
-    PathVertexArrays pathArrays_;
+    PathArrays pathArrays_ = PathArrays::BufferObjects;
+    PathVertexArrays vertexArrays_;
+    PathBuffers pathBuffers_;
     PathHighlights highlights_;
     PickPath pickPath_;
     std::array<GLint, 4> viewport_{};

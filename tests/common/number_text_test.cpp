@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
 
 using namespace tarnix;
 
@@ -63,6 +69,44 @@ TEST(ParseFloat, ErrorCutsAPathologicalWordWithAnEllipsis)
     const std::string cyrillic = [] { std::string text; for (int i = 0; i < 400; ++i) text += "\xD0\xB6"; return text; }();
     const std::string message = invalidInteger(cyrillic).what();
     EXPECT_NE(message.find("\xB6...'"), std::string::npos);
+}
+
+// The value is the correctly rounded one, bit for bit what a full
+// conversion gives, on both sides of the short-number shortcut: 19 and 20
+// digits, mantissas around 2^53, powers of ten around 1e22, signed zeros.
+TEST(ParseFloat, EveryValueIsTheCorrectlyRoundedOne)
+{
+    auto expectSameAsFullConversion = [](const std::string& text) {
+        double expected = 0;
+        const char* begin = text.data() + (text.front() == '+' ? 1 : 0);
+        auto [end, ec] = std::from_chars(begin, text.data() + text.size(), expected);
+        ASSERT_TRUE(ec == std::errc() && end == text.data() + text.size()) << text;
+        const double parsed = parseFloat(text);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(parsed), std::bit_cast<std::uint64_t>(expected)) << text;
+    };
+    for (const char* text : {"0", "-0", "-0.000", "+0e5", "-0e-99999", "9007199254740992", "9007199254740993",
+                             "9007199254740993e1", "1234567890123456789", "12345678901234567891",
+                             "0.1", "0.30000000000000004", "1e22", "1e23", "123456789e-22", "1e-23",
+                             "4.35", "-25.4001", "1.7976931348623157e308", "4.9e-324", "000000000000000000000123.5",
+                             "0.000000000000000000000000001"})
+        expectSameAsFullConversion(text);
+
+    std::mt19937_64 random(20240613);
+    char buffer[64];
+    for (int i = 0; i < 200000; ++i) {
+        const auto digits = random() % (std::uint64_t{1} << (random() % 64));
+        const int point = static_cast<int>(random() % 22);
+        std::string text = std::to_string(digits);
+        if (point < static_cast<int>(text.size()))
+            text.insert(text.size() - point, ".");
+        if (random() % 4 == 0) {
+            std::snprintf(buffer, sizeof buffer, "e%d", static_cast<int>(random() % 61) - 30);
+            text += buffer;
+        }
+        if (random() % 2 == 0)
+            text.insert(0, "-");
+        expectSameAsFullConversion(text);
+    }
 }
 
 TEST(ParseInt, ReadsSignedDecimalIntegersOnly)

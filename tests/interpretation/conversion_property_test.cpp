@@ -46,8 +46,7 @@ std::vector<PathPoint> points(const InterpreterContext& context, const PointTran
                               double rapidRate)
 {
     std::vector<PathPoint> result;
-    const TPathPoint* p = context.FPathPoints->First();
-    for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, p = p->Next) {
+    for (auto p = context.FPathPoints->First(); p; p.Next()) {
         Vec3 at{static_cast<double>(p->X * 100), static_cast<double>(p->Y * 100), static_cast<double>(p->Z * 100)};
         if (transform != nullptr) {
             at = transform->point(at);

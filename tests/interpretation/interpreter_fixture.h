@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <deque>
 #include <vector>
 
 namespace tarnix::testing {
@@ -32,12 +33,13 @@ protected:
     // Starts measuring from the current position, as if a move had been made.
     void pastFirstMove() { context.totals.FFirstMove = false; }
 
+    // The list's points, unpacked into copies that live as long as the
+    // fixture, so earlier answers stay valid after later calls.
     std::vector<const TPathPoint*> points() const
     {
         std::vector<const TPathPoint*> result;
-        const TPathPoint* point = context.FPathPoints->First();
-        for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, point = point->Next)
-            result.push_back(point);
+        for (auto point = context.FPathPoints->First(); point; point.Next())
+            result.push_back(&pointCopies_.emplace_back(*point));
         return result;
     }
 
@@ -46,6 +48,9 @@ protected:
     RecordingLines output;
     GCodeInterpreter interpreter{context};
     std::int32_t lineNo = 0;
+
+private:
+    mutable std::deque<TPathPoint> pointCopies_;
 };
 
 }  // namespace tarnix::testing

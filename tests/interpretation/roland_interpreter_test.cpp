@@ -14,7 +14,7 @@ protected:
 
     bool parse(const std::string& command) { return interpreter.ParseRolandStr(command, ++lineNo); }
     bool simulate(const std::string& command) { return interpreter.SimulateRolandStr(command, ++lineNo); }
-    const TPathPoint& lastPoint() const { return *context.FPathPoints->Last(); }
+    TPathPoint lastPoint() const { return context.FPathPoints->Last(); }
     std::int32_t pointCount() const { return context.FPathPoints->Count(); }
 
     InterpreterContext context;

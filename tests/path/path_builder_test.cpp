@@ -64,8 +64,7 @@ protected:
     std::vector<std::int32_t> lineNumbers() const
     {
         std::vector<std::int32_t> numbers;
-        const TPathPoint* point = context.FPathPoints->First();
-        for (std::int32_t i = 0; i < context.FPathPoints->Count(); ++i, point = point->Next)
+        for (auto point = context.FPathPoints->First(); point; point.Next())
             numbers.push_back(point->LineNo);
         return numbers;
     }
@@ -229,10 +228,12 @@ TEST_F(PathBuilding, GreyScaleSaturatesAtTheTopOfTheRange)
     context.settings.cbBlackAndWite = true;
     writeProgram("part.nc", " G1 X1 F1900\n G1 X2 F1000\n");
     build();
-    const TPathPoint* fast = context.FPathPoints->First();
-    EXPECT_GE(fast->Color[0], 0.9f);
-    EXPECT_EQ(fast->Color[0], fast->Color[2]);
-    EXPECT_NEAR(fast->Next->Color[1], 1000 * 0.9 / 1980 + 0.05, 1e-6);
+    auto point = context.FPathPoints->First();
+    const TPathPoint fast = *point;
+    point.Next();
+    EXPECT_GE(fast.Color[0], 0.9f);
+    EXPECT_EQ(fast.Color[0], fast.Color[2]);
+    EXPECT_NEAR(point->Color[1], 1000 * 0.9 / 1980 + 0.05, 1e-6);
 }
 
 TEST_F(PathBuilding, RandomFeedColourPerBuildAndConfiguredColoursBack)

@@ -26,7 +26,9 @@ public:
 
 }  // namespace
 
-void* operator new(std::size_t size)
+namespace {
+
+void spend(std::size_t size)
 {
     long long budget = allocationBudget.load();
     while (budget >= 0) {
@@ -35,13 +37,32 @@ void* operator new(std::size_t size)
         if (allocationBudget.compare_exchange_weak(budget, budget - static_cast<long long>(size)))
             break;
     }
+}
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    spend(size);
     if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+// The point list's blocks are aligned.
+void* operator new(std::size_t size, std::align_val_t alignment)
+{
+    spend(size);
+    const auto align = static_cast<std::size_t>(alignment);
+    if (void* memory = std::aligned_alloc(align, (size + align - 1) / align * align))
         return memory;
     throw std::bad_alloc();
 }
 
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory, std::align_val_t) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
 
 using namespace tarnix;
 
@@ -76,17 +97,28 @@ TEST(PathBuildingMemory, RunningOutIsAClearErrorAndKeepsThePathBuiltSoFar)
     const TD3FloatPointList& points = *context.FPathPoints;
     ASSERT_GT(points.Count(), 1000);
     ASSERT_LT(points.Count(), 40'000);
-    const long double far = points.First()->X, near = points.First()->Next->X;
-    EXPECT_NE(far, near);
-    const TPathPoint* point = points.First();
-    for (std::int32_t i = 0; i < points.Count(); ++i, point = point->Next) {
-        ASSERT_NE(point, nullptr);
+    auto point = points.First();
+    const long double far = point->X;
+    std::int32_t i = 0;
+    long double near = far;
+    for (; point; point.Next(), ++i) {
+        if (i == 1)
+            near = point->X;
         EXPECT_EQ(point->LineNo, i + 2);
         EXPECT_EQ(point->X, i % 2 == 0 ? far : near);
     }
-    EXPECT_EQ(point, nullptr);
+    EXPECT_NE(far, near);
+    EXPECT_EQ(i, points.Count());
 
-    // The program stays usable: with memory back the whole path builds.
+    // The program stays usable: with memory back the same list grows on
+    // (a build adds to the path), and a fresh one holds the whole program.
+    const std::int32_t kept = points.Count();
+    builder.MakePath(path);
+    EXPECT_EQ(points.Count(), kept + 40'000);
+    std::int32_t walked = 0;
+    for (auto p = points.First(); p; p.Next())
+        ++walked;
+    EXPECT_EQ(walked, points.Count());
     builder.ClearPath();
     builder.MakePath(path);
     EXPECT_EQ(context.FPathPoints->Count(), 40'000);

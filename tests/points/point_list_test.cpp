@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -14,8 +16,7 @@ const GLColor kRed = {1, 0, 0};
 std::vector<std::int32_t> lineNumbers(const TD3FloatPointList& list)
 {
     std::vector<std::int32_t> numbers;
-    const TPathPoint* point = list.First();
-    for (std::int32_t i = 0; i < list.Count(); ++i, point = point->Next)
+    for (auto point = list.First(); point; point.Next())
         numbers.push_back(point->LineNo);
     return numbers;
 }
@@ -26,26 +27,98 @@ TEST(PointList, NewListIsEmpty)
 {
     TD3FloatPointList list;
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.First(), nullptr);
-    EXPECT_EQ(list.Last(), nullptr);
+    EXPECT_FALSE(list.First());
 }
 
-TEST(PointList, FirstAddIsHeadAndTailWithAllFieldsCopied)
+// Packing keeps every value exactly: extended values that no double can
+// hold, the extremes of the line number, colours above 1.
+TEST(PointList, FirstAddIsHeadAndTailWithAllValuesExact)
+{
+    struct Case {
+        long double x, y, z, feed;
+        GLColor color;
+        std::int32_t lineNo;
+        bool rapid;
+    };
+    const long double third = 1.0L / 3;
+    const Case cases[] = {
+        {0.1L, 0.05L, -0.02L, 300, {0.25f, 0.5f, 2.0f}, 7, true},
+        {third, -third, std::numeric_limits<long double>::denorm_min(), std::numeric_limits<long double>::max(),
+         {-1.0f, 1e30f, 0.0f}, std::numeric_limits<std::int32_t>::max(), false},
+        {-0.0L, std::numeric_limits<long double>::infinity(), 1e-4000L, 0, {0, 0, 0},
+         std::numeric_limits<std::int32_t>::min(), true},
+    };
+    for (const Case& c : cases) {
+        TD3FloatPointList list;
+        list.Add(c.color, c.lineNo, c.x, c.y, c.z, c.feed, c.rapid);
+        ASSERT_EQ(list.Count(), 1);
+        auto head = list.First();
+        ASSERT_TRUE(head);
+        for (const TPathPoint& p : {*head, list.Last()}) {
+            EXPECT_EQ(p.X, c.x);
+            EXPECT_EQ(std::signbit(p.X), std::signbit(c.x));
+            EXPECT_EQ(p.Y, c.y);
+            EXPECT_EQ(p.Z, c.z);
+            EXPECT_EQ(p.Feed, c.feed);
+            EXPECT_EQ(p.Color[0], c.color[0]);
+            EXPECT_EQ(p.Color[1], c.color[1]);
+            EXPECT_EQ(p.Color[2], c.color[2]);
+            EXPECT_EQ(p.LineNo, c.lineNo);
+            EXPECT_EQ(p.Rapid, c.rapid);
+        }
+        head.Next();
+        EXPECT_FALSE(head);
+    }
+}
+
+// Values are stored only where they change, so a walk must carry them over
+// exactly: a zero of the other sign is a change too.
+TEST(PointList, ValuesCarriedOverFromThePointBeforeReadBackExactly)
+{
+    struct Added {
+        GLColor color;
+        std::int32_t lineNo;
+        long double feed;
+        bool rapid;
+    };
+    const std::vector<Added> added = {
+        {{1, 0, 0}, 1, 0.0L, true},   {{1, 0, 0}, 1, 0.0L, false},  {{1, 0, 0}, 1, -0.0L, false},
+        {{0, 1, 0}, 1, -0.0L, false}, {{0, 1, 0}, 2, -0.0L, false}, {{0, -0.0f, 0}, 2, 300, true},
+        {{0, 1, 0}, 2, 300, true},    {{0, 1, 0}, 3, 300.5L, false},
+    };
+    TD3FloatPointList list;
+    // X changes on every point, Y on every other, Z only between zeros of either sign.
+    auto xOf = [](std::size_t i) { return static_cast<long double>(i); };
+    auto yOf = [](std::size_t i) { return 1.0L / 3 * static_cast<long double>(i / 2); };
+    auto zOf = [](std::size_t i) { return i % 3 == 0 ? -0.0L : 0.0L; };
+    for (std::size_t i = 0; i < added.size(); ++i)
+        list.Add(added[i].color, added[i].lineNo, xOf(i), yOf(i), zOf(i), added[i].feed, added[i].rapid);
+    std::size_t i = 0;
+    for (auto point = list.First(); point; point.Next(), ++i) {
+        ASSERT_LT(i, added.size());
+        const Added& a = added[i];
+        EXPECT_EQ(point->X, xOf(i)) << i;
+        EXPECT_EQ(point->Y, yOf(i)) << i;
+        EXPECT_EQ(std::signbit(point->Z), std::signbit(zOf(i))) << i;
+        EXPECT_EQ(point->Feed, a.feed) << i;
+        EXPECT_EQ(std::signbit(point->Feed), std::signbit(a.feed)) << i;
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(point->Color[c], a.color[c]) << i;
+            EXPECT_EQ(std::signbit(point->Color[c]), std::signbit(a.color[c])) << i;
+        }
+        EXPECT_EQ(point->LineNo, a.lineNo) << i;
+        EXPECT_EQ(point->Rapid, a.rapid) << i;
+    }
+    EXPECT_EQ(i, added.size());
+}
+
+// The worst case: every value of every point differs from the point before.
+TEST(PointList, AtMost64BytesAPoint)
 {
     TD3FloatPointList list;
-    const GLColor color = {0.25f, 0.5f, 2.0f};
-    list.Add(color, 7, 0.1L, 0.05L, -0.02L, 300, true);
-    ASSERT_EQ(list.Count(), 1);
-    ASSERT_EQ(list.First(), list.Last());
-    const TPathPoint& p = *list.First();
-    EXPECT_EQ(p.X, 0.1L);
-    EXPECT_EQ(p.Y, 0.05L);
-    EXPECT_EQ(p.Z, -0.02L);
-    EXPECT_EQ(p.Color[2], 2.0f);
-    EXPECT_EQ(p.LineNo, 7);
-    EXPECT_EQ(p.Feed, 300.0L);
-    EXPECT_TRUE(p.Rapid);
-    EXPECT_EQ(p.Next, nullptr);
+    for (std::int32_t i = 1; i <= 1000000; ++i)
+        list.Add({static_cast<float>(i), 0, 0}, i, i, i, i, i, false);
+    EXPECT_LE(list.reservedBytes(), std::size_t{64} * 1000000);
 }
 
 TEST(PointList, WalkFromHeadKeepsAppendOrderAcrossBlocks)
@@ -57,8 +130,7 @@ TEST(PointList, WalkFromHeadKeepsAppendOrderAcrossBlocks)
         expected.push_back(i);
     }
     EXPECT_EQ(lineNumbers(list), expected);
-    EXPECT_EQ(list.Last()->LineNo, 100000);
-    EXPECT_EQ(list.Last()->Next, nullptr);
+    EXPECT_EQ(list.Last().LineNo, 100000);
 }
 
 TEST(PointList, AddListCopiesInOrderAndEmptyAddsNothing)

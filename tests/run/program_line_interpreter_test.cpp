@@ -10,7 +10,7 @@ namespace {
 std::vector<int> pointLines(const InterpreterContext& context)
 {
     std::vector<int> lines;
-    for (const TPathPoint* p = context.FPathPoints->First(); p != nullptr; p = p->Next)
+    for (auto p = context.FPathPoints->First(); p; p.Next())
         lines.push_back(p->LineNo);
     return lines;
 }

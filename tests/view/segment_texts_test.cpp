@@ -8,7 +8,7 @@ namespace {
 
 TPathPoint pointAt(long double x, long double y, long double z, long double feed)
 {
-    return TPathPoint{x, y, z, {0, 1, 0}, 12, feed, false, nullptr};
+    return TPathPoint{x, y, z, {0, 1, 0}, 12, feed, false};
 }
 
 // Scene units are program units / 100.
