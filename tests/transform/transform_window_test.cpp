@@ -4,6 +4,7 @@
 // the refusal during a run, and the same bytes as the convert_program tool.
 // Qt Test under xvfb-run -a.
 
+#include "common/errors.h"
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "run/widgets/run_controller.h"
@@ -240,8 +241,12 @@ private slots:
             for (const char* name : names)
                 list->findItems(name, Qt::MatchExactly).at(0)->setCheckState(ExplorerFileList::NameColumn, Qt::Checked);
         };
-        mark();
         item(panel->rgMirror, 1)->click();
+        QString message;
+        answerNextMessageBox(&message);
+        panel->btnTransform->click();
+        QCOMPARE(message, QString("Check at least one or more files to Transform."));
+        mark();
 
         std::vector<int> progress;
         auto* bar = child<QProgressBar>("ProgressBar");
@@ -296,6 +301,17 @@ private slots:
         panel->btnTransform->click();
         QCOMPARE(message, QString("The transformation run paused at line 3: nothing was saved."));
         QCOMPARE(engine.state(), TCNCDebuggerState::stopped);
+        QVERIFY(!window->runController().FTransforming);
+        QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
+    }
+
+    void aLineThatFailsEndsTheTransformationRun()
+    {
+        const std::string source = write("part.nc", "G1 X1 F100\nG1 X1..2\nG1 X3\n");
+        openInEditor(source);
+        item(panel->rgMirror, 0)->click();
+        QVERIFY_THROWS_EXCEPTION(ConversionError, commands().TransformOne());
+        QCOMPARE(window->runController().debugger().state(), TCNCDebuggerState::stopped);
         QVERIFY(!window->runController().FTransforming);
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
