@@ -19,6 +19,8 @@
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/shell_toolbar.h"
 #include "run/widgets/run_controller.h"
+#include "transform/widgets/transform_commands.h"
+#include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
 #include "settings/widgets/qt_color.h"
@@ -88,10 +90,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     PageControl1->addTab(tsPellam, "Pellam");
     PageControl1->addTab(tsConfig, "Config");
     leftLayout->addWidget(PageControl1, 1);
-    // The transformation panel: its commands come with the transformations.
-    Panel11 = new QGroupBox(leftSide);
-    Panel11->setObjectName("Panel11");
-    Panel11->setMinimumHeight(60);
+    Panel11 = new TransformPanel(context_, leftSide);
     leftLayout->addWidget(Panel11);
     Splitter1->addWidget(leftSide);
     Splitter1->addWidget(buildViewColumn());
@@ -146,6 +145,13 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
     createEditorPage();
     wireViewAndEditor();  // the view's commands join the editor's pop-up
+    transformCommands_ = new TransformCommands(
+        *Panel11,
+        TransformLinks{context_, *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
+                       *PageControl1, *tsPellam, *tsExplorer, *edFileName, *ProgressBar,
+                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); }},
+        this);
+    context_.messages = transformCommands_;
 
     FormCreate(commandLine);
 }

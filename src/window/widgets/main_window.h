@@ -51,6 +51,8 @@ class TInfoForm;
 class TarnixApplication;
 class TfrmSelRange;
 class ViewEditorSync;
+class TransformCommands;
+class TransformPanel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -65,6 +67,8 @@ public:
     TInfoForm* infoForm() const { return InfoForm; }
     Explorer* explorer() const { return explorer_.get(); }
     RunController& runController() { return *runController_; }
+    // Apply, "Transform marked" and TransformOne, which Make Array calls.
+    TransformCommands& transformCommands() { return *transformCommands_; }
 
     // Path building and drawing, as the view toolbar and the Config page use them.
     void RenderScene();
@@ -182,13 +186,14 @@ private:
     std::unique_ptr<ZipExtractor> FZipExtractor;
     // The run of the program in the editor; made once the pages exist.
     std::unique_ptr<RunController> runController_;
+    TransformCommands* transformCommands_ = nullptr;
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;
     QWidget* tsExplorer = nullptr;
     QWidget* tsPellam = nullptr;
     QWidget* tsConfig = nullptr;
-    QGroupBox* Panel11 = nullptr;
+    TransformPanel* Panel11 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QSplitter* Splitter4 = nullptr;
     QSplitter* Splitter5 = nullptr;
