@@ -121,7 +121,12 @@ void ExplorerFileList::buildPopupMenu()
             guarded(onShowMarked);
     });
     lvFilesPopUp_->addSeparator()->setObjectName("N5");
-    add("MergeSelected1", "Merge marked");
+    QAction* mergeMarked = add("MergeSelected1", "Merge marked");
+    mergeMarked->setEnabled(true);
+    connect(mergeMarked, &QAction::triggered, this, [this] {
+        if (onMergeMarked)
+            guarded(onMergeMarked);
+    });
     add("popTransformMarked", "Transform marked");
 }
 

@@ -72,6 +72,7 @@ public:
     std::function<void(ListKey)> onKeyUp;
     std::function<void()> onDoubleClick;
     std::function<void()> onShowMarked;
+    std::function<void()> onMergeMarked;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -19,6 +19,7 @@
 #include "run/widgets/run_controller.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
+#include "window/widgets/merge_array_wiring.h"
 #include "settings/widgets/qt_color.h"
 #include "zip/widgets/qt_zip_extraction_window.h"
 #include "zip/zip_entry_click.h"
@@ -138,6 +139,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     application_.clearLog = [this] { Scroll->clear(); };
     application_.appendLog = [this](const std::string& line) { Scroll->appendLine(line); };
     createEditorPage();
+    createMergeAndArray();
 
     FormCreate(commandLine);
 }

@@ -33,6 +33,7 @@ class QsciScintilla;
 namespace tarnix {
 
 class EditorPage;
+class MergeArrayWiring;
 class Explorer;
 class QtZipExtractionWindow;
 class RunController;
@@ -83,6 +84,10 @@ private:
     void FormActivate();
     void FormClose();
     void createEditorPage();
+    // Merging and Make Array (main_window_merge_array.cpp).
+    void createMergeAndArray();
+    void btnMergeClick();
+    void btnMakeArrayClick();
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -139,6 +144,8 @@ private:
     std::unique_ptr<ZipExtractor> FZipExtractor;
     // The run of the program in the editor; made once the pages exist.
     std::unique_ptr<RunController> runController_;
+    // The merge and Make Array dialogs and their model; made after the editor page.
+    std::unique_ptr<MergeArrayWiring> mergeArray_;
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;

@@ -81,6 +81,13 @@ QWidget* MainWindow::buildExplorerPage()
     QAction* clear = toolBar->addAction("Clear", this, guard([this] { btnClearClick(); }));
     clear->setObjectName("btnClearExpl");
     clear->setToolTip("Clear View");
+    toolBar->addSeparator();
+    QAction* merge = toolBar->addAction("Merge", this, guard([this] { btnMergeClick(); }));
+    merge->setObjectName("btnMerge");
+    merge->setToolTip("Merge  marked ");
+    QAction* array = toolBar->addAction("Array", this, guard([this] { btnMakeArrayClick(); }));
+    array->setObjectName("btnMakeArray");
+    array->setToolTip("Array");
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);
