@@ -91,7 +91,8 @@ bool MakeArray::pass(const std::string& folder, const std::string& source, char 
         const std::string copy = folder + kCopy;
         for (int n = 2; n <= copies; ++n) {
             // Each copy is shifted once more from the one before.
-            hooks_.transformOne();
+            if (!hooks_.transformOne())
+                return false;
             hooks_.openInEditor(copy);
             if (merge_.merge(false, n == copies, copy, output, true) != MergeOutcome::Copied)
                 return false;

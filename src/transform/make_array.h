@@ -23,8 +23,9 @@ struct ArrayHooks {
     // edFileName := path, then the editor's Open button.
     std::function<void(const std::string& path)> openInEditor;
     // The transformation of the editor's program while Make Array runs:
-    // the output is saved as the folder's "_Array".
-    std::function<void()> transformOne;
+    // the output is saved as the folder's "_Array". False when nothing ran
+    // (a run in progress, a run stopped short).
+    std::function<bool()> transformOne;
 };
 
 // The dialog's edits.
@@ -58,12 +59,14 @@ public:
 
     // Replicates `folder` + `selectedFile` as `request` says and offers the
     // result in the save dialog. The temporary files go and the shift boxes
-    // are unchecked however it ends. Throws ConversionError (a count before
+    // are unchecked however it ends; a copy that could not be made ends it
+    // without saving. Throws ConversionError (a count before
     // anything is written), InputOutputError, or what a hook throws.
     void btnApplyClick(const std::string& folder, const std::string& selectedFile, const ArrayRequest& request);
 
 private:
-    // One pass into "Out_Array"; false when the application is closing.
+    // One pass into "Out_Array"; false when the application is closing or
+    // a copy could not be made.
     bool pass(const std::string& folder, const std::string& source, char axis, int count, const std::string& step);
     void save(const std::string& folder, const std::string& source);
 

@@ -27,7 +27,7 @@ public:
             },
             [this] { shiftChecked = false; },
             [this](const std::string& path) { opened = path; },
-            [this] { transformOne(); },
+            [this] { return transformOne(); },
         };
     }
 
@@ -38,13 +38,17 @@ public:
     int transformations = 0;
     // Thrown by the next transformation, as a conversion error would be.
     bool failNext = false;
+    // The next transformation does not run, as when a run is in progress.
+    bool refuseNext = false;
 
 private:
-    void transformOne()
+    bool transformOne()
     {
         ++transformations;
         if (failNext)
             throw std::runtime_error("conversion failed");
+        if (refuseNext)
+            return false;
         const double step = std::stod(shiftStep);
         const std::regex word(std::string(1, shiftAxis) + "(-?[0-9.]+)");
         std::istringstream in(readFile(opened));
@@ -64,6 +68,7 @@ private:
             out += shifted.append(from, line.cend()) + "\r\n";
         }
         writeFile(folder_ + "_Array", out);
+        return true;
     }
 
     std::string folder_;

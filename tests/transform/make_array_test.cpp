@@ -117,6 +117,16 @@ TEST(MakeArrayFailures, FailedTransformationLeavesNoTemporaryFileNorCheckedShift
     EXPECT_FALSE(rig.window.shiftChecked);
 }
 
+TEST(MakeArrayFailures, RefusedTransformationEndsWithoutSaving)
+{
+    ArrayRig rig;
+    rig.window.refuseNext = true;
+    rig.apply({"3", "1", "1", "10", "0", "0"});
+    EXPECT_EQ(rig.window.transformations, 1);
+    EXPECT_TRUE(rig.dialogs.shown.empty());
+    EXPECT_EQ(rig.files(), std::vector<std::string>{"part.nc"});
+}
+
 TEST(MakeArraySaving, CancelSavesNothing)
 {
     ArrayRig rig;
