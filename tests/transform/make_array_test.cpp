@@ -82,24 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GridCase{"CountWithoutStep", {"3", "2", "1", "0", "", "0"}, "part_1x1x1.nc", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ArrayCount, BelowOneIsOneAndTextIsRefused)
-{
-    EXPECT_EQ(arrayCount("4"), 4);
-    EXPECT_EQ(arrayCount("0"), 1);
-    EXPECT_EQ(arrayCount("-2"), 1);
-    EXPECT_THROW(arrayCount("2.5"), ConversionError);
-    EXPECT_THROW(arrayCount(""), ConversionError);
-}
-
-TEST(MakeArrayPasses, ShiftsTheLastAxisAndReopensEachCopy)
-{
-    ArrayRig rig;
-    rig.apply({"1", "3", "1", "0", "5", "0"});
-    EXPECT_EQ(rig.window.shiftAxis, 'Y');
-    EXPECT_EQ(rig.window.shiftStep, "5");
-    EXPECT_EQ(rig.window.opened, rig.folder + "_Array");
-}
-
 TEST(MakeArrayFailures, NonIntegerCountWritesNothing)
 {
     ArrayRig rig;

@@ -1,7 +1,6 @@
 // The "Merge List" and "Make Array" dialogs: showing, ordering the list,
 // Apply with the save dialog answered or cancelled. Qt Test under xvfb-run -a.
 
-#include "support/message_boxes.h"
 #include "support/scratch_folder.h"
 #include "transform/array_fakes.h"
 #include "transform/merge_fakes.h"
@@ -64,15 +63,6 @@ private slots:
         Form4 = std::make_unique<TForm4>(*merge, progress, location, masks, dialogs,
                                          TForm4::Hooks{[] { return std::string("/cnc/open.nc"); },
                                                        [this] { ++refreshes; }});
-    }
-
-    void fewerThanTwoCheckedFilesShowsNoDialog()
-    {
-        QString text;
-        tarnix::testing::answerNextMessageBox(&text);
-        Form4->btnMergeClick({"a.nc"});
-        QCOMPARE(text, QString("Check two or more files to Merge."));
-        QVERIFY(!Form4->isVisible());
     }
 
     void theDialogStaysOnTopAndIsNotModal()
