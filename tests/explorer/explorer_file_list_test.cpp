@@ -86,11 +86,15 @@ private slots:
         for (QAction* action : menu->actions())
             shown << (action->isSeparator() ? "-" : action->text() + (action->isEnabled() ? "" : " (off)"));
         QCOMPARE(shown, QStringList({"Get Info selected", "Time selected", "Report", "-",
-                                     "Show marked", "-", "Merge marked (off)", "Transform marked (off)"}));
+                                     "Show marked", "-", "Merge marked", "Transform marked (off)"}));
         bool shownMarked = false;
         list->onShowMarked = [&] { shownMarked = true; };
         menu->findChild<QAction*>("Showmarked1")->trigger();
         QVERIFY(shownMarked);
+        bool merged = false;
+        list->onMergeMarked = [&] { merged = true; };
+        menu->findChild<QAction*>("MergeSelected1")->trigger();
+        QVERIFY(merged);
     }
 
     void headerClickSortsOnceAndLaterItemsStayWhereTheyAreAdded()

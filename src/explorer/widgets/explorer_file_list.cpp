@@ -124,7 +124,12 @@ void ExplorerFileList::buildPopupMenu()
     lvFilesPopUp_->addSeparator()->setObjectName("N4");
     command("Showmarked1", "Show marked", onShowMarked);
     lvFilesPopUp_->addSeparator()->setObjectName("N5");
-    add("MergeSelected1", "Merge marked");
+    QAction* mergeMarked = add("MergeSelected1", "Merge marked");
+    mergeMarked->setEnabled(true);
+    connect(mergeMarked, &QAction::triggered, this, [this] {
+        if (onMergeMarked)
+            guarded(onMergeMarked);
+    });
     add("popTransformMarked", "Transform marked");
 }
 

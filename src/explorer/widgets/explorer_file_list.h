@@ -75,6 +75,7 @@ public:
     std::function<void()> onGetInfoSelected;
     std::function<void()> onTimeSelected;
     std::function<void()> onMakeReport;
+    std::function<void()> onMergeMarked;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

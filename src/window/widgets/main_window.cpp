@@ -23,6 +23,7 @@
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
+#include "window/widgets/merge_array_wiring.h"
 #include "settings/widgets/qt_color.h"
 #include "settings/widgets/system_colors.h"
 #include "zip/widgets/qt_zip_extraction_window.h"
@@ -152,6 +153,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
                        [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); }},
         this);
     context_.messages = transformCommands_;
+    createMergeAndArray();
 
     FormCreate(commandLine);
 }

@@ -36,6 +36,7 @@ class QsciScintilla;
 namespace tarnix {
 
 class EditorPage;
+class MergeArrayWiring;
 class Explorer;
 class QtZipExtractionWindow;
 class RunController;
@@ -111,6 +112,10 @@ private:
     void createEditorPage();
     // Runs `step`; an error it raises is shown at once and the caller goes on.
     void reportAndGoOn(const std::function<void()>& step);
+    // Merging and Make Array (main_window_merge_array.cpp).
+    void createMergeAndArray();
+    void btnMergeClick();
+    void btnMakeArrayClick();
     void handleCommandLine(const CommandLineRequest& commandLine);
     void writeHelpText();
     // Shows `folder` in the Explorer; false (and the program ends) when the
@@ -187,6 +192,8 @@ private:
     // The run of the program in the editor; made once the pages exist.
     std::unique_ptr<RunController> runController_;
     TransformCommands* transformCommands_ = nullptr;
+    // The merge and Make Array dialogs and their model; made after the editor page.
+    std::unique_ptr<MergeArrayWiring> mergeArray_;
 
     // Pages.
     QTabWidget* PageControl1 = nullptr;

@@ -90,6 +90,13 @@ QWidget* MainWindow::buildExplorerPage()
     QAction* measure = toolBar->addAction("Distance", this, guard([this] { mnMeasureClick(); }));
     measure->setObjectName("BitBtn1");
     measure->setToolTip("Measure distance");
+    toolBar->addSeparator();
+    QAction* merge = toolBar->addAction("Merge", this, guard([this] { btnMergeClick(); }));
+    merge->setObjectName("btnMerge");
+    merge->setToolTip("Merge  marked ");
+    QAction* array = toolBar->addAction("Array", this, guard([this] { btnMakeArrayClick(); }));
+    array->setObjectName("btnMakeArray");
+    array->setToolTip("Array");
     layout->addWidget(toolBar);
 
     auto* splitter = new QSplitter(Qt::Vertical, page);

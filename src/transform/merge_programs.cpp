@@ -1,0 +1,45 @@
+#include "transform/merge_programs.h"
+
+#include "editor/save_as_name.h"
+
+namespace tarnix {
+
+std::string proposedMergeName(const std::string& programFileName, const std::string& firstEntry)
+{
+    const std::size_t slash = programFileName.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : programFileName.substr(0, slash + 1);
+    return folder + "Merged_" + fileNamePartOf(firstEntry);
+}
+
+std::string mergeOutputName(const SaveDialogAnswer& answer, const MaskSaveFilter& filter,
+                            const std::string& firstEntry)
+{
+    if (answer.filterIndex > 1)
+        return withExtension(answer.fileName, filter.extensionOf(answer.filterIndex));
+    if (hasExtension(answer.fileName))
+        return answer.fileName;
+    return answer.fileName + extensionOf(fileNamePartOf(firstEntry));
+}
+
+MergeOutcome mergePrograms(FileMerge& merge, ProgressSink& progress, ProgramLocation& location,
+                           const std::vector<std::string>& entries, const std::string& outputPath)
+{
+    // The bar goes also when a program cannot be read.
+    struct HideProgress {
+        ProgressSink& progress;
+        ~HideProgress() { progress.setVisible(false); }
+    } hide{progress};
+
+    MergeOutputFile output(outputPath);
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        location.FSelectedFile = entries[n];
+        const MergeOutcome outcome =
+            merge.merge(n == 0, n + 1 == entries.size(), location.pathOf(entries[n]), output, false);
+        if (outcome != MergeOutcome::Copied)
+            return outcome;
+    }
+    output.commit();
+    return MergeOutcome::Copied;
+}
+
+}  // namespace tarnix

@@ -1,0 +1,132 @@
+// Merging and Make Array from the main window: the Explorer's buttons and
+// the list's "Merge marked" reach the dialogs, whose Apply saves through
+// the window's save dialog. Qt Test under xvfb-run -a.
+
+#include "explorer/widgets/explorer_file_list.h"
+#include "support/message_boxes.h"
+#include "support/scratch_folder.h"
+#include "transform/widgets/make_array_dialog.h"
+#include "transform/widgets/merge_list_dialog.h"
+#include "window/widgets/main_window.h"
+#include "window/widgets/tarnix_application.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace tarnix;
+
+class MergeArrayWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    ExplorerFileList* list = nullptr;
+
+    QString path(const char* name) const { return folder->path() + "/" + name; }
+
+    void mark(const QStringList& names)
+    {
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = list->topLevelItem(i);
+            item->setCheckState(0, names.contains(item->text(0)) ? Qt::Checked : Qt::Unchecked);
+            item->setSelected(names.value(0) == item->text(0));
+        }
+    }
+
+    // Answers the next save dialog with `name` in the program folder.
+    void answerSaveDialogWith(const QString& name)
+    {
+        auto* poll = new QTimer;
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, [this, poll, name] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                    dialog->setDirectory(folder->path());
+                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+                    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                    poll->deleteLater();
+                    return;
+                }
+        });
+        poll->start();
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        const QString root = folder->path() + "/";
+        AppPaths paths;
+        paths.executableFolder = root.toStdString();
+        paths.executablePath = (root + "tarnix").toStdString();
+        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
+        paths.formStorageFile = (root + "tarnix.ini").toStdString();
+        paths.tempFolder = (root + "tempcnc/").toStdString();
+        testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
+        testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
+        auto* app = static_cast<TarnixApplication*>(QCoreApplication::instance());
+        window = std::make_unique<MainWindow>(*app, paths,
+                                              parseCommandLine({path("a.nc").toStdString()}, paths.executableFolder));
+        window->show();
+        QTest::qWait(50);
+        list = window->findChild<ExplorerFileList*>("lvFiles");
+        QVERIFY(list->topLevelItemCount() >= 2);
+    }
+
+    void cleanup() { window.reset(); }
+
+    void mergeMarkedNeedsTwoMarkedPrograms()
+    {
+        mark({"a.nc"});
+        QString text;
+        testing::answerNextMessageBox(&text);
+        list->popupMenu()->findChild<QAction*>("MergeSelected1")->trigger();
+        QCOMPARE(text, QString("Check two or more files to Merge."));
+        QVERIFY(!window->findChild<TForm4*>("Form4")->isVisible());
+    }
+
+    void mergeButtonListsTheMarkedProgramsInListOrder()
+    {
+        mark({"a.nc", "b.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        QVERIFY(Form4->isVisible());
+        QCOMPARE(Form4->entries(), (std::vector<std::string>{"a.nc", "b.nc"}));
+    }
+
+    void arrayButtonOpensMakeArrayOnTheSelectedProgram()
+    {
+        mark({"b.nc"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        QVERIFY(frmMakeArray->isVisible());
+        QCOMPARE(frmMakeArray->Label10->text(), path("b.nc"));
+        answerSaveDialogWith("grid.nc");
+        frmMakeArray->btnApply->click();
+        QCOMPARE(testing::readFile(path("grid.nc").toStdString()), std::string("T1 M6\r\nG0 X2\r\nM30\r\n"));
+        QVERIFY(!QFile::exists(path("Out_Array")));
+        QVERIFY(!QFile::exists(path("Out_Array_Full")));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Qt's own file dialog, which the test can answer, not the desktop's.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    TarnixApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    MergeArrayWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "merge_array_window_test.moc"
