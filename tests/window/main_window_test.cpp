@@ -268,6 +268,16 @@ private slots:
         QCOMPARE(window->findChild<QSplitter*>("Splitter4")->sizes().value(1), 0);
     }
 
+    void programPageWithTheTransformationPanelFitsAThousandPixelScreen()
+    {
+        testing::writeFile(folder->path() + "/a.nc", "G0 X1\n");
+        auto window = start({"-e", (folder->path() + "/a.nc").toStdString()});
+        auto* pages = window->findChild<QTabWidget*>("PageControl1");
+        pages->setCurrentIndex(0);
+        pages->setCurrentIndex(1);
+        QVERIFY(window->centralWidget()->minimumSizeHint().height() <= 1000);
+    }
+
     void ctrlEnterInTheFileNameBoxBrowsesButLoadsNothing()
     {
         testing::writeFile(folder->path() + "/c.nc", "G0 X3\n");

@@ -90,6 +90,17 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     PageControl1->addTab(tsExplorer, "Explorer");
     PageControl1->addTab(tsPellam, "Pellam");
     PageControl1->addTab(tsConfig, "Config");
+    // Hidden pages must not hold the window taller than the page in view
+    // needs (the tall Config page and the open transformation panel would
+    // together push the panel's Apply button off a 1000-pixel screen).
+    auto sizeToCurrentPage = [this](int current) {
+        for (int index = 0; index < PageControl1->count(); ++index)
+            PageControl1->widget(index)->setSizePolicy(QSizePolicy::Preferred, index == current
+                                                                                   ? QSizePolicy::Preferred
+                                                                                   : QSizePolicy::Ignored);
+    };
+    sizeToCurrentPage(PageControl1->currentIndex());
+    connect(PageControl1, &QTabWidget::currentChanged, this, sizeToCurrentPage);
     leftLayout->addWidget(PageControl1, 1);
     Panel11 = new TransformPanel(context_, leftSide);
     leftLayout->addWidget(Panel11);
