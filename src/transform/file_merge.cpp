@@ -68,6 +68,9 @@ MergeOutcome FileMerge::merge(bool First, bool Last, const std::string& FileName
     progress_.setMaximum(blocks);
     progress_.setVisible(true);
 
+    if (First)
+        closingPercent_.clear();
+    bool copiedFromThisProgram = false;
     std::string S;
     while (input.readLine(S)) {
         ++FLineNo;
@@ -77,6 +80,13 @@ MergeOutcome FileMerge::merge(bool First, bool Last, const std::string& FileName
         const std::size_t toolAt = comment ? std::string::npos : S.find('T');
         const std::size_t toolIdAt = comment ? S.find(kToolIdKey) : std::string::npos;
         if (First) {
+            // A "%" that closes the first program would end the tape in the
+            // middle: a control stops reading there and never cuts the
+            // programs after it. It moves to the end of the merged program.
+            if (!Last && S.front() == '%' && copiedFromThisProgram) {
+                closingPercent_ = S;
+                continue;
+            }
             if (toolAt != std::string::npos)
                 gMergeTool = trimmed(std::string_view(S).substr(toolAt));
             if (toolIdAt != std::string::npos)
@@ -108,7 +118,10 @@ MergeOutcome FileMerge::merge(bool First, bool Last, const std::string& FileName
         if (S.empty() || (S == "M30" && F.previousLine() == "M30"))
             continue;
         F.writeLine(S);
+        copiedFromThisProgram = true;
     }
+    if (Last && !First && !closingPercent_.empty())
+        F.writeLine(closingPercent_);
     return MergeOutcome::Copied;
 }
 

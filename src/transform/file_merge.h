@@ -46,6 +46,8 @@ private:
     ExitQuestion askExitNow_;
     std::string gMergeTool;
     std::string gMergeToolId;
+    // The first program's closing "%" line, written after the last program.
+    std::string closingPercent_;
     // Runs on over every merge: the progress continues from where it was.
     long long FLineNo = 0;
 };
