@@ -47,6 +47,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
@@ -170,7 +171,8 @@ void MainWindow::createEditorPage()
     hooks.beep = [] { QApplication::beep(); };
     editorPage_ = new EditorPage(*SynEdit, *edFileName, std::move(hooks), this);
     static_cast<QVBoxLayout*>(tsPellam->layout())->insertWidget(0, editorPage_->ControlBar2());
-    static_cast<QVBoxLayout*>(tsConfig->layout())->insertWidget(tsConfig->layout()->count() - 1, editorPage_->configBox());
+    auto* configLayout = static_cast<QVBoxLayout*>(static_cast<QScrollArea*>(tsConfig)->widget()->layout());
+    configLayout->insertWidget(configLayout->count() - 1, editorPage_->configBox());
     auto* file = new QMenu("File", this);
     file->setObjectName("File1");
     menuBar()->insertMenu(menuBar()->actions().value(0), file);
