@@ -187,7 +187,7 @@ void MainWindow::createEditorPage()
     pageHooks.pressEditOpen = [this] { findChild<QAction*>("btnEditOpen")->trigger(); };
     pageHooks.FormResize = [this] { Panel10->FormResize(); };
     pageHooks.RenderScene = [this] { RenderScene(); };
-    new PageShowHandlers(widgets, std::move(pageHooks), this);
+    pageShowHandlers_ = new PageShowHandlers(widgets, std::move(pageHooks), this);
     new FileNameBoxKeys(*edFileName, [this] { edFileNameButtonClick(); }, [this] {
         if (!edFileName->text().isEmpty())
             LoadTypeFile(edFileName->text().toStdString());
@@ -573,6 +573,9 @@ void MainWindow::applyStoredHeights()
     };
     setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
     setSecondHeight(Splitter4, storedListHeight_);
+    // Only the Explorer page shows the list; the others keep it for it.
+    if (PageControl1->currentWidget() != tsExplorer)
+        pageShowHandlers_->collapseFileList();
 }
 
 void MainWindow::saveFormStorage()
