@@ -149,6 +149,22 @@ private slots:
         QCOMPARE(beeps, 2);
     }
 
+    // Typing after Ctrl+F goes into the search text, never into the program,
+    // also when the dialog was left open behind the main window.
+    void searchDialogsTakeTheKeyboard()
+    {
+        for (int round = 0; round < 2; ++round) {
+            for (auto [show, name] : {std::pair{&EditorPage::mnSearchClick, "FindDialog1"},
+                                      std::pair{&EditorPage::mnReplaceClick, "ReplaceDialog1"}}) {
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window.get()));
+                (page->*show)();
+                auto* findText = named<SearchDialog>(name)->findChild<QLineEdit*>("FindText");
+                QTRY_COMPARE(QApplication::focusWidget(), findText);
+            }
+        }
+    }
+
     void findSearchesBothWaysAndBeepsWhenNothingIsFound()
     {
         SynEdit->setText("G0 X0\nG1 X1\nG0 X2\n");

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -194,6 +195,24 @@ private slots:
         QCOMPARE(window->findChild<QLineEdit*>("edFine")->text(), QString("5"));
         QCOMPARE(window->findChild<QLineEdit*>("edExt")->text(), masks);
         QCOMPARE(window->findChild<QWidget*>("lvFiles")->height(), listHeight);
+    }
+
+    // The program page keeps the view on the whole right side also when the
+    // stored list height arrives; the Explorer page gets the list back.
+    void storedListHeightWaitsForTheExplorerPage()
+    {
+        {
+            auto window = start({});
+            auto* splitter = window->findChild<QSplitter*>("Splitter4");
+            const QList<int> sizes = splitter->sizes();
+            splitter->setSizes({sizes[0] + sizes[1] - 123, 123});
+            window->close();
+        }
+        auto window = start({"-e", program("edit.nc").toStdString()});
+        auto* splitter = window->findChild<QSplitter*>("Splitter4");
+        QCOMPARE(splitter->sizes().value(1), 0);
+        window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+        QCOMPARE(splitter->sizes().value(1), 123);
     }
 
     void systemColoursComeFromTheDesktopPalette()

@@ -88,6 +88,22 @@ private slots:
         paths.tempFolder = (root + "tempcnc/").toStdString();
     }
 
+    // The Config page is the tallest page; with the transformation panel below
+    // the program page it must not push the window past its size.
+    void showingThePagesKeepsTheWindowItsSize()
+    {
+        auto window = start({});
+        window->resize(1174, 801);
+        QTest::qWait(50);
+        auto* pages = window->findChild<QTabWidget*>("PageControl1");
+        for (int page : {1, 2, 0, 1}) {
+            pages->setCurrentIndex(page);
+            QTest::qWait(50);
+            QCOMPARE(window->height(), 801);
+        }
+        QVERIFY(window->findChild<QWidget*>("Panel11")->isVisible());
+    }
+
     void startWithoutParametersShowsTheExplorerAndTheHelpText()
     {
         auto window = start({});

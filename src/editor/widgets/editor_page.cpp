@@ -227,14 +227,12 @@ void EditorPage::printOn(QsciPrinter& printer)
 
 void EditorPage::mnSearchClick()
 {
-    FindDialog1_->show();
-    FindDialog1_->raise();
+    FindDialog1_->present();
 }
 
 void EditorPage::mnReplaceClick()
 {
-    ReplaceDialog1_->show();
-    ReplaceDialog1_->raise();
+    ReplaceDialog1_->present();
 }
 
 void EditorPage::GotoLine1Click()

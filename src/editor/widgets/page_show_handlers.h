@@ -55,9 +55,11 @@ public:
     void tsConfigShow();
     void Splitter4Moved();
     void Splitter5Moved();
+    // Gives the view the whole right side, keeping the list's height for
+    // the Explorer page.
+    void collapseFileList();
 
 private:
-    void collapseFileList();
     void showEditor();
     void resizeAndRender();
 

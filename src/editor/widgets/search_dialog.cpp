@@ -77,6 +77,14 @@ SearchDialog::SearchDialog(Kind kind, QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
 }
 
+void SearchDialog::present()
+{
+    show();
+    raise();
+    activateWindow();
+    FindText->setFocus();
+}
+
 QString SearchDialog::findText() const { return FindText->text(); }
 QString SearchDialog::replaceText() const { return ReplaceText ? ReplaceText->text() : QString(); }
 bool SearchDialog::matchCase() const { return MatchCase->isChecked(); }

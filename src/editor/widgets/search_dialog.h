@@ -18,6 +18,9 @@ public:
     enum Kind { Find, Replace };
     SearchDialog(Kind kind, QWidget* parent);
 
+    // Shows the dialog in front with the keyboard in its find text, so that
+    // typing never lands in the program behind it.
+    void present();
     QString findText() const;
     QString replaceText() const;
     bool matchCase() const;

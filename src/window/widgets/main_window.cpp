@@ -47,6 +47,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
@@ -181,7 +182,8 @@ void MainWindow::createEditorPage()
     hooks.beep = [] { QApplication::beep(); };
     editorPage_ = new EditorPage(*SynEdit, *edFileName, std::move(hooks), this);
     static_cast<QVBoxLayout*>(tsPellam->layout())->insertWidget(0, editorPage_->ControlBar2());
-    static_cast<QVBoxLayout*>(tsConfig->layout())->insertWidget(tsConfig->layout()->count() - 1, editorPage_->configBox());
+    auto* configLayout = static_cast<QVBoxLayout*>(static_cast<QScrollArea*>(tsConfig)->widget()->layout());
+    configLayout->insertWidget(configLayout->count() - 1, editorPage_->configBox());
     auto* file = new QMenu("File", this);
     file->setObjectName("File1");
     menuBar()->insertMenu(menuBar()->actions().value(0), file);
@@ -196,7 +198,7 @@ void MainWindow::createEditorPage()
     pageHooks.pressEditOpen = [this] { findChild<QAction*>("btnEditOpen")->trigger(); };
     pageHooks.FormResize = [this] { Panel10->FormResize(); };
     pageHooks.RenderScene = [this] { RenderScene(); };
-    new PageShowHandlers(widgets, std::move(pageHooks), this);
+    pageShowHandlers_ = new PageShowHandlers(widgets, std::move(pageHooks), this);
     new FileNameBoxKeys(*edFileName, [this] { edFileNameButtonClick(); }, [this] {
         if (!edFileName->text().isEmpty())
             LoadTypeFile(edFileName->text().toStdString());
@@ -582,6 +584,9 @@ void MainWindow::applyStoredHeights()
     };
     setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
     setSecondHeight(Splitter4, storedListHeight_);
+    // Only the Explorer page shows the list; the others keep it for it.
+    if (PageControl1->currentWidget() != tsExplorer)
+        pageShowHandlers_->collapseFileList();
 }
 
 void MainWindow::saveFormStorage()

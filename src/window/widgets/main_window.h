@@ -37,6 +37,7 @@ namespace tarnix {
 
 class EditorPage;
 class MergeArrayWiring;
+class PageShowHandlers;
 class Explorer;
 class QtZipExtractionWindow;
 class RunController;
@@ -181,6 +182,7 @@ private:
     bool heightsApplied_ = false;
     int storedFolderPanelHeight_ = -1;
     int storedListHeight_ = -1;
+    PageShowHandlers* pageShowHandlers_ = nullptr;
     bool FDecSepChanged = false;
     std::string savedNumericLocale_;
     std::string gEditFile;

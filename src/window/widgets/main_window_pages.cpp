@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
@@ -184,7 +185,13 @@ QWidget* MainWindow::buildPellamPage()
 
 QWidget* MainWindow::buildConfigPage()
 {
-    auto* page = named<QWidget>("tsConfig");
+    // The settings are taller than the program page: they scroll rather than
+    // stretch the window past the screen.
+    auto* scroller = named<QScrollArea>("tsConfig");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* page = named<QWidget>("ConfigContent");
+    scroller->setWidget(page);
     auto* layout = new QVBoxLayout(page);
 
     auto* machine = named<QGroupBox>("gbMachine", "Machine settings");
@@ -300,7 +307,7 @@ QWidget* MainWindow::buildConfigPage()
     connect(update, &QPushButton::clicked, this, guard([this] { RedrawPath(); }));
     for (QPushButton* box : {edBackCol, edG0Color, edG1Color, edG2color})
         connect(box, &QPushButton::clicked, this, guard([this, box] { ChangeColors(box); }));
-    return page;
+    return scroller;
 }
 
 QWidget* MainWindow::buildViewColumn()
