@@ -3,6 +3,7 @@
 // and a run that meets a conversion error. Qt Test under xvfb-run -a.
 
 #include "common/errors.h"
+#include "editor/widgets/editor_page.h"
 #include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
 #include "support/message_boxes.h"
@@ -11,6 +12,7 @@
 #include "window/widgets/tarnix_application.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTabWidget>
@@ -147,6 +149,22 @@ private slots:
         click("tbtnClearAllBreakpoints");
         QCOMPARE(run->marks().glyphAt(3), 1);
         QCOMPARE(run->marks().glyphAt(5), 0);
+    }
+
+    void loadedProgramShowsTheGlyphsAndKeepsTheBreakpoints()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X3\n");
+        editor->setCursorPosition(1, 0);
+        click("tbtnToggleBreakpoint");
+        const QString path = folder->filePath("part.nc");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\n");
+        file.close();
+        window->findChild<EditorPage*>()->document().loadFromCommandLine(path.toStdString());
+        const int glyphs[] = {0, 3, 0, 0};
+        for (int line = 1; line <= 4; ++line)
+            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
     }
 
     void statusPanel3FollowsTheStateAndSmoothDrawStopsTheLiveRedraw()

@@ -56,14 +56,23 @@ TDebugSupportPlugin::TDebugSupportPlugin(QsciScintilla& editor, const TCNCDebugg
 
     // Every line is executable: lines get their glyph as they come.
     connect(&editor_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int, int linesAdded, int, int, int, int, int) {
-                textModified(position, type, linesAdded);
+            [this](int position, int type, const char*, int, int linesAdded, int line, int, int, int, int) {
+                textModified(position, type, linesAdded, line);
             });
     markExecutable(0, editor_.lines());
 }
 
-void TDebugSupportPlugin::textModified(int position, int modificationType, int linesAdded)
+void TDebugSupportPlugin::textModified(int position, int modificationType, int linesAdded, int line)
 {
+    // Loading a program deletes every marker of the editor (line -1): the
+    // glyphs, breakpoints and current line come back as the engine has them.
+    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1) {
+        if ((editor_.markersAtLine(0) & (1U << glyphMarker_[glyphExecutable])) == 0) {
+            markExecutable(0, editor_.lines());
+            repaintAll();
+        }
+        return;
+    }
     if ((modificationType & QsciScintilla::SC_MOD_INSERTTEXT) == 0 || linesAdded <= 0)
         return;
     const int first = static_cast<int>(

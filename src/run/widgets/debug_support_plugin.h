@@ -38,7 +38,7 @@ private:
     void markExecutable(int firstLine, int count);
     void clearMarks(int line);
     void whiteText(int line);
-    void textModified(int position, int modificationType, int linesAdded);
+    void textModified(int position, int modificationType, int linesAdded, int line);
 
     QsciScintilla& editor_;
     const TCNCDebugger& debugger_;
