@@ -3,6 +3,7 @@
 // its buttons come back after a restart.
 
 #include "explorer_list_clicks.h"
+#include "support/app_paths_in.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_tree.h"
 #include "explorer/widgets/shell_toolbar.h"
@@ -100,11 +101,7 @@ private slots:
     {
         home = std::make_unique<QTemporaryDir>();
         const QString root = home->path() + "/";
-        paths.executableFolder = root.toStdString();
-        paths.executablePath = (root + "tarnix").toStdString();
-        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
-        paths.formStorageFile = (root + "tarnix.ini").toStdString();
-        paths.tempFolder = (root + "tempcnc/").toStdString();
+        paths = testing::appPathsIn(root);
         programs = root + "programs/";
         QDir().mkpath(programs + "mill");
         QDir().mkpath(programs + "lathe");

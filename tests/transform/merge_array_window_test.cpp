@@ -3,6 +3,7 @@
 // the window's save dialog. Qt Test under xvfb-run -a.
 
 #include "explorer/widgets/explorer_file_list.h"
+#include "support/app_paths_in.h"
 #include "support/message_boxes.h"
 #include "support/scratch_folder.h"
 #include "transform/widgets/make_array_dialog.h"
@@ -66,12 +67,7 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         const QString root = folder->path() + "/";
-        AppPaths paths;
-        paths.executableFolder = root.toStdString();
-        paths.executablePath = (root + "tarnix").toStdString();
-        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
-        paths.formStorageFile = (root + "tarnix.ini").toStdString();
-        paths.tempFolder = (root + "tempcnc/").toStdString();
+        const AppPaths paths = testing::appPathsIn(root);
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
         auto* app = static_cast<TarnixApplication*>(QCoreApplication::instance());

@@ -6,6 +6,7 @@
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer_list_clicks.h"
+#include "support/app_paths_in.h"
 #include "support/scratch_folder.h"
 #include "window/widgets/file_info_dialog.h"
 #include "window/widgets/main_window.h"
@@ -138,11 +139,7 @@ private slots:
     {
         home = std::make_unique<QTemporaryDir>();
         const QString root = home->path() + "/";
-        paths.executableFolder = root.toStdString();
-        paths.executablePath = (root + "tarnix").toStdString();
-        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
-        paths.formStorageFile = (root + "tarnix.ini").toStdString();
-        paths.tempFolder = (root + "tempcnc/").toStdString();
+        paths = testing::appPathsIn(root);
         programs = root + "programs/";
         QDir().mkpath(programs);
         writeFile(programs + "a.nc", kOneCut);

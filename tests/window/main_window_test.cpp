@@ -5,6 +5,7 @@
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/app_paths_in.h"
 #include "support/message_boxes.h"
 
 #include <QAction>
@@ -81,11 +82,7 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         QString root = folder->path() + "/";
-        paths.executableFolder = root.toStdString();
-        paths.executablePath = (root + "tarnix").toStdString();
-        paths.settingsFile = (root + "CNCconfig.ini").toStdString();
-        paths.formStorageFile = (root + "tarnix.ini").toStdString();
-        paths.tempFolder = (root + "tempcnc/").toStdString();
+        paths = testing::appPathsIn(root);
     }
 
     // The Config page is the tallest page; with the transformation panel below
