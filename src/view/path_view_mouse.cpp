@@ -3,6 +3,7 @@
 // coordinates under the mouse go to status panel 4.
 
 #include "view/path_view.h"
+#include "view/path_point_under_pixel.h"
 #include "view/view_cursors.h"
 
 #include <GL/glu.h>
@@ -143,6 +144,11 @@ PathView::DepthProbe PathView::probeDepth(int x, int y)
     gluUnProject(wx, wy, depth, modelView, projection, viewport, &probe.point.x, &probe.point.y, &probe.point.z);
     doneCurrent();
     probe.hit = depth != 1.0f;
+    if (probe.hit) {
+        const PixelProbe pixel{modelView, projection, viewport, wx, wy, depth};
+        if (std::optional<ScenePosition> onPath = pathPointUnderPixel(input_.FPathPoints, input_.cbViewRapid, pixel))
+            probe.point = *onPath;
+    }
     return probe;
 }
 

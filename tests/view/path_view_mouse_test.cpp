@@ -55,12 +55,16 @@ private slots:
     void clickOnBackgroundOrTripodClearsTheCursorLine();
     void wheelZoomsOnlyOnceTheViewWasClicked();
     void measuringTwoPointsOfASegmentGivesTheirDistance();
+    void hoverReadsTheProgramCoordinatesOfTheSegment();
     void fastPickAnswersAsTheFullSelectionPass();
 
 private:
     // The first hit record of one plain selection pass over the whole scene.
     GLint fullPassPick(QPoint pixel);
-    QPoint linePixelNear(QPoint pixel);
+    // A pixel of a feed move (or of a rapid) next to `pixel`.
+    QPoint linePixelNear(QPoint pixel, bool rapid = false);
+    // The panel pixel of a scene point, by the camera's own matrices.
+    QPoint projected(double x, double y, double z);
 
     std::unique_ptr<PathView> view_;
     std::unique_ptr<TD3FloatPointList> path_;
@@ -118,12 +122,13 @@ void PathViewMouseTest::wheelZoomsOnlyOnceTheViewWasClicked()
     QCOMPARE(view_->sceneInput().camera.FZoom, zoom + 0.4);
 }
 
-QPoint PathViewMouseTest::linePixelNear(QPoint pixel)
+QPoint PathViewMouseTest::linePixelNear(QPoint pixel, bool rapid)
 {
     const QImage image = view_->grabFramebuffer();
+    auto onLine = [rapid](QRgb rgb) { return rapid ? qRed(rgb) == 255 && qGreen(rgb) == 0 : qGreen(rgb) == 255; };
     for (int dy : {0, -1, 1, -2, 2})
         for (int dx : {0, -1, 1})
-            if (qGreen(image.pixel(pixel + QPoint(dx, dy))) == 255)
+            if (onLine(image.pixel(pixel + QPoint(dx, dy))))
                 return pixel + QPoint(dx, dy);
     return pixel;
 }
@@ -145,6 +150,71 @@ void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance()
     const double distance = message.section("Distance: ", 1).toDouble();
     QVERIFY2(std::fabs(distance - 12) < 0.5, qPrintable(message));
     QVERIFY2(message.contains(" dz: 0.000;"), qPrintable(message));
+}
+
+QPoint PathViewMouseTest::projected(double x, double y, double z)
+{
+    const TViewCamera& camera = view_->sceneInput().camera;
+    view_->makeCurrent();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPerspective(camera.FFovY, static_cast<double>(view_->width()) / view_->height(), 0.01, 5000 / camera.FFovY);
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(camera.FPanX, -camera.FPanY, camera.FViewDist);
+    glRotatef(camera.FRotX, 1, 0, 0);
+    glRotatef(camera.FRotZ, 0, 0, 1);
+    GLdouble modelView[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glPopMatrix();
+    const GLint viewport[4] = {0, 0, view_->width(), view_->height()};
+    GLdouble wx, wy, wz;
+    gluProject(x, y, z, modelView, projection, viewport, &wx, &wy, &wz);
+    view_->doneCurrent();
+    return {static_cast<int>(wx), view_->height() - 1 - static_cast<int>(wy)};
+}
+
+void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
+{
+    // A feed move along x at z -2 and a rapid back along y at z 10, seen
+    // obliquely, as the program starts.
+    path_ = std::make_unique<TD3FloatPointList>();
+    path_->Add(kFeed, 1, -0.2L, 0.1L, -0.02L, 1000, false);
+    path_->Add(kFeed, 2, 0.2L, 0.1L, -0.02L, 1000, false);
+    path_->Add({1, 0, 0}, 3, 0.25L, -0.3L, 0.1L, 3000, true);
+    path_->Add({1, 0, 0}, 4, 0.25L, 0.2L, 0.1L, 3000, true);
+    view_->sceneInput().FPathPoints = path_.get();
+    view_->sceneInput().cbViewRapid = true;
+
+    struct Case {
+        void (&preset)(TViewCamera&);
+        double x, y, z;  // program units
+        bool alongX;
+    };
+    // From straight above the depth buffer alone cannot tell z -2 from 10.
+    for (const Case& c : {Case{btnExplXYZClick, 0, 10, -2, true}, Case{btnExplXYZClick, 25, -10, 10, false},
+                          Case{btnExplXYClick, -5, 10, -2, true}, Case{btnExplXYClick, 25, -10, 10, false}}) {
+        view_->showPreset(c.preset);
+        QSignalSpy readout(view_.get(), &PathView::mouseReadout);
+        const QPoint pixel = linePixelNear(projected(c.x / 100, c.y / 100, c.z / 100), !c.alongX);
+        QTest::mouseMove(view_.get(), pixel);
+        QVERIFY(!readout.isEmpty());
+        const QString text = readout.last().first().toString();
+        QVERIFY2(text.startsWith("World : (X: "), qPrintable(text));
+        const double x = text.section("X: ", 1).section(';', 0, 0).toDouble();
+        const double y = text.section("Y: ", 1).section(';', 0, 0).toDouble();
+        const double z = text.section("Z: ", 1).section(')', 0, 0).toDouble();
+        // A pixel here is about half a program unit.
+        const double tolerance = 1.5;
+        QVERIFY2(std::fabs((c.alongX ? y : x) - (c.alongX ? c.y : c.x)) < tolerance, qPrintable(text));
+        QVERIFY2(std::fabs((c.alongX ? x : y) - (c.alongX ? c.x : c.y)) < 3 * tolerance, qPrintable(text));
+        QVERIFY2(std::fabs(z - c.z) < tolerance, qPrintable(text));
+    }
 }
 
 GLint PathViewMouseTest::fullPassPick(QPoint pixel)

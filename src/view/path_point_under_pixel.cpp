@@ -1,0 +1,84 @@
+#include "view/path_point_under_pixel.h"
+
+#include "view/path_point_position.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tarnix {
+namespace {
+
+// A one-pixel line lights pixels whose centres lie within about a pixel.
+constexpr double kPixelReach = 1.0;
+// A few steps of a 24-bit depth buffer.
+constexpr double kDepthReach = 8.0 / (1 << 24);
+
+using Vec4 = std::array<double, 4>;
+
+Vec4 transform(const double* m, const Vec4& v)
+{
+    Vec4 out{};
+    for (int row = 0; row < 4; ++row)
+        for (int k = 0; k < 4; ++k)
+            out[row] += m[k * 4 + row] * v[k];
+    return out;
+}
+
+struct Window {
+    double x, y, depth, w;
+    bool inFront() const { return w > 0; }
+};
+
+Window toWindow(const PixelProbe& probe, double x, double y, double z)
+{
+    const Vec4 clip = transform(probe.projection, transform(probe.modelView, {x, y, z, 1}));
+    if (clip[3] <= 0)
+        return {0, 0, 0, clip[3]};
+    const int* v = probe.viewport;
+    return {v[0] + v[2] * (clip[0] / clip[3] + 1) / 2, v[1] + v[3] * (clip[1] / clip[3] + 1) / 2,
+            (clip[2] / clip[3] + 1) / 2, clip[3]};
+}
+
+}  // namespace
+
+std::optional<ScenePosition> pathPointUnderPixel(const TD3FloatPointList* points, bool viewRapid,
+                                                 const PixelProbe& probe)
+{
+    if (points == nullptr || points->Count() == 0)
+        return std::nullopt;
+    std::optional<ScenePosition> best;
+    double bestGap = kDepthReach;
+    auto point = points->First();
+    ScenePoint pen = scenePoint(*point);
+    for (std::int32_t i = 0; i < points->Count(); ++i, point.Next()) {
+        const ScenePoint end = scenePoint(*point);
+        const ScenePoint start = pen;
+        pen = end;
+        if (point->Rapid && !viewRapid)
+            continue;
+        const Window a = toWindow(probe, start.x, start.y, start.z), b = toWindow(probe, end.x, end.y, end.z);
+        if (!a.inFront() || !b.inFront())
+            continue;
+        // The point of the segment's image nearest the pixel centre.
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double length2 = dx * dx + dy * dy;
+        const double cx = probe.wx + 0.5, cy = probe.wy + 0.5;
+        const double s = length2 > 0 ? std::clamp(((cx - a.x) * dx + (cy - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+        if (std::hypot(a.x + s * dx - cx, a.y + s * dy - cy) > kPixelReach)
+            continue;
+        // Back in the scene: screen position is not linear along a segment
+        // in perspective, so find the segment parameter from the window one.
+        const double t = s * a.w / ((1 - s) * b.w + s * a.w);
+        const ScenePosition at{start.x + t * (end.x - start.x), start.y + t * (end.y - start.y),
+                               start.z + t * (end.z - start.z)};
+        const double gap = std::fabs(toWindow(probe, at.x, at.y, at.z).depth - probe.depth);
+        if (gap <= bestGap) {
+            bestGap = gap;
+            best = at;
+        }
+    }
+    return best;
+}
+
+}  // namespace tarnix
