@@ -11,6 +11,7 @@
 #include <GL/glu.h>
 
 #include <QRandomGenerator>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -202,7 +203,11 @@ void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
         view_->showPreset(c.preset);
         QSignalSpy readout(view_.get(), &PathView::mouseReadout);
         const QPoint pixel = linePixelNear(projected(c.x / 100, c.y / 100, c.z / 100), !c.alongX);
-        QTest::mouseMove(view_.get(), pixel);
+        // Sent to the view itself: the suite's other windows share the display
+        // and may lie over it, so a real pointer move could reach them.
+        QMouseEvent move(QEvent::MouseMove, pixel, view_->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(view_.get(), &move);
         QVERIFY(!readout.isEmpty());
         const QString text = readout.last().first().toString();
         QVERIFY2(text.startsWith("World : (X: "), qPrintable(text));
