@@ -3,6 +3,8 @@
 #include "common/number_format.h"
 #include "common/number_text.h"
 #include "common/time_length_text.h"
+#include "common/time_sliced_pump.h"
+#include "interpretation/roland_commands.h"
 #include "interpretation/program_line_reader.h"
 #include "interpretation/status_bar_writer.h"
 
@@ -119,7 +121,7 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
     s.gSavedFeedZ = 0;
 
     InfoRunProgress progress(context_.ProgressBar, reader.sizeInBytes());
-    lastPump_ = std::chrono::steady_clock::now();
+    TimeSlicedPump pump(context_.events, pumpInterval);
     std::int32_t& lineNo = totals.FLineNo;
     std::string line;
 
@@ -129,7 +131,7 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
         ++lineNo;
         if (isSkipped(line))
             continue;
-        if (pumpEvents())
+        if (pump.poll())
             break;
         progress.showLine(lineNo);
         if (context_.settings.programKind == ProgramKind::Fanuc)
@@ -143,7 +145,7 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
             progress.growFor(lineNo);
             if (lineNo >= startLine)
                 interpretLine(line, lineNo);
-            if (pumpEvents())
+            if (pump.poll())
                 break;
         }
         if (lineNo == stopLine)
@@ -187,33 +189,13 @@ void InfoRun::interpretLine(const std::string& line, std::int32_t lineNo)
     case ProgramKind::Fanuc:
         gcode_.ParseFanucStr(line, lineNo);
         break;
-    case ProgramKind::Roland: {
-        // Every command before a ";", then the rest after the last one,
-        // even when it is empty.
-        std::string_view rest = line;
-        for (std::size_t end = rest.find(';'); end != std::string_view::npos; end = rest.find(';')) {
-            roland_.SimulateRolandStr(rest.substr(0, end), lineNo);
-            rest.remove_prefix(end + 1);
-        }
-        roland_.SimulateRolandStr(rest, lineNo);
+    case ProgramKind::Roland:
+        // The rest after the last ";" is read too, even when it is empty.
+        forEachRolandCommand(line, true, [&](std::string_view command) { roland_.SimulateRolandStr(command, lineNo); });
         break;
-    }
     case ProgramKind::None:
         break;
     }
-}
-
-bool InfoRun::pumpEvents()
-{
-    EventPump* events = context_.events;
-    if (events == nullptr)
-        return false;
-    const auto now = std::chrono::steady_clock::now();
-    if (now - lastPump_ >= pumpInterval) {
-        events->pump();
-        lastPump_ = now;
-    }
-    return events->terminating();
 }
 
 FileInfoFields InfoRun::fileInfoFields(const std::string& timeText, const std::string& lengthText) const

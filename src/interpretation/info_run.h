@@ -52,16 +52,12 @@ private:
     void reset();
     void preScanLine(const std::string& line);
     void interpretLine(const std::string& line, std::int32_t lineNo);
-    // Pumps the window when the interval has passed; true when the
-    // application is quitting.
-    bool pumpEvents();
     FileInfoFields fileInfoFields(const std::string& timeText, const std::string& lengthText) const;
     void showDialog(const FileInfoFields& info);
 
     InterpreterContext& context_;
     GCodeInterpreter gcode_;
     RolandInterpreter roland_;
-    std::chrono::steady_clock::time_point lastPump_;
     bool liveRedraw_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "common/time_sliced_pump.h"
+#include "interpretation/roland_commands.h"
 #include "interpretation/program_line_reader.h"
 
 #include <chrono>
@@ -108,8 +110,7 @@ void PathBuilder::MakePath(const std::string& path)
 void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum, long long step)
 {
     ProgressSink* progress = context_.ProgressBar;
-    EventPump* events = context_.events;
-    auto lastPump = std::chrono::steady_clock::now();
+    TimeSlicedPump pump(context_.events, pumpInterval);
     std::string_view line;
     std::int32_t& lineNo = linesRead_;
     lineNo = 0;
@@ -124,15 +125,8 @@ void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum,
             }
         }
         interpretLine(line, lineNo);
-        if (events != nullptr) {
-            auto now = std::chrono::steady_clock::now();
-            if (now - lastPump >= pumpInterval) {
-                events->pump();
-                lastPump = now;
-            }
-            if (events->terminating())
-                break;
-        }
+        if (pump.poll())
+            break;
     }
 }
 
@@ -142,21 +136,9 @@ void PathBuilder::interpretLine(std::string_view line, std::int32_t lineNo)
     case ProgramKind::Fanuc:
         gcode_.ParseFanucStr(line, lineNo);
         break;
-    case ProgramKind::Roland: {
-        // Commands end with ";"; text after the last ";" is an unfinished
-        // command and is not interpreted. A line without ";" is one command.
-        std::string_view rest = line;
-        std::size_t end = rest.find(';');
-        if (end == std::string_view::npos) {
-            roland_.ParseRolandStr(rest, lineNo);
-            break;
-        }
-        for (; end != std::string_view::npos; end = rest.find(';')) {
-            roland_.ParseRolandStr(rest.substr(0, end), lineNo);
-            rest.remove_prefix(end + 1);
-        }
+    case ProgramKind::Roland:
+        forEachRolandCommand(line, false, [&](std::string_view command) { roland_.ParseRolandStr(command, lineNo); });
         break;
-    }
     case ProgramKind::None:
         break;
     }

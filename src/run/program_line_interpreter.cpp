@@ -1,5 +1,7 @@
 #include "run/program_line_interpreter.h"
 
+#include "interpretation/roland_commands.h"
+
 namespace tarnix {
 
 ProgramLineInterpreter::ProgramLineInterpreter(InterpreterContext& context)
@@ -22,16 +24,12 @@ bool ProgramLineInterpreter::executeLine(std::string_view text, std::int32_t lin
 
 bool ProgramLineInterpreter::executeRolandLine(std::string_view text, std::int32_t lineNo)
 {
-    std::size_t end = text.find(';');
-    if (end == std::string_view::npos)
-        return roland_.SimulateRolandStr(text, lineNo);
+    // Every command runs, even after one that asks for a pause: the pause
+    // takes effect after the line.
     bool carryOn = true;
-    for (; end != std::string_view::npos; end = text.find(';')) {
-        // Every command runs, even after one that asks for a pause: the pause
-        // takes effect after the line.
-        carryOn = roland_.SimulateRolandStr(text.substr(0, end), lineNo) && carryOn;
-        text.remove_prefix(end + 1);
-    }
+    forEachRolandCommand(text, false, [&](std::string_view command) {
+        carryOn = roland_.SimulateRolandStr(command, lineNo) && carryOn;
+    });
     return carryOn;
 }
 
