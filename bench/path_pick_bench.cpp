@@ -8,66 +8,27 @@
 // Needs a display with GL (Mesa's llvmpipe under Xvfb will do); run by hand:
 //   xvfb-run -a build/bench/path_pick_bench
 
-#include "points/point_list.h"
+#include "offscreen_scene.h"
 #include "view/scene_renderer.h"
 #include "view/view_presets.h"
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-#include <QSurfaceFormat>
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
 using namespace tarnix;
-
-constexpr int kPanelWidth = 800;
-constexpr int kPanelHeight = 600;
-constexpr std::int32_t kSegments = 1000000;
-constexpr std::int32_t kSegmentsPerRow = 1000;
-
-// A wavy raster, one point per program line, each row reached by a rapid.
-void addRaster(TD3FloatPointList& path)
-{
-    const std::int32_t rows = kSegments / kSegmentsPerRow;
-    for (std::int32_t i = 0; i < kSegments; ++i) {
-        const long double x = -0.25L + 0.5L * (i % kSegmentsPerRow) / kSegmentsPerRow;
-        const long double y = -0.25L + 0.5L * (i / kSegmentsPerRow) / rows;
-        const long double z = 0.02L * std::sin(20 * x) * std::cos(20 * y);
-        const bool rapid = i % kSegmentsPerRow == 0;
-        path.Add({0.5f, 1, 0}, i + 1, x, y, z, 1000, rapid);
-    }
-}
+using namespace tarnix::bench;
 
 // From above, a hundred times closer: a few rows in sight, picks find lines.
 void closeTopView(TViewCamera& camera)
 {
     btnExplXYClick(camera);
     camera.FViewDist /= 100;
-}
-
-bool makeOffscreenContext(QOffscreenSurface& surface, QOpenGLContext& context,
-                          std::unique_ptr<QOpenGLFramebufferObject>& framebuffer)
-{
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    surface.setFormat(format);
-    surface.create();
-    context.setFormat(format);
-    if (!context.create() || !context.makeCurrent(&surface))
-        return false;
-    framebuffer = std::make_unique<QOpenGLFramebufferObject>(kPanelWidth, kPanelHeight,
-                                                             QOpenGLFramebufferObject::Depth);
-    return framebuffer->isValid() && framebuffer->bind();
 }
 
 struct Scene {
@@ -133,10 +94,8 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QGuiApplication application(argc, argv);
-    QOffscreenSurface surface;
-    QOpenGLContext context;
-    std::unique_ptr<QOpenGLFramebufferObject> framebuffer;
-    if (!makeOffscreenContext(surface, context, framebuffer)) {
+    OffscreenGL gl;
+    if (!gl.create()) {
         std::fprintf(stderr, "No OpenGL context with a framebuffer object; run under xvfb-run -a.\n");
         return 1;
     }
