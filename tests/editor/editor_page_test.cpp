@@ -3,6 +3,7 @@
 // saving through the real dialogs.
 
 #include "editor/widgets/editor_bookmarks.h"
+#include "support/message_boxes.h"
 #include "editor/widgets/editor_page.h"
 #include "editor/key_ini_file.h"
 #include "editor/widgets/search_dialog.h"
@@ -31,23 +32,9 @@
 #include <memory>
 
 using namespace tarnix;
+using tarnix::testing::answerNext;
 
 namespace {
-
-// Runs `answer` on the next modal dialog of type T as soon as it shows.
-template <typename T, typename Answer>
-void answerNext(Answer answer)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start();
-}
 
 QByteArray readAll(const QString& path)
 {

@@ -3,6 +3,7 @@
 // and a run that meets a conversion error. Qt Test under xvfb-run -a.
 
 #include "common/errors.h"
+#include "support/app_paths_in.h"
 #include "editor/widgets/editor_page.h"
 #include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
@@ -76,8 +77,7 @@ private slots:
     void init()
     {
         folder = std::make_unique<QTemporaryDir>();
-        const std::string root = folder->path().toStdString() + "/";
-        const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+        const AppPaths paths = testing::appPathsIn(folder->path() + "/");
         auto* application = static_cast<TarnixApplication*>(QCoreApplication::instance());
         window = std::make_unique<MainWindow>(*application, paths, parseCommandLine({}, paths.executableFolder));
         window->show();

@@ -70,6 +70,21 @@ inline void installUnexpectedMessageBoxWatchdog(int patienceMs = 3000)
     watchdog->start(100);
 }
 
+// Runs `answer` on the next modal dialog of type T as soon as it shows.
+template <typename T, typename Answer>
+void answerNext(Answer answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start();
+}
+
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

@@ -5,6 +5,7 @@
 // Qt Test under xvfb-run -a.
 
 #include "common/errors.h"
+#include "support/app_paths_in.h"
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "run/widgets/run_controller.h"
@@ -36,25 +37,11 @@
 #include <memory>
 
 using namespace tarnix;
+using tarnix::testing::answerNext;
 using tarnix::testing::answerNextMessageBox;
 using tarnix::testing::readFile;
 
 namespace {
-
-// Runs `answer` on the next modal dialog of type T as soon as it shows.
-template <typename T, typename Answer>
-void answerNext(Answer answer)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start();
-}
 
 // Accepts the save dialog with its proposed name, which it remembers.
 void acceptProposedName(const QString& folder, QString* proposed)
@@ -120,8 +107,7 @@ private slots:
     void init()
     {
         folder = std::make_unique<QTemporaryDir>();
-        const std::string root = folder->path().toStdString() + "/";
-        const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+        const AppPaths paths = testing::appPathsIn(folder->path() + "/");
         auto* application = static_cast<TarnixApplication*>(QCoreApplication::instance());
         window = std::make_unique<MainWindow>(*application, paths, parseCommandLine({}, paths.executableFolder));
         window->show();

@@ -14,7 +14,7 @@ constexpr std::time_t kArchived = 1577959200;  // an even second: the zip format
 
 class ExtractionSequenceTest : public ::testing::Test {
 protected:
-    ScratchFolder scratch;
+    ExtractionFolder scratch;
     fs::path archive = scratch / "job.zip";
     fs::path out = scratch / "out";
     LibraryRun run;
@@ -37,8 +37,8 @@ TEST_F(ExtractionSequenceTest, PlainArchiveReportsTotalsThenEachFileAndTheEnd)
               "1 0 100000 b.nc\n"
               "2 0 100000\n"
               "3 0 0\n");
-    EXPECT_EQ(readBytes(out / "a.nc"), "G0 X1\n");
-    EXPECT_EQ(readBytes(out / "b.nc"), big);
+    EXPECT_EQ(readFile(out / "a.nc"), "G0 X1\n");
+    EXPECT_EQ(readFile(out / "b.nc"), big);
     struct stat status {};
     ASSERT_EQ(::stat((out / "a.nc").c_str(), &status), 0);
     EXPECT_EQ(status.st_mtime, kArchived);
@@ -51,7 +51,7 @@ TEST_F(ExtractionSequenceTest, FolderNamesAreDroppedOrKeptAsTheCommandSays)
 
     EXPECT_EQ(run(archive, out), 2);
     EXPECT_EQ(run.transcript(), expected);
-    EXPECT_EQ(readBytes(out / "part.nc"), "M30\n");
+    EXPECT_EQ(readFile(out / "part.nc"), "M30\n");
     EXPECT_TRUE(fs::exists(out / "top.nc"));
     EXPECT_FALSE(fs::exists(out / "dir"));
 
@@ -61,7 +61,7 @@ TEST_F(ExtractionSequenceTest, FolderNamesAreDroppedOrKeptAsTheCommandSays)
     fs::create_directory(out);
     EXPECT_EQ(withFolders(archive, out), 2);
     EXPECT_EQ(withFolders.transcript(), expected);
-    EXPECT_EQ(readBytes(out / "dir/sub/part.nc"), "M30\n");
+    EXPECT_EQ(readFile(out / "dir/sub/part.nc"), "M30\n");
     EXPECT_TRUE(fs::exists(out / "top.nc"));
     EXPECT_FALSE(fs::exists(out / "part.nc"));
 }
@@ -72,7 +72,7 @@ TEST_F(ExtractionSequenceTest, NamesOfAnArchiveMadeOnDosAreReadInTheOemCodePage)
 
     EXPECT_EQ(run(archive, out), 1);
 
-    EXPECT_EQ(readBytes(out / "ПРОГ.nc"), "%\n");
+    EXPECT_EQ(readFile(out / "ПРОГ.nc"), "%\n");
     EXPECT_NE(run.transcript().find("1 0 2 ПРОГ.nc\n"), std::string::npos);
 }
 
@@ -88,17 +88,17 @@ TEST_F(ExtractionSequenceTest, NamesAreDecodedForTheSameArchiversAsTheDirectoryL
         TestArchive(archive).add("\x8F\x90\x8E\x83.nc", "%\n").close();
         // libzip writes its own "version made by"; the first directory
         // header is given the archiver's.
-        std::string bytes = readBytes(archive);
+        std::string bytes = readFile(archive);
         const std::size_t header = bytes.find("PK\x01\x02");
         ASSERT_NE(header, std::string::npos);
         bytes[header + 4] = static_cast<char>(c.version);
         bytes[header + 5] = static_cast<char>(c.host);
-        writeBytes(archive, bytes);
+        writeFile(archive, bytes);
         fs::remove_all(out);
         fs::create_directory(out);
 
         EXPECT_EQ(run(archive, out), 1);
-        EXPECT_EQ(readBytes(out / c.written), "%\n");
+        EXPECT_EQ(readFile(out / c.written), "%\n");
     }
 }
 

@@ -2,6 +2,8 @@
 // Archives written with libzip for the extraction tests, and a scratch
 // folder to extract them into.
 
+#include "support/scratch_folder.h"
+
 #include <gtest/gtest.h>
 #include <zip.h>
 
@@ -9,46 +11,21 @@
 #include <ctime>
 #include <deque>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace tarnix::testing {
 
-inline std::string readBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::filesystem::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// A folder of its own per test; the process's current directory is put
+// A scratch folder per test that also puts the process's current directory
 // back when it goes, as extraction changes it.
-class ScratchFolder {
+class ExtractionFolder : public ScratchFolder {
 public:
-    ScratchFolder() : previous_(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarnix_unzip_XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~ScratchFolder()
-    {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(path_);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ExtractionFolder() : previous_(std::filesystem::current_path()) {}
+    ~ExtractionFolder() { std::filesystem::current_path(previous_); }
 
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return file(name); }
 
 private:
     std::filesystem::path previous_;
-    std::filesystem::path path_;
 };
 
 // Entries are added in order; every setter applies to the last one added.
@@ -114,12 +91,12 @@ private:
 // archive: the entry's check sum then fails.
 inline void damage(const std::filesystem::path& archive, const std::string& data)
 {
-    std::string bytes = readBytes(archive);
+    std::string bytes = readFile(archive);
     const std::size_t at = bytes.find(data);
     ASSERT_NE(at, std::string::npos);
     ASSERT_EQ(bytes.find(data, at + 1), std::string::npos);
     bytes[at + data.size() / 2] ^= 0x55;
-    writeBytes(archive, bytes);
+    writeFile(archive, bytes);
 }
 
 // The salt is random, and one wrong password in 65536 passes AES's quick

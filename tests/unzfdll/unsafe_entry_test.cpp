@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 class UnsafeEntryTest : public ::testing::TestWithParam<bool> {
 protected:
-    ScratchFolder scratch;
+    ExtractionFolder scratch;
     fs::path archive = scratch / "evil.zip";
     fs::path out = scratch / "out";
     LibraryRun run;
@@ -53,7 +53,7 @@ TEST_P(UnsafeEntryTest, NamesLeavingTheFolderAndLinksAreSkipped)
 
 TEST_P(UnsafeEntryTest, ALinkInTheFolderIsReplacedNotFollowed)
 {
-    writeBytes(scratch / "victim.nc", "precious");
+    writeFile(scratch / "victim.nc", "precious");
     fs::create_symlink("../victim.nc", out / "safe.nc");
     TestArchive(archive).add("safe.nc", "archived").modified(std::time(nullptr) + 3600).close();
     run.answer = [](TUnzCallbackRec& rec) {
@@ -64,16 +64,16 @@ TEST_P(UnsafeEntryTest, ALinkInTheFolderIsReplacedNotFollowed)
 
     EXPECT_EQ(run(archive, out), 1);
 
-    EXPECT_EQ(readBytes(scratch / "victim.nc"), "precious");
+    EXPECT_EQ(readFile(scratch / "victim.nc"), "precious");
     EXPECT_FALSE(fs::is_symlink(out / "safe.nc"));
-    EXPECT_EQ(readBytes(out / "safe.nc"), "archived");
+    EXPECT_EQ(readFile(out / "safe.nc"), "archived");
 }
 
 INSTANTIATE_TEST_SUITE_P(FlatAndWithFolders, UnsafeEntryTest, ::testing::Bool());
 
 TEST(UnsafeFolderTest, AFolderLinkIsNotEnteredWhenFolderNamesAreKept)
 {
-    ScratchFolder scratch;
+    ExtractionFolder scratch;
     const fs::path out = scratch / "out";
     fs::create_directories(scratch / "elsewhere");
     fs::create_directory(out);

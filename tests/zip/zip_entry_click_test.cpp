@@ -25,7 +25,7 @@ TEST_F(ZipEntryClickTest, TheFirstClickExtractsAndEveryClickNamesTheBareFile)
     EXPECT_EQ(ZipEntryClick(extractor, tempDir, zipExtracted, "sub/part.nc"), tempDir + "part.nc");
 
     EXPECT_TRUE(zipExtracted);
-    EXPECT_EQ(readBytes(tempDir + "part.nc"), "M30\n");
+    EXPECT_EQ(readFile(tempDir + "part.nc"), "M30\n");
     EXPECT_EQ(window.log.back(), "sleep 1000");
 
     fs::remove(tempDir + "top.nc");
@@ -44,7 +44,7 @@ TEST_F(ZipEntryClickTest, EveryEntryIsFoundWhereTheProgramPathRuleLooks)
 
         const std::string path = ZipEntryClick(extractor, tempDir, zipExtracted, name);
 
-        EXPECT_EQ(readBytes(path), name);
+        EXPECT_EQ(readFile(path), name);
         const ProgramLocation location{.FCurrentFolder = "/elsewhere/", .FSelectedFile = name,
                                        .FZipExtracted = true, .extractionFolder = tempDir};
         EXPECT_EQ(location.programPath(), path);
@@ -65,7 +65,7 @@ TEST_F(ZipEntryClickTest, AnotherArchiveNeverShowsTheFilesOfTheFirst)
     zipExtracted = false;
     window.damaged = ZipDamagedAnswer::No;
 
-    EXPECT_EQ(readBytes(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "second");
+    EXPECT_EQ(readFile(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "second");
     EXPECT_FALSE(fs::exists(tempDir + "gone.nc"));  // skipped: nothing of the first archive shows instead
 }
 
@@ -73,19 +73,19 @@ TEST_F(ZipEntryClickTest, AnArchiveOpenedFromTheExtractionFolderIsExtractedFromT
 {
     // It names itself among its entries: the file being read must stay.
     TestArchive(scratch / "inner.zip").add("part.nc", "inner").add("inner.zip", "a copy").close();
-    TestArchive(archive).add("inner.zip", readBytes(scratch / "inner.zip")).add("part.nc", "outer").close();
+    TestArchive(archive).add("inner.zip", readFile(scratch / "inner.zip")).add("part.nc", "outer").close();
     zip.SetZipFileName(archive.string());
     ZipEntryClick(extractor, tempDir, zipExtracted, "inner.zip");
 
     zip.SetZipFileName(tempDir + "inner.zip");
     zipExtracted = false;
 
-    EXPECT_EQ(readBytes(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "inner");
+    EXPECT_EQ(readFile(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "inner");
 }
 
 TEST_F(ZipEntryClickTest, AnArchiveWithoutEntriesRaisesAndStaysUnextracted)
 {
-    writeBytes(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
+    writeFile(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
     zip.SetZipFileName(archive.string());
 
     try {
@@ -101,7 +101,7 @@ TEST_F(ZipEntryClickTest, AFolderThatCannotBeMadeIsReportedAndTheArchiveCountsAs
 {
     TestArchive(archive).add("part.nc", "M30\n").close();
     zip.SetZipFileName(archive.string());
-    writeBytes(scratch / "file", "");
+    writeFile(scratch / "file", "");
     tempDir = (scratch / "file" / "tempcnc").string() + "/";
 
     ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc");

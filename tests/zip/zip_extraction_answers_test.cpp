@@ -23,8 +23,8 @@ TEST_F(ZipExtractionTest, TheRightPasswordOpensTheProtectedEntriesAfterOneQuesti
 
     EXPECT_EQ(extract(), 2);
 
-    EXPECT_EQ(readBytes(out / "secret.nc"), "M30\n");
-    EXPECT_EQ(readBytes(out / "more.nc"), "%\n");
+    EXPECT_EQ(readFile(out / "secret.nc"), "M30\n");
+    EXPECT_EQ(readFile(out / "more.nc"), "%\n");
     // The dialog makes way for the box and comes back.
     EXPECT_EQ(window.log, (std::vector<std::string>{"dialog created", "show", "max 6", "file secret.nc", "hide",
                                                    kPrompt, "show", "position 4", "file more.nc", "position 6",
@@ -107,21 +107,21 @@ TEST_F(ZipExtractionTest, AnOlderFileIsReplacedAndANewerOneKept)
         .add("newer.nc", "archived\n").modified(kArchived)
         .close();
     for (auto [name, age] : {std::pair{"older.nc", kArchived - 3600}, std::pair{"newer.nc", kArchived + 3600}}) {
-        writeBytes(out / name, "on disk\n");
+        writeFile(out / name, "on disk\n");
         const utimbuf times{age, age};
         ASSERT_EQ(::utime((out / name).c_str(), &times), 0);
     }
 
     EXPECT_EQ(extract(), 1);
 
-    EXPECT_EQ(readBytes(out / "older.nc"), "archived\n");
-    EXPECT_EQ(readBytes(out / "newer.nc"), "on disk\n");
+    EXPECT_EQ(readFile(out / "older.nc"), "archived\n");
+    EXPECT_EQ(readFile(out / "newer.nc"), "on disk\n");
     // Extracting again finds files of the archive's age and keeps them all.
-    writeBytes(out / "older.nc", "edited\n");
+    writeFile(out / "older.nc", "edited\n");
     const utimbuf archived{kArchived, kArchived};
     ASSERT_EQ(::utime((out / "older.nc").c_str(), &archived), 0);
     EXPECT_EQ(extract(), 0);
-    EXPECT_EQ(readBytes(out / "older.nc"), "edited\n");
+    EXPECT_EQ(readFile(out / "older.nc"), "edited\n");
 }
 
 TEST_F(ZipExtractionTest, CancelDuringALargeArchiveStopsAtTheNextCallback)

@@ -74,7 +74,7 @@ private:
 
 class ZipExtractionTest : public ::testing::Test {
 protected:
-    ScratchFolder scratch;
+    ExtractionFolder scratch;
     std::filesystem::path archive = scratch / "job.zip";
     std::filesystem::path out = scratch / "tempcnc";
     FixedDisk disk;

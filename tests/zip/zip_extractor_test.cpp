@@ -19,8 +19,8 @@ TEST_F(ZipExtractionTest, TheWholeArchiveLandsFlatInTheFolderWhichStaysCurrent)
 
     EXPECT_EQ(extract(), 2);
 
-    EXPECT_EQ(readBytes(out / "part.nc"), "M30\n");
-    EXPECT_EQ(readBytes(out / "top.nc"), "%\n");
+    EXPECT_EQ(readFile(out / "part.nc"), "M30\n");
+    EXPECT_EQ(readFile(out / "top.nc"), "%\n");
     EXPECT_FALSE(fs::exists(out / "dir"));
     EXPECT_EQ(fs::current_path(), out);
 }
@@ -32,7 +32,7 @@ TEST_F(ZipExtractionTest, WithoutAFolderTheArchiveIsExtractedBesideItself)
 
     EXPECT_EQ(extractor.Extract(), 1);
 
-    EXPECT_EQ(readBytes(scratch / "part.nc"), "M30\n");
+    EXPECT_EQ(readFile(scratch / "part.nc"), "M30\n");
 }
 
 TEST_F(ZipExtractionTest, TheProgressDialogShowsEachFileAndCountsBytes)
@@ -48,7 +48,7 @@ TEST_F(ZipExtractionTest, TheProgressDialogShowsEachFileAndCountsBytes)
 
 TEST_F(ZipExtractionTest, AnArchiveWithoutEntriesStartsNothing)
 {
-    writeBytes(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
+    writeFile(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));
     extractor.Cancelled = true;
 
     EXPECT_EQ(extract(), 0);
@@ -60,10 +60,10 @@ TEST_F(ZipExtractionTest, AnArchiveWithoutEntriesStartsNothing)
 TEST_F(ZipExtractionTest, ASpannedArchiveIsRefusedWithAMessage)
 {
     TestArchive(archive).add("part.nc", "M30\n").close();
-    std::string bytes = readBytes(archive);
+    std::string bytes = readFile(archive);
     bytes[bytes.size() - 22 + 4] = 1;  // number of this disk
     bytes[bytes.size() - 22 + 6] = 1;  // disk where the directory starts
-    writeBytes(archive, bytes);
+    writeFile(archive, bytes);
 
     EXPECT_EQ(extract(), 0);
 
@@ -110,7 +110,7 @@ TEST_F(ZipExtractionTest, FileSpecsChooseTheEntriesAndAreUsedOnce)
 
     EXPECT_EQ(extract(), 1);
     EXPECT_TRUE(extractor.FileSpecs.empty());
-    EXPECT_EQ(readBytes(out / "b.tap"), "2");
+    EXPECT_EQ(readFile(out / "b.tap"), "2");
     EXPECT_FALSE(fs::exists(out / "a.nc"));
 }
 
