@@ -1,6 +1,6 @@
 #include "view/path_point_under_pixel.h"
 
-#include "view/path_point_position.h"
+#include "view/scene_point.h"
 
 #include <algorithm>
 #include <array>
@@ -42,21 +42,17 @@ Window toWindow(const PixelProbe& probe, double x, double y, double z)
 
 }  // namespace
 
-std::optional<ScenePosition> pathPointUnderPixel(const TD3FloatPointList* points, bool viewRapid,
+std::optional<ScenePosition> pathPointUnderPixel(const PickPath& path, const std::vector<PickEntry>& near,
                                                  const PixelProbe& probe)
 {
-    if (points == nullptr || points->Count() == 0)
-        return std::nullopt;
     std::optional<ScenePosition> best;
     double bestGap = kDepthReach;
-    auto point = points->First();
-    ScenePoint pen = scenePoint(*point);
-    for (std::int32_t i = 0; i < points->Count(); ++i, point.Next()) {
-        const ScenePoint end = scenePoint(*point);
-        const ScenePoint start = pen;
-        pen = end;
-        if (point->Rapid && !viewRapid)
+    for (const PickEntry& entry : near) {
+        if (!entry.segment)
             continue;
+        const float* from = path.pen(entry.index);
+        const float* to = path.position(entry.index);
+        const ScenePoint start{from[0], from[1], from[2]}, end{to[0], to[1], to[2]};
         const Window a = toWindow(probe, start.x, start.y, start.z), b = toWindow(probe, end.x, end.y, end.z);
         if (!a.inFront() || !b.inFront())
             continue;

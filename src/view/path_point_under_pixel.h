@@ -4,10 +4,11 @@
 // above, one step spans tens of program units), so the depth read decides
 // only what is in front; the coordinates come from the segment.
 
-#include "points/point_list.h"
 #include "view/distance_measure.h"
+#include "view/pick_path.h"
 
 #include <optional>
+#include <vector>
 
 namespace tarnix {
 
@@ -21,7 +22,9 @@ struct PixelProbe {
 
 // The point of the drawn segment through the pixel whose depth matches the
 // depth read there, or nothing when no segment does (the tripod, the box).
-std::optional<ScenePosition> pathPointUnderPixel(const TD3FloatPointList* points, bool viewRapid,
+// Only the segments of `near` are looked at: the pick path's choice of those
+// that can meet the pixel.
+std::optional<ScenePosition> pathPointUnderPixel(const PickPath& path, const std::vector<PickEntry>& near,
                                                  const PixelProbe& probe);
 
 }  // namespace tarnix

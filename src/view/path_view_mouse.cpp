@@ -146,7 +146,7 @@ PathView::DepthProbe PathView::probeDepth(int x, int y)
     probe.hit = depth != 1.0f;
     if (probe.hit) {
         const PixelProbe pixel{modelView, projection, viewport, wx, wy, depth};
-        if (std::optional<ScenePosition> onPath = pathPointUnderPixel(input_.FPathPoints, input_.cbViewRapid, pixel))
+        if (std::optional<ScenePosition> onPath = renderer_.pathPointUnderPixel(pixel))
             probe.point = *onPath;
     }
     return probe;

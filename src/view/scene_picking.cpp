@@ -38,6 +38,18 @@ std::array<double, 16> product(const std::array<double, 16>& a, const std::array
 
 }  // namespace
 
+std::optional<ScenePosition> SceneRenderer::pathPointUnderPixel(const PixelProbe& probe)
+{
+    pickPath_.update(input_.FPathPoints);
+    std::array<double, 16> projection, modelView;
+    std::copy(probe.projection, probe.projection + 16, projection.begin());
+    std::copy(probe.modelView, probe.modelView + 16, modelView.begin());
+    const std::array<GLint, 4> viewport{probe.viewport[0], probe.viewport[1], probe.viewport[2], probe.viewport[3]};
+    const std::vector<PickEntry> near = pickPath_.candidates(
+        product(projection, modelView), pickRegion(probe.wx + 0.5, probe.wy + 0.5, viewport), input_.cbViewRapid, -1);
+    return tarnix::pathPointUnderPixel(pickPath_, near, probe);
+}
+
 GLint SceneRenderer::DoSelect(double x, double windowY)
 {
     pickPath_.update(input_.FPathPoints);

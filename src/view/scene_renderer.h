@@ -8,6 +8,7 @@
 
 #include "view/path_buffers.h"
 #include "view/path_highlights.h"
+#include "view/path_point_under_pixel.h"
 #include "view/path_vertex_arrays.h"
 #include "view/pick_path.h"
 #include "view/scene_input.h"
@@ -54,6 +55,10 @@ public:
     // hit or the hits overflow the 128-entry selection buffer. Leaves the
     // pick square as the projection: the caller restores it (FormResize).
     GLint DoSelect(double x, double windowY);
+
+    // The point of the drawn path under the probed pixel whose depth matches
+    // the depth read there; looks only at the segments picking would choose.
+    std::optional<ScenePosition> pathPointUnderPixel(const PixelProbe& probe);
 
     // Where the path's arrays are drawn from: buffer objects (where the GL
     // has them) or client memory, handed over every frame. The benchmark
