@@ -32,7 +32,7 @@ int createTemporary(const std::string& path, std::string& temporary)
     return -1;
 }
 
-bool writeAll(int file, const std::string& bytes)
+bool writeAll(int file, std::string_view bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -58,33 +58,72 @@ std::string linkTarget(const std::string& path)
 
 }  // namespace
 
-void writeFileAtomically(const std::string& path, const std::string& bytes)
+FileReplacement::FileReplacement(const std::string& path) : path_(path), target_(linkTarget(path))
 {
-    const std::string target = linkTarget(path);
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && ::access(target.c_str(), W_OK) != 0)
-        throw writeError(path, errno);
+    const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    if (exists && ::access(target_.c_str(), W_OK) != 0)
+        throw writeError(path_, errno);
+    file_ = createTemporary(target_, temporary_);
+    if (file_ < 0)
+        throw writeError(path_, errno);
+    if (exists && ::fchmod(file_, existing.st_mode & 07777) != 0) {
+        const int error = errno;
+        ::close(file_);
+        ::unlink(temporary_.c_str());
+        throw writeError(path_, error);
+    }
+}
 
-    std::string temporary;
-    const int file = createTemporary(target, temporary);
-    if (file < 0)
-        throw writeError(path, errno);
-    int failure = 0;
-    if (exists && ::fchmod(file, existing.st_mode & 07777) != 0)
+FileReplacement::~FileReplacement()
+{
+    if (file_ >= 0) {
+        ::close(file_);
+        ::unlink(temporary_.c_str());
+    }
+}
+
+void FileReplacement::write(std::string_view bytes)
+{
+    // Small pieces are gathered, so that a program written line by line costs
+    // few system calls; a large one goes out as it is.
+    constexpr std::size_t kGathered = 64 * 1024;
+    if (pending_.size() + bytes.size() < kGathered) {
+        pending_ += bytes;
+        return;
+    }
+    flush();
+    if (!writeAll(file_, bytes))
+        throw writeError(path_, errno != 0 ? errno : EIO);
+}
+
+void FileReplacement::flush()
+{
+    if (!writeAll(file_, pending_))
+        throw writeError(path_, errno != 0 ? errno : EIO);
+    pending_.clear();
+}
+
+void FileReplacement::commit()
+{
+    flush();
+    int failure = ::fsync(file_) != 0 ? errno : 0;  // on the disk before the name points at it
+    if (::close(file_) != 0 && failure == 0)
         failure = errno;
-    if (failure == 0 && !writeAll(file, bytes))
-        failure = errno != 0 ? errno : EIO;
-    if (failure == 0 && ::fsync(file) != 0)
-        failure = errno;
-    if (::close(file) != 0 && failure == 0)
-        failure = errno;
-    if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+    file_ = -1;
+    if (failure == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0)
         failure = errno;
     if (failure != 0) {
-        ::unlink(temporary.c_str());
-        throw writeError(path, failure);
+        ::unlink(temporary_.c_str());
+        throw writeError(path_, failure);
     }
+}
+
+void writeFileAtomically(const std::string& path, const std::string& bytes)
+{
+    FileReplacement file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 }  // namespace tarnix

@@ -3,41 +3,34 @@
 // the target, which takes the target's place only when the merge is
 // complete: a merge given up or failing leaves the old file (or none).
 
-#include <cstdio>
-#include <memory>
+#include "common/atomic_file.h"
+
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarnix {
 
 class MergeOutputFile {
 public:
     // Throws InputOutputError when the file beside `path` cannot be made.
-    explicit MergeOutputFile(std::string path);
-    // Removes the unfinished file unless commit() ran.
-    ~MergeOutputFile();
-    MergeOutputFile(const MergeOutputFile&) = delete;
-    MergeOutputFile& operator=(const MergeOutputFile&) = delete;
+    explicit MergeOutputFile(std::string path) : path_(std::move(path)), file_(path_) {}
 
     // Writes `line` ended by CR LF. Throws InputOutputError.
     void writeLine(std::string_view line);
     // The last line written, without its end.
     const std::string& previousLine() const { return previous_; }
 
-    // Puts the written lines in place of the target. Throws InputOutputError.
-    void commit();
+    // Puts the written lines in place of the target; a merge dropped before
+    // leaves the old file (or none). Throws InputOutputError.
+    void commit() { file_.commit(); }
 
     const std::string& path() const { return path_; }
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
     std::string path_;
-    std::string temporary_;
-    std::unique_ptr<std::FILE, Closer> file_;
+    FileReplacement file_;
     std::string previous_;
-    bool committed_ = false;
 };
 
 }  // namespace tarnix
