@@ -5,6 +5,7 @@
 #include "interpretation/gcode_interpreter.h"
 #include "interpretation/program_line_reader.h"
 #include "interpretation/transform_setup.h"
+#include "run/fresh_run.h"
 
 #include <functional>
 #include <map>
@@ -125,21 +126,6 @@ void applyConversionOptions(const ConversionOptions& options, InterpreterContext
     if (options.panel.cbZmax && !options.panel.edZminmax.empty())
         params.FZSafe = parseFloat(options.zSafe);
     setTransformCommandSettings(params);
-}
-
-void startFreshRun(InterpreterContext& context, bool transforming)
-{
-    TInterpreterState& s = context.state;
-    TRunTotals& totals = context.totals;
-    totals.FTime = totals.FLength = 0;
-    s.gSavedFeed = s.gSavedFeedZ = 0;
-    s.gX = s.gY = s.gZ = s.gI = s.gJ = s.gK = 0;
-    setUpTransformRun(context, transforming);
-    s.gFeed = parseInt(context.settings.edRapid);
-    s.gPlane = 17;
-    s.gDistMode = 90;
-    totals.FPrevX = totals.FPrevY = totals.FPrevZ = 0;
-    totals.FFirstMove = true;
 }
 
 Conversion convertProgramFile(const std::string& path, const ConversionOptions& options,

@@ -35,10 +35,6 @@ std::string conversionUsage();
 // ConversionError for a text that is not a number.
 void applyConversionOptions(const ConversionOptions& options, InterpreterContext& context);
 
-// A fresh run's set-up as the Run/Pause button makes it: totals, position,
-// feeds, plane, distance mode and the transformation set-up.
-void startFreshRun(InterpreterContext& context, bool transforming);
-
 struct Conversion {
     std::vector<std::string> lines;  // what the output collector holds
     std::string error;               // the error that stopped the run, if any

@@ -8,6 +8,7 @@
 #include "interpretation/coordinate_text.h"
 #include "interpretation/gcode_interpreter.h"
 #include "interpretation/point_transform.h"
+#include "run/fresh_run.h"
 
 #include <gtest/gtest.h>
 

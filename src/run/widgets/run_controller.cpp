@@ -3,7 +3,7 @@
 #include "common/number_text.h"
 #include "common/widgets/deferred_error.h"
 #include "interpretation/status_bar_writer.h"
-#include "interpretation/transform_setup.h"
+#include "run/fresh_run.h"
 #include "run/start_point_scan.h"
 #include "run/widgets/run_panel_widget.h"
 
@@ -100,17 +100,7 @@ void RunController::tbtnPauseClick()
 
 void RunController::freshRunSetUp()
 {
-    TInterpreterState& s = context_.state;
-    TRunTotals& totals = context_.totals;
-    totals.FTime = totals.FLength = 0;
-    s.gSavedFeed = s.gSavedFeedZ = 0;
-    s.gX = s.gY = s.gZ = s.gI = s.gJ = s.gK = 0;
-    setUpTransformRun(context_, FTransforming && hooks_.transformPageActive());
-    s.gFeed = context_.settings.programKind == ProgramKind::Fanuc ? parseInt(context_.settings.edRapid) : 64.0;
-    s.gPlane = 17;
-    s.gDistMode = 90;
-    totals.FPrevX = totals.FPrevY = totals.FPrevZ = 0;
-    totals.FFirstMove = true;
+    startFreshRun(context_, FTransforming && hooks_.transformPageActive());
     Timer1->start();
     const std::string first = panel_.startPointText();
     if (!first.empty()) {
