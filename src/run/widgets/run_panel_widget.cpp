@@ -1,5 +1,6 @@
 #include "run/widgets/run_panel_widget.h"
 
+#include "common/widgets/named_widget.h"
 #include "run/widgets/run_images.h"
 
 #include <QCheckBox>
@@ -17,14 +18,6 @@ namespace tarnix {
 namespace {
 
 constexpr int controlBarHeight = 72;
-
-template <typename Widget, typename... Args>
-Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
 
 QCheckBox* checkBox(const char* name, const char* caption)
 {

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/widgets/deferred_error.h"
+#include "common/widgets/named_widget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,14 +18,6 @@
 
 namespace tarnix {
 namespace {
-
-template <typename Widget, typename... Args>
-Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLineEdit* edit(const char* name, const char* text)
 {

@@ -2,6 +2,7 @@
 // controls to the settings the model reads.
 
 #include "common/widgets/deferred_error.h"
+#include "common/widgets/named_widget.h"
 #include "view/view_presets.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_panel.h"
@@ -31,14 +32,6 @@
 
 namespace tarnix {
 namespace {
-
-template <typename Widget, typename... Args>
-Widget* named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
 
 QCheckBox* checkBox(const char* name, const char* caption, bool checked = false)
 {
