@@ -4,12 +4,16 @@
 
 #include "points/point_list.h"
 
+#include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 
+#include <benchmark/benchmark.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <memory>
 
@@ -63,5 +67,26 @@ private:
     QOpenGLContext context_;
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
 };
+
+// A benchmark program's main(): a GL context, then the scene that
+// `registerBenchmarks` makes and registers, run as Google Benchmark says.
+template <typename Scene, typename Register>
+int runOffscreen(int argc, char** argv, Register registerBenchmarks)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QGuiApplication application(argc, argv);
+    OffscreenGL gl;
+    if (!gl.create()) {
+        std::fprintf(stderr, "No OpenGL context with a framebuffer object; run under xvfb-run -a.\n");
+        return 1;
+    }
+    Scene scene;
+    registerBenchmarks(scene);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace tarnix::bench

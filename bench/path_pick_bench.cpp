@@ -12,7 +12,6 @@
 #include "view/scene_renderer.h"
 #include "view/view_presets.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -90,18 +89,5 @@ void registerPicks(Scene& scene)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QGuiApplication application(argc, argv);
-    OffscreenGL gl;
-    if (!gl.create()) {
-        std::fprintf(stderr, "No OpenGL context with a framebuffer object; run under xvfb-run -a.\n");
-        return 1;
-    }
-    Scene scene;
-    registerPicks(scene);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreen<Scene>(argc, argv, registerPicks);
 }
