@@ -7,6 +7,7 @@
 #include "explorer/widgets/explorer_file_list.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/main_window_start.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -59,10 +60,7 @@ private:
     {
         writeFile(QString::fromStdString(paths.settingsFile),
                   "[Options]\nStart_dir=" + programs.toUtf8() + "\nextentions=*.nc;*.zip\n");
-        window = std::make_unique<MainWindow>(*static_cast<TarnixApplication*>(QCoreApplication::instance()), paths,
-                                              parseCommandLine({}, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
+        window = testing::startMainWindow(paths);
         list = window->findChild<ExplorerFileList*>("lvFiles");
     }
 

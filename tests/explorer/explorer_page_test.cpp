@@ -4,6 +4,7 @@
 
 #include "explorer_list_clicks.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_tree.h"
@@ -27,7 +28,6 @@ using namespace tarnix::testing;
 
 namespace {
 
-TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
 
 // Programs of one, two and four moves.
 const QByteArray kOneMove = "%\n(HEAD)\n(PART ONE)\nG0 X10 Y10 Z5\n";
@@ -48,9 +48,7 @@ private:
 
     void start(const std::vector<std::string>& arguments = {})
     {
-        window = std::make_unique<MainWindow>(*app(), paths, parseCommandLine(arguments, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
+        window = testing::startMainWindow(paths, arguments);
         list = window->findChild<ExplorerFileList*>("lvFiles");
     }
 

@@ -4,6 +4,7 @@
 
 #include "explorer_list_clicks.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_tree.h"
 #include "explorer/widgets/shell_toolbar.h"
@@ -50,10 +51,7 @@ private:
 
     void start()
     {
-        window = std::make_unique<MainWindow>(*static_cast<TarnixApplication*>(QCoreApplication::instance()), paths,
-                                              parseCommandLine({}, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
+        window = testing::startMainWindow(paths);
         bar = window->findChild<ShellToolbar*>("ShellToolbar1");
         QVERIFY(bar != nullptr);
     }

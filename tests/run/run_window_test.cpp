@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "editor/widgets/editor_page.h"
 #include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
@@ -78,9 +79,7 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         const AppPaths paths = testing::appPathsIn(folder->path() + "/");
-        auto* application = static_cast<TarnixApplication*>(QCoreApplication::instance());
-        window = std::make_unique<MainWindow>(*application, paths, parseCommandLine({}, paths.executableFolder));
-        window->show();
+        window = testing::startMainWindow(paths);
         child<QTabWidget>("PageControl1")->setCurrentIndex(1);
         QTest::qWait(50);
         editor = child<QsciScintilla>("SynEdit");

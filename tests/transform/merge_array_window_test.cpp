@@ -4,6 +4,7 @@
 
 #include "explorer/widgets/explorer_file_list.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "support/message_boxes.h"
 #include "support/scratch_folder.h"
 #include "transform/widgets/make_array_dialog.h"
@@ -70,11 +71,7 @@ private slots:
         const AppPaths paths = testing::appPathsIn(root);
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
-        auto* app = static_cast<TarnixApplication*>(QCoreApplication::instance());
-        window = std::make_unique<MainWindow>(*app, paths,
-                                              parseCommandLine({path("a.nc").toStdString()}, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
+        window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
         QVERIFY(list->topLevelItemCount() >= 2);
     }

@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "run/widgets/run_controller.h"
@@ -108,9 +109,7 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>();
         const AppPaths paths = testing::appPathsIn(folder->path() + "/");
-        auto* application = static_cast<TarnixApplication*>(QCoreApplication::instance());
-        window = std::make_unique<MainWindow>(*application, paths, parseCommandLine({}, paths.executableFolder));
-        window->show();
+        window = testing::startMainWindow(paths);
         showPage(1);
         QTest::qWait(50);
         panel = child<TransformPanel>("Panel11");

@@ -7,6 +7,7 @@
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer_list_clicks.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "support/scratch_folder.h"
 #include "window/widgets/file_info_dialog.h"
 #include "window/widgets/main_window.h"
@@ -36,7 +37,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
 
 // 27.7 s over 51 mm in five lines, feed extents X 20, Y 20, Z -1.
 const QByteArray kFourMoves = "%\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X20\nG1 Y20\n";
@@ -107,9 +107,7 @@ private:
     {
         writeFile(QString::fromStdString(paths.settingsFile),
                   "[Options]\nStart_dir=" + programs.toUtf8() + "\nextentions=*.nc;*.zip\n");
-        window = std::make_unique<MainWindow>(*app(), paths, parseCommandLine({}, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
+        window = testing::startMainWindow(paths);
         list = window->findChild<ExplorerFileList*>("lvFiles");
         window->fileInfoForm()->setTickInterval(5ms);
         watch = std::make_unique<DialogWatch>(*window->fileInfoForm());

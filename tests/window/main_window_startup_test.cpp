@@ -6,6 +6,7 @@
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/main_window_start.h"
 #include "support/message_boxes.h"
 
 #include <QAction>
@@ -32,7 +33,6 @@ using namespace tarnix;
 
 namespace {
 
-TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
 
 // Answers every box (No where it can, else OK) and every file or colour
 // dialog, and remembers the boxes' texts and whether they stay on top.
@@ -97,8 +97,7 @@ private:
 
     std::unique_ptr<MainWindow> start(const std::vector<std::string>& arguments)
     {
-        auto window = std::make_unique<MainWindow>(*app(), paths, parseCommandLine(arguments, paths.executableFolder));
-        window->show();
+        auto window = testing::startMainWindow(paths, arguments);
         QTest::qWait(100);
         return window;
     }

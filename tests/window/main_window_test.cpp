@@ -6,6 +6,7 @@
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
 #include "support/app_paths_in.h"
+#include "support/main_window_start.h"
 #include "support/message_boxes.h"
 
 #include <QAction>
@@ -31,7 +32,6 @@ using namespace tarnix;
 
 namespace {
 
-TarnixApplication* app() { return static_cast<TarnixApplication*>(QCoreApplication::instance()); }
 
 // Answers the save question with Yes and the file dialog with `fileName`.
 // Returns the poll, which the caller stops when done.
@@ -66,10 +66,7 @@ private:
 
     std::unique_ptr<MainWindow> start(const std::vector<std::string>& arguments)
     {
-        auto window = std::make_unique<MainWindow>(*app(), paths, parseCommandLine(arguments, paths.executableFolder));
-        window->show();
-        QTest::qWait(50);
-        return window;
+        return testing::startMainWindow(paths, arguments);
     }
 
     QString logText(MainWindow& window)
