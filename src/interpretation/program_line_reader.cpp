@@ -43,6 +43,7 @@ bool ProgramLineReader::fill()
         throw fileError("Cannot read", path_, errno);
     begin_ = 0;
     end_ = count;
+    nextReturn_ = kUnsearched;
     return count > 0;
 }
 
@@ -74,9 +75,16 @@ bool ProgramLineReader::readLine(std::string_view& line)
         any = true;
         const char* start = buffer_.data() + begin_;
         const char* stop = buffer_.data() + end_;
-        const char* lineEnd = start;
-        while (lineEnd != stop && *lineEnd != '\n' && *lineEnd != '\r')
-            ++lineEnd;
+        // The line ends at the first LF before the next CR, or at that CR.
+        // memchr finds either many bytes at a time; a file without CRs is
+        // searched for one once a chunk.
+        if (nextReturn_ < begin_ || nextReturn_ > end_) {
+            const void* cr = std::memchr(start, '\r', end_ - begin_);
+            nextReturn_ = cr != nullptr ? static_cast<const char*>(cr) - buffer_.data() : end_;
+        }
+        const char* crOrStop = buffer_.data() + nextReturn_;
+        const void* lf = std::memchr(start, '\n', crOrStop - start);
+        const char* lineEnd = lf != nullptr ? static_cast<const char*>(lf) : crOrStop;
         if (lineEnd == stop) {
             // The line goes on in the next chunk, which will overwrite this one.
             spill_.append(start, stop);

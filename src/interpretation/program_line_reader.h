@@ -41,6 +41,10 @@ private:
     long long size_ = 0;
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;
+    // Where the first CR at or after begin_ stands (end_ when the chunk has
+    // none); outside begin_ to end_ when it is still to be searched.
+    static constexpr std::size_t kUnsearched = static_cast<std::size_t>(-1);
+    std::size_t nextReturn_ = kUnsearched;
     // The part of a line read from earlier chunks.
     std::string spill_;
     // The last line ended in a CR at the end of a chunk.

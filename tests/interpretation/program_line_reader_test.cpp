@@ -46,6 +46,9 @@ TEST(ProgramLineReader, EveryLineEndAlsoAcrossChunkEnds)
     const std::vector<Case> cases = {
         {"mixed ends", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
         {"empty lines", "\n\r\n\r\r\n", {"", "", "", ""}},
+        {"LF lines before and after CRs", "a\nb\r\nc\nd\re\n\rf", {"a", "b", "c", "d", "e", "", "f"}},
+        {"a CR in a full second chunk only", filler + "ab\nc\rd\n" + std::string(kChunk, 'z'),
+         {filler + "ab", "c", "d", std::string(kChunk, 'z')}},
         {"empty file", "", {}},
         {"end at the file's end", "a\r\n", {"a"}},
         {"lone CR at the file's end", "a\r", {"a"}},
