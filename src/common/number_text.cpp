@@ -25,18 +25,11 @@ enum class Scan { NotANumber, Exact, NeedsFullConversion };
 
 // Checks the grammar ourselves (from_chars alone would also take "inf",
 // "nan" and hexadecimal floats, none of which a part program may hold) and
-// converts in the same pass where that is exact: a mantissa of at most 19
-// digits below 2^53 times or divided by a power of ten up to 1e22 is one
-// correctly rounded operation on exact operands, so it gives the very value
-// from_chars gives. Program numbers nearly always take that way.
+// converts in the same pass where that is exact (exactDecimalValue).
+// Program numbers nearly always take that way.
 Scan scanDecimal(std::string_view t, double& value)
 {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr int kMostDigits = 19;
-    constexpr int kMostExponent = 22;
-    constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
 
     const std::size_t n = t.size();
     std::size_t i = 0;
@@ -83,17 +76,8 @@ Scan scanDecimal(std::string_view t, double& value)
     }
     if (i != n)
         return Scan::NotANumber;
-    if (mantissa == 0) {
-        value = negative ? -0.0 : 0.0;
-        return Scan::Exact;
-    }
-    if (significant > kMostDigits || mantissa > kExactMantissa || exponent < -kMostExponent ||
-        exponent > kMostExponent)
+    if (significant > kMostDigits || !exactDecimalValue(mantissa, exponent, negative, value))
         return Scan::NeedsFullConversion;
-    const double m = static_cast<double>(mantissa);
-    value = exponent < 0 ? m / kPowersOfTen[-exponent] : m * kPowersOfTen[exponent];
-    if (negative)
-        value = -value;
     return Scan::Exact;
 }
 

@@ -24,6 +24,20 @@ void replaceAll(std::string& text, const std::string& pattern)
     text.swap(result);
 }
 
+// The word's number: read by the scan, or converted here with the
+// conversion error of a word that is no number.
+double numberOf(const GCodeWord& word)
+{
+    return word.value ? *word.value : parseFloat(word.text);
+}
+
+// Throws the conversion error of a word that is no 32-bit integer.
+void checkInteger(const GCodeWord& word)
+{
+    if (!word.smallInteger)
+        parseInt(word.text);
+}
+
 }  // namespace
 
 double GCodeInterpreter::moveSeconds(double length, double feed)
@@ -67,7 +81,7 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
 
     GCodeWordScanner scanner(block_);
     for (GCodeWord word; scanner.next(word);)
-        readWord(block, word.letter, word.text);
+        readWord(block, word);
     resetMoveTexts();
 
     if (s.gHasMoveWord)
@@ -130,10 +144,10 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
 // A line with neither is read in place.
 std::string_view GCodeInterpreter::blockTextOf(std::string_view line)
 {
-    bool plain = !context_.transform.gTransformOut;
-    for (std::size_t i = 0; plain && i < line.size(); ++i)
-        plain = line[i] != ',' && line[i] != '(';
-    if (plain)
+    // Two searches by memchr, many bytes at a time, cost less than one
+    // byte by byte.
+    if (!context_.transform.gTransformOut && line.find(',') == std::string_view::npos &&
+        line.find('(') == std::string_view::npos)
         return line;
     text_.assign(line);
     for (char& c : text_)
@@ -185,21 +199,22 @@ void GCodeInterpreter::writeBlockText(const Block& block)
         text += "F" + formatGeneral(s.gFeed);
 }
 
-void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text)
+void GCodeInterpreter::readWord(Block& block, const GCodeWord& word)
 {
     TInterpreterState& s = context_.state;
     const TInterpreterSettings& settings = context_.settings;
+    const std::string_view text = word.text;
     auto axis = [&](double& position, bool& flag) {
-        double v = parseFloat(text);
+        double v = numberOf(word);
         position = s.gDistMode == 90 ? v : position + v;
         block.hasAxisWord = flag = true;
     };
-    auto centre = [&](double& word) {
-        word = parseFloat(text);
+    auto centre = [&](double& value) {
+        value = numberOf(word);
         block.hasAxisWord = true;
     };
 
-    switch (letter) {
+    switch (word.letter) {
     case 'X': axis(s.gX, block.hasX); break;
     case 'Y': axis(s.gY, block.hasY); break;
     case 'Z': axis(s.gZ, block.hasZ); break;
@@ -207,7 +222,7 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
     case 'J': centre(s.gJ); break;
     case 'K': centre(s.gK); break;
     case 'G': {
-        double v = parseFloat(text);
+        double v = numberOf(word);
         if (v == 0 || v == 1 || v == 2 || v == 3) {
             s.gHasMoveWord = true;
             s.gMoveMode = static_cast<std::int32_t>(v);
@@ -223,20 +238,18 @@ void GCodeInterpreter::readWord(Block& block, char letter, std::string_view text
         break;
     }
     case 'F':
-        readFeedWord(block, parseFloat(text));
+        readFeedWord(block, numberOf(word));
         break;
     case 'S':
-        s.gSpindle = parseFloat(text);
+        s.gSpindle = numberOf(word);
         break;
     case 'T':
         if (settings.cbToolChange)
             block.pause = true;
         break;
     case 'M':
-        parseInt(text);
-        break;
     case 'N':
-        parseInt(text);
+        checkInteger(word);
         break;
     default:
         break;

@@ -6,6 +6,7 @@
 
 #include "interpretation/cached_setting.h"
 #include "interpretation/gcode_converter.h"
+#include "interpretation/gcode_words.h"
 #include "interpretation/interpreter_context.h"
 
 #include <cstdint>
@@ -47,7 +48,7 @@ private:
     static double moveSeconds(double length, double feed);
 
     void cutComment(std::string_view written);
-    void readWord(Block& block, char letter, std::string_view text);
+    void readWord(Block& block, const GCodeWord& word);
     void readFeedWord(Block& block, double value);
     void applyMoveFeeds(const Block& block);
     void measureStraightMove(Block& block);

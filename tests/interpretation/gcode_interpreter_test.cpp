@@ -330,6 +330,15 @@ TEST_F(ConversionErrors, IntegerWordsNeedIntegers)
     }
 }
 
+// Long integer words are read in full: the 32-bit range decides.
+TEST_F(ConversionErrors, IntegerWordsUpToThe32BitRange)
+{
+    for (const char* block : {" N2147483647 G1 X1", " M0000000003", " N+12 M-4"})
+        EXPECT_NO_THROW(run(block)) << block;
+    for (const char* block : {" N2147483648 G1 X1", " M99999999999", " N5."})
+        EXPECT_THROW(run(block), ConversionError) << block;
+}
+
 TEST_F(ConversionErrors, LetterFollowedByLetterIsNoWord)
 {
     run(" G1 XA");
