@@ -41,14 +41,27 @@ void GCodeInterpreter::interpolateArc(Block& block, const GLColor& color)
         double previousU = in.start[u], previousV = in.start[v];
         const long double scale = 0.01L * k;
         const bool converting = context_.transform.gTransformOut;
-        for (std::int64_t counter = 0; counter < arc.sweep / n; counter += n) {
-            double theta = arc.startAngle + arc.dir * static_cast<double>(counter) * n * std::numbers::pi / 180.0;
-            std::array<double, 3> point;
-            point[u] = arc.centre[u] + arc.radius * std::cos(theta);
-            point[v] = arc.centre[v] + arc.radius * std::sin(theta);
-            point[w] = in.end[w];
-            context_.FPathPoints->Add(color, block.lineNo, scale * point[0], scale * point[1],
-                                      scale * point[2], s.gFeed, false);
+        // What stays the same along the arc is taken once, in locals the
+        // point list's stores cannot be thought to change.
+        const double last = arc.sweep / n;
+        const double startAngle = arc.startAngle, radius = arc.radius;
+        const double centreU = arc.centre[u], centreV = arc.centre[v];
+        const int dir = arc.dir;
+        TD3FloatPointList& points = *context_.FPathPoints;
+        std::array<double, 3> point;
+        point[w] = in.end[w];
+        std::array<long double, 3> scaled;
+        scaled[w] = scale * point[w];
+        for (std::int64_t counter = 0; counter < last; counter += n) {
+            double theta = startAngle + dir * static_cast<double>(counter) * n * std::numbers::pi / 180.0;
+            point[u] = centreU + radius * std::cos(theta);
+            point[v] = centreV + radius * std::sin(theta);
+            scaled[u] = scale * point[u];
+            scaled[v] = scale * point[v];
+            if (counter == 0)
+                points.Add(color, block.lineNo, scaled[0], scaled[1], scaled[2], s.gFeed, false);
+            else
+                points.AddPosition(scaled[0], scaled[1], scaled[2]);
             if (converting)
                 converted_.arcPoints.push_back(point);
             double du = point[u] - previousU, dv = point[v] - previousV;

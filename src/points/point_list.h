@@ -78,24 +78,9 @@ public:
     {
         if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
             startBlock();
-        unsigned char* to = free_ + 1;
-        unsigned char flags = rapid ? kRapid : 0;
         const bool first = count_ == 0;
-        if (first || std::memcmp(&x, &last_.X, kExtendedBytes) != 0) {
-            flags |= kNewX;
-            to = put(to, &x, kExtendedBytes);
-            last_.X = x;
-        }
-        if (first || std::memcmp(&y, &last_.Y, kExtendedBytes) != 0) {
-            flags |= kNewY;
-            to = put(to, &y, kExtendedBytes);
-            last_.Y = y;
-        }
-        if (first || std::memcmp(&z, &last_.Z, kExtendedBytes) != 0) {
-            flags |= kNewZ;
-            to = put(to, &z, kExtendedBytes);
-            last_.Z = z;
-        }
+        unsigned char flags = rapid ? kRapid : 0;
+        unsigned char* to = putPosition(free_ + 1, flags, x, y, z, first);
         if (first || std::memcmp(color.data(), last_.Color, sizeof last_.Color) != 0) {
             flags |= kNewColor;
             to = put(to, color.data(), sizeof last_.Color);
@@ -114,6 +99,19 @@ public:
         *free_ = flags;
         free_ = to;
         last_.Rapid = rapid;
+        ++count_;
+    }
+
+    // Add with the colour, line, feed and rapid flag of the last point,
+    // which must be there: the points along an arc differ only in position.
+    void AddPosition(long double x, long double y, long double z)
+    {
+        if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
+            startBlock();
+        unsigned char flags = last_.Rapid ? kRapid : 0;
+        unsigned char* to = putPosition(free_ + 1, flags, x, y, z, false);
+        *free_ = flags;
+        free_ = to;
         ++count_;
     }
 
@@ -148,6 +146,28 @@ private:
     {
         std::memcpy(to, from, count);
         return to + count;
+    }
+
+    // Writes the coordinates that differ from the last point's, flagging them.
+    unsigned char* putPosition(unsigned char* to, unsigned char& flags, const long double& x,
+                               const long double& y, const long double& z, bool first)
+    {
+        if (first || std::memcmp(&x, &last_.X, kExtendedBytes) != 0) {
+            flags |= kNewX;
+            to = put(to, &x, kExtendedBytes);
+            last_.X = x;
+        }
+        if (first || std::memcmp(&y, &last_.Y, kExtendedBytes) != 0) {
+            flags |= kNewY;
+            to = put(to, &y, kExtendedBytes);
+            last_.Y = y;
+        }
+        if (first || std::memcmp(&z, &last_.Z, kExtendedBytes) != 0) {
+            flags |= kNewZ;
+            to = put(to, &z, kExtendedBytes);
+            last_.Z = z;
+        }
+        return to;
     }
 
     void startBlock();

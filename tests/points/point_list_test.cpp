@@ -112,6 +112,42 @@ TEST(PointList, ValuesCarriedOverFromThePointBeforeReadBackExactly)
     EXPECT_EQ(i, added.size());
 }
 
+// An arc's points after its first give only their position: they must read
+// back as if every value had been given, rapid flag and signed zeros kept,
+// and take no more room than those points given whole.
+TEST(PointList, PositionOnlyPointsTakeTheOtherValuesOfTheLast)
+{
+    for (bool rapid : {false, true}) {
+        const GLColor color = {0.5f, -0.0f, 2.0f};
+        TD3FloatPointList whole, positions;
+        whole.Add(kRed, 1, 0, 0, 0, 100, false);
+        positions.Add(kRed, 1, 0, 0, 0, 100, false);
+        whole.Add(color, 9, 1, -0.0L, 2, -0.0L, rapid);
+        positions.Add(color, 9, 1, -0.0L, 2, -0.0L, rapid);
+        for (int i = 0; i < 200000; ++i) {
+            const long double x = 1.0L / 3 * i, z = i % 2 == 0 ? 0.0L : -0.0L;
+            whole.Add(color, 9, x, 7, z, -0.0L, rapid);
+            positions.AddPosition(x, 7, z);
+        }
+        ASSERT_EQ(positions.Count(), whole.Count());
+        EXPECT_EQ(positions.reservedBytes(), whole.reservedBytes());
+        auto p = positions.First();
+        for (auto w = whole.First(); w; w.Next(), p.Next()) {
+            ASSERT_TRUE(p);
+            EXPECT_EQ(p->X, w->X);
+            EXPECT_EQ(p->Y, w->Y);
+            EXPECT_EQ(std::signbit(p->Z), std::signbit(w->Z));
+            EXPECT_EQ(std::signbit(p->Feed), std::signbit(w->Feed));
+            EXPECT_EQ(p->Feed, w->Feed);
+            EXPECT_EQ(std::signbit(p->Color[1]), std::signbit(w->Color[1]));
+            EXPECT_EQ(p->Color[2], w->Color[2]);
+            EXPECT_EQ(p->LineNo, w->LineNo);
+            ASSERT_EQ(p->Rapid, w->Rapid);
+        }
+        EXPECT_FALSE(p);
+    }
+}
+
 // The worst case: every value of every point differs from the point before.
 TEST(PointList, AtMost64BytesAPoint)
 {
