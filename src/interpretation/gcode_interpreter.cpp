@@ -66,10 +66,13 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     block.startX = s.gX;
     block.startY = s.gY;
     block.startZ = s.gZ;
-    converted_.clear();
+    // Only the converter reads what the block tells it; the comment of a
+    // comment-only block is written afresh whenever there is one.
     const bool converting = context_.transform.gTransformOut;
-    if (converting)
+    if (converting) {
+        converted_.clear();
         converter_.beginBlock();
+    }
 
     comment_.clear();
     block_ = blockTextOf(line);

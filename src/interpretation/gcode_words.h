@@ -70,10 +70,12 @@ public:
         }
         const bool plain = digits > 0 && digits <= kMostDigits && (i == size || isDelimiter(text[i]));
         std::size_t end = i;
-        while (end < size && !isDelimiter(text[end]))
-            ++end;
+        if (!plain) {
+            while (end < size && !isDelimiter(text[end]))
+                ++end;
+        }
         word.letter = text[start - 1];
-        word.text = block_.substr(start, end - start);
+        word.text = std::string_view(text + start, end - start);
         double value = 0;
         if (plain && exactDecimalValue(mantissa, -static_cast<int>(decimals), negative, value))
             word.value = value;
