@@ -104,7 +104,8 @@ public:
 
     // Add with the colour, line, feed and rapid flag of the last point,
     // which must be there: the points along an arc differ only in position.
-    void AddPosition(long double x, long double y, long double z)
+    // By reference: copies of 80-bit values cost more than the rest.
+    void AddPosition(const long double& x, const long double& y, const long double& z)
     {
         if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
             startBlock();
