@@ -89,7 +89,7 @@ public:
         if (first || std::memcmp(&feed, &last_.Feed, kExtendedBytes) != 0) {
             flags |= kNewFeed;
             to = put(to, &feed, kExtendedBytes);
-            last_.Feed = feed;
+            std::memcpy(&last_.Feed, &feed, kExtendedBytes);
         }
         if (first || lineNo != last_.LineNo) {
             flags |= kNewLine;
@@ -150,23 +150,24 @@ private:
     }
 
     // Writes the coordinates that differ from the last point's, flagging them.
+    // Values are copied as bytes: an 80-bit load and store cost far more.
     unsigned char* putPosition(unsigned char* to, unsigned char& flags, const long double& x,
                                const long double& y, const long double& z, bool first)
     {
         if (first || std::memcmp(&x, &last_.X, kExtendedBytes) != 0) {
             flags |= kNewX;
             to = put(to, &x, kExtendedBytes);
-            last_.X = x;
+            std::memcpy(&last_.X, &x, kExtendedBytes);
         }
         if (first || std::memcmp(&y, &last_.Y, kExtendedBytes) != 0) {
             flags |= kNewY;
             to = put(to, &y, kExtendedBytes);
-            last_.Y = y;
+            std::memcpy(&last_.Y, &y, kExtendedBytes);
         }
         if (first || std::memcmp(&z, &last_.Z, kExtendedBytes) != 0) {
             flags |= kNewZ;
             to = put(to, &z, kExtendedBytes);
-            last_.Z = z;
+            std::memcpy(&last_.Z, &z, kExtendedBytes);
         }
         return to;
     }
