@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QToolButton>
 
+#include <utility>
+
 namespace tarnix {
 namespace {
 
@@ -144,19 +146,15 @@ void Explorer::RefreshListview()
 
 void Explorer::lvFilesMouseUp()
 {
+    const bool quickViewPending = std::exchange(quickViewAfterExtraction_, false);
     if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
         location_.FSelectedFile = ExplorerFileList::itemName(item);
     std::string path;
     if (FZipOpen) {
-        const int listing = archiveListings_;
-        bool extracted = location_.FZipExtracted;
-        path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
-        // The extraction lets window events in. When the user left the
-        // archive meanwhile, the flag and the click belong to a list no
-        // longer shown.
-        if (listing != archiveListings_)
+        if (!extractOpenArchive(path))
             return;
-        location_.FZipExtracted = extracted;
+        if (quickViewPending)
+            quickView(path);
     } else {
         path = location_.FCurrentFolder + location_.FSelectedFile;
     }
@@ -169,6 +167,17 @@ void Explorer::lvFilesMouseUp()
     } else {
         hooks_.setProgramFileName(path);
     }
+}
+
+bool Explorer::extractOpenArchive(std::string& path)
+{
+    const int listing = archiveListings_;
+    bool extracted = location_.FZipExtracted;
+    path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
+    if (listing != archiveListings_)
+        return false;
+    location_.FZipExtracted = extracted;
+    return true;
 }
 
 void Explorer::sbtnUpDirClick()

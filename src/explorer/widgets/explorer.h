@@ -82,6 +82,11 @@ private:
     // open archive is extracted (folders of the entry dropped), else in the
     // current folder.
     std::string programPath(const std::string& itemName) const;
+    // The first look into the open archive extracts it; `path` is then the
+    // entry `FSelectedFile` in the extraction folder. False when the user left
+    // the archive while the extraction let window events in: the click then
+    // belongs to a list no longer shown.
+    bool extractOpenArchive(std::string& path);
     void quickView(const std::string& path);
     void showProgramInfo(const std::string& path);
     // Loads and draws the programs into one path, each as soon as it is read.
@@ -100,6 +105,9 @@ private:
     MessageBoxDiskPrompt prompt_;
     TsZip FZip{volumes_, prompt_};
     bool FZipOpen = false;
+    // A click on an entry of an archive not yet extracted: its file exists
+    // only once the release's handling has extracted the archive.
+    bool quickViewAfterExtraction_ = false;
     std::string FUpFolder;
     int treeListings_ = 0;
     // Counts the list's changes into and out of archives.
