@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "editor/editor_document.h"
 #include "editor_recorders.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ void writeBytes(const fs::path& path, const std::string& bytes)
 
 class EditorDocumentTest : public ::testing::Test {
 protected:
-    fs::path folder = fs::temp_directory_path() /
-                      ("tarnix_editor_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const tarnix::testing::ScratchFolder scratch;
+    fs::path folder = scratch.path();
     RecordingEditor editor;
     RecordingNameBox box;
     ScriptedDialogs dialogs;
@@ -41,8 +42,6 @@ protected:
                                           [] { return std::string("All files|*.*|*.nc|*.nc|*.tap|*.tap"); },
                                           [this] { ++repaints; }}};
 
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
     std::string at(const std::string& name) const { return (folder / name).string(); }
 
     void openProgram(const std::string& name, const std::string& bytes)

@@ -2,6 +2,7 @@
 // asked for "FileVersion"; the block is found in the executable's section.
 
 #include "editor/version_info.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -55,12 +56,12 @@ TEST(VersionInfo, CutOffBlocksGiveNoVersionAndNoCrash)
 TEST(VersionInfo, TheProgramCarriesItsVersionOtherFilesNone)
 {
     EXPECT_EQ(GetFileVersionString(TARNIX_EXECUTABLE), TARNIX_VERSION);
-    const std::filesystem::path text = std::filesystem::temp_directory_path() / "tarnix_not_elf.txt";
+    const tarnix::testing::ScratchFolder scratch;
+    const std::filesystem::path text = scratch.file("not_elf.txt");
     std::ofstream(text) << "\x7F" "ELF but not really";
     for (const std::string& file : {std::string(), std::string("/no/such/file"), text.string(),
                                     std::string(TARNIX_TEST_EXECUTABLE)})
         EXPECT_EQ(GetFileVersionString(file), "") << file;
-    std::filesystem::remove(text);
 }
 
 }  // namespace

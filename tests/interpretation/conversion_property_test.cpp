@@ -9,6 +9,7 @@
 #include "interpretation/gcode_interpreter.h"
 #include "interpretation/point_transform.h"
 #include "run/fresh_run.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +167,8 @@ TEST(ConversionProperty, MirroringTwiceGivesTheOriginalPath)
         GTEST_SKIP() << "no corpus at " << kCorpus;
     std::string unused;
     ConversionOptions mirror = parseConversionOptions({"--mirror", "Y"}, unused);
-    fs::path mirrored = fs::temp_directory_path() / "tarnix_mirrored_once.nc";
+    const tarnix::testing::ScratchFolder scratch;
+    const fs::path mirrored = scratch.file("mirrored_once.nc");
     for (const auto& entry : fs::recursive_directory_iterator(kCorpus)) {
         if (!entry.is_regular_file())
             continue;
@@ -182,7 +184,6 @@ TEST(ConversionProperty, MirroringTwiceGivesTheOriginalPath)
         expectSamePath(points(original, nullptr, 1, 0), readAgain(twice.lines, mirror), {0, 0, 0}, twice.lines,
                        entry.path().filename().string());
     }
-    fs::remove(mirrored);
 }
 
 INSTANTIATE_TEST_SUITE_P(

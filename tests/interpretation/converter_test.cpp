@@ -5,6 +5,7 @@
 
 #include "interpretation/coordinate_text.h"
 #include "interpretation/transform_setup.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ struct RecordingMessages : MessageSink {
 
 fs::path writeProgram(const std::string& name, const std::string& text)
 {
-    fs::path path = fs::temp_directory_path() / name;
+    static const tarnix::testing::ScratchFolder folder;  // this process's own
+    fs::path path = folder.file(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }

@@ -101,7 +101,7 @@ TEST_P(DamagedAnswerTest, TheAnswerDecidesTheFileAndTheRest)
     extract();
 
     const ZipDamagedAnswer answer = GetParam().answer;
-    EXPECT_EQ(window.lines("question:"),
+    ASSERT_EQ(window.lines("question:"),
               std::vector<std::string>{"question: \"bad.nc\" may be corrupted (CRC error).\nExtract this file anyway? ..."});
     EXPECT_EQ(fs::exists(out / "bad.nc"), answer == ZipDamagedAnswer::Yes);
     if (answer == ZipDamagedAnswer::Yes) {
