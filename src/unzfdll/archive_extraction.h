@@ -42,8 +42,8 @@ private:
         std::optional<EntryTarget> target;  // nullopt: refused
         bool folder = false;
         bool encrypted = false;
-        std::int32_t size = 0;               // as reported to the caller
-        zip_uint64_t declaredSize = 0;        // what the directory record declares
+        std::int32_t size = 0;          // as the callback reports it
+        zip_uint64_t declaredSize = 0;  // as the directory record declares it
         std::optional<std::time_t> modified;
     };
 

@@ -22,8 +22,8 @@ std::string zipListingDate(const TFileInfo& entry)
 
 std::string zipListingSize(const TFileInfo& entry)
 {
-    const auto size = static_cast<std::int32_t>(entry.Header.UncompressedSize);
-    const std::string digits = groupedDigits(static_cast<std::uint64_t>(size < 0 ? -std::int64_t{size} : std::int64_t{size}));
+    const std::int64_t size = static_cast<std::int32_t>(entry.Header.UncompressedSize);
+    const std::string digits = groupedDigits(static_cast<std::uint64_t>(size < 0 ? -size : size));
     return size < 0 ? "-" + digits : digits;
 }
 

@@ -151,8 +151,10 @@ void Explorer::lvFilesMouseUp()
         location_.FSelectedFile = ExplorerFileList::itemName(item);
     std::string path;
     if (FZipOpen) {
-        if (!extractOpenArchive(path))
+        const std::optional<std::string> entry = extractOpenArchive();
+        if (!entry)
             return;
+        path = *entry;
         if (quickViewPending)
             quickView(path);
     } else {
@@ -169,15 +171,15 @@ void Explorer::lvFilesMouseUp()
     }
 }
 
-bool Explorer::extractOpenArchive(std::string& path)
+std::optional<std::string> Explorer::extractOpenArchive()
 {
     const int listing = archiveListings_;
     bool extracted = location_.FZipExtracted;
-    path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
+    std::string path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
     if (listing != archiveListings_)
-        return false;
+        return std::nullopt;
     location_.FZipExtracted = extracted;
-    return true;
+    return path;
 }
 
 void Explorer::sbtnUpDirClick()

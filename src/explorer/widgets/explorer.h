@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,11 +83,11 @@ private:
     // open archive is extracted (folders of the entry dropped), else in the
     // current folder.
     std::string programPath(const std::string& itemName) const;
-    // The first look into the open archive extracts it; `path` is then the
-    // entry `FSelectedFile` in the extraction folder. False when the user left
-    // the archive while the extraction let window events in: the click then
-    // belongs to a list no longer shown.
-    bool extractOpenArchive(std::string& path);
+    // The first look into the open archive extracts it. Gives the path of
+    // the entry `FSelectedFile` in the extraction folder; nullopt when the
+    // user left the archive while the extraction let window events in: the
+    // click then belongs to a list no longer shown.
+    std::optional<std::string> extractOpenArchive();
     void quickView(const std::string& path);
     void showProgramInfo(const std::string& path);
     // Loads and draws the programs into one path, each as soon as it is read.

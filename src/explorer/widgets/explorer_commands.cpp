@@ -70,8 +70,7 @@ void Explorer::lvFilesKeyUp(ListKey key)
     if (first != nullptr)
         location_.FSelectedFile = ExplorerFileList::itemName(first);
     // The keys, too, read an archive's entries only once it is extracted.
-    std::string extracted;
-    if (FZipOpen && !location_.FZipExtracted && !extractOpenArchive(extracted))
+    if (FZipOpen && !location_.FZipExtracted && !extractOpenArchive())
         return;
     const std::string path = programPath(location_.FSelectedFile);
     hooks_.setProgramFileName(path);
