@@ -1,7 +1,8 @@
 // The program page and the user's files, through the real window, editor
 // widget and document: every byte of a program that the user did not edit
-// comes back on save, and a typed character the file's code page cannot
-// hold is named before anything is written.
+// comes back on save, a typed character the file's code page cannot hold
+// is named before anything is written, and one Enter in the file-name box
+// gives one box.
 
 #include "window/widgets/main_window.h"
 #include "window/widgets/tarnix_application.h"
@@ -143,6 +144,24 @@ private slots:
         window->findChild<QAction*>("mnSaveMain")->trigger();
         QCOMPARE(readFile(at("part.nc")), std::string("(\xcf\xd0\xce\xc3)\r\nG1 X1 (?)\r\n"));
         QVERIFY(!editor->isModified());
+    }
+
+    void enterInTheFileNameBoxGivesOneBoxPerEnter()
+    {
+        auto window = testing::startMainWindow(paths);
+        auto* box = window->findChild<QLineEdit*>("edFileName");
+        box->setText(QString::fromStdString(at("missing.nc")));
+        box->setFocus();
+        BoxCounter boxes(QMessageBox::Ok);
+        // The box closes on the press of Enter; the release then reaches
+        // the file-name box, which has the focus again.
+        boxes.onShown = [box](QMessageBox* shown) {
+            QTest::keyPress(shown, Qt::Key_Return);
+            QTimer::singleShot(0, box, [box] { QTest::keyRelease(box, Qt::Key_Return); });
+        };
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::qWait(500);
+        QCOMPARE(boxes.texts.size(), 1);
     }
 };
 
