@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -215,6 +216,31 @@ private slots:
         // settles; what counts is that the list is back at its height.
         const int listHeight = splitter->sizes().value(1);
         QVERIFY2(qAbs(listHeight - 123) <= 8, qPrintable(QString::number(listHeight)));
+    }
+
+    // The list's height is the one it had on the Explorer page, whichever
+    // page the window closed on, and no stored height hides the list or
+    // the log pane.
+    void listAndLogPaneComeBackWhateverPageTheWindowClosedOn()
+    {
+        {
+            auto window = start({});
+            auto* splitter = window->findChild<QSplitter*>("Splitter4");
+            const QList<int> sizes = splitter->sizes();
+            splitter->setSizes({sizes[0] + sizes[1] - 123, 123});
+            window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+            window->close();
+        }
+        QSettings stored(QString::fromStdString(paths.formStorageFile), QSettings::IniFormat);
+        const int listHeight = stored.value("FormStorage1/lvFiles.Height").toInt();
+        QVERIFY2(qAbs(listHeight - 123) <= 8, qPrintable(QString::number(listHeight)));
+
+        stored.setValue("FormStorage1/lvFiles.Height", 0);
+        stored.setValue("FormStorage1/Panel3.Height", 100000);
+        stored.sync();
+        auto window = start({});
+        QVERIFY(window->findChild<QWidget*>("lvFiles")->height() > 40);
+        QVERIFY(window->findChild<QWidget*>("Scroll")->height() > 40);
     }
 
     void systemColoursComeFromTheDesktopPalette()

@@ -570,20 +570,18 @@ void MainWindow::restoreFormStorage()
 
 void MainWindow::applyStoredHeights()
 {
-    auto setSecondHeight = [](QSplitter* splitter, int height) {
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::max(0, total - height), std::min(height, total)});
-    };
-    auto setFirstHeight = [](QSplitter* splitter, int height) {
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::min(height, total), std::max(0, total - height)});
-    };
-    setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
-    setSecondHeight(Splitter4, storedListHeight_);
+    // A stored height that would leave the log pane under the folders or
+    // the file list under the view out of sight is not taken: the pane
+    // keeps its first height.
+    constexpr int kPaneInSight = 32;
+    const QList<int> folderSizes = explorerSplitter_->sizes();
+    const int folderTotal = folderSizes.value(0) + folderSizes.value(1);
+    if (storedFolderPanelHeight_ >= 0 && folderSizes.size() == 2 && folderTotal - storedFolderPanelHeight_ >= kPaneInSight)
+        explorerSplitter_->setSizes({storedFolderPanelHeight_, folderTotal - storedFolderPanelHeight_});
+    const QList<int> viewSizes = Splitter4->sizes();
+    const int viewTotal = viewSizes.value(0) + viewSizes.value(1);
+    if (storedListHeight_ >= kPaneInSight && viewSizes.size() == 2 && viewTotal > 0)
+        Splitter4->setSizes({std::max(0, viewTotal - storedListHeight_), std::min(storedListHeight_, viewTotal)});
     // Only the Explorer page shows the list; the others keep it for it.
     if (PageControl1->currentWidget() != tsExplorer)
         pageShowHandlers_->collapseFileList();
@@ -597,7 +595,7 @@ void MainWindow::saveFormStorage()
     storage.setValue("geometry", saveGeometry());
     storage.setValue("state", saveState());
     storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
-    storage.setValue("lvFiles.Height", lvFiles->height());
+    storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
     storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
     for (const char* name : kStoredTexts)
         if (auto* edit = findChild<QLineEdit*>(name))
