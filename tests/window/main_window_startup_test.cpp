@@ -235,12 +235,23 @@ private slots:
         const int listHeight = stored.value("FormStorage1/lvFiles.Height").toInt();
         QVERIFY2(qAbs(listHeight - 123) <= 8, qPrintable(QString::number(listHeight)));
 
-        stored.setValue("FormStorage1/lvFiles.Height", 0);
-        stored.setValue("FormStorage1/Panel3.Height", 100000);
-        stored.sync();
-        auto window = start({});
-        QVERIFY(window->findChild<QWidget*>("lvFiles")->height() > 40);
-        QVERIFY(window->findChild<QWidget*>("Scroll")->height() > 40);
+        struct Damaged {
+            int listHeight, folderPanelHeight;
+        };
+        for (const Damaged damaged : {Damaged{0, 100000}, Damaged{100000, 3}}) {
+            stored.setValue("FormStorage1/lvFiles.Height", damaged.listHeight);
+            stored.setValue("FormStorage1/Panel3.Height", damaged.folderPanelHeight);
+            stored.sync();
+            auto window = start({});
+            // The view over the list, the folders over the log pane.
+            for (const char* lower : {"lvFiles", "Scroll"}) {
+                auto* splitter = qobject_cast<QSplitter*>(window->findChild<QWidget*>(lower)->parentWidget());
+                if (!splitter)
+                    splitter = window->findChild<QSplitter*>("Splitter4");
+                QVERIFY2(splitter->sizes().value(0) > 40, lower);
+                QVERIFY2(window->findChild<QWidget*>(lower)->height() > 40, lower);
+            }
+        }
     }
 
     void systemColoursComeFromTheDesktopPalette()

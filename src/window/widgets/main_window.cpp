@@ -570,18 +570,19 @@ void MainWindow::restoreFormStorage()
 
 void MainWindow::applyStoredHeights()
 {
-    // A stored height that would leave the log pane under the folders or
-    // the file list under the view out of sight is not taken: the pane
-    // keeps its first height.
-    constexpr int kPaneInSight = 32;
-    const QList<int> folderSizes = explorerSplitter_->sizes();
-    const int folderTotal = folderSizes.value(0) + folderSizes.value(1);
-    if (storedFolderPanelHeight_ >= 0 && folderSizes.size() == 2 && folderTotal - storedFolderPanelHeight_ >= kPaneInSight)
-        explorerSplitter_->setSizes({storedFolderPanelHeight_, folderTotal - storedFolderPanelHeight_});
-    const QList<int> viewSizes = Splitter4->sizes();
-    const int viewTotal = viewSizes.value(0) + viewSizes.value(1);
-    if (storedListHeight_ >= kPaneInSight && viewSizes.size() == 2 && viewTotal > 0)
-        Splitter4->setSizes({std::max(0, viewTotal - storedListHeight_), std::min(storedListHeight_, viewTotal)});
+    // A stored height is taken only when both panes of its splitter stay in
+    // sight: the folders and the log pane, the view and the file list. A
+    // damaged or stale value leaves the splitter as it was built.
+    auto setFirstHeight = [](QSplitter* splitter, int height) {
+        constexpr int kPaneInSight = 32;
+        const QList<int> sizes = splitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (sizes.size() == 2 && height >= kPaneInSight && total - height >= kPaneInSight)
+            splitter->setSizes({height, total - height});
+    };
+    setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
+    if (storedListHeight_ >= 0)
+        setFirstHeight(Splitter4, Splitter4->sizes().value(0) + Splitter4->sizes().value(1) - storedListHeight_);
     // Only the Explorer page shows the list; the others keep it for it.
     if (PageControl1->currentWidget() != tsExplorer)
         pageShowHandlers_->collapseFileList();
