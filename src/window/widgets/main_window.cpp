@@ -570,20 +570,19 @@ void MainWindow::restoreFormStorage()
 
 void MainWindow::applyStoredHeights()
 {
-    auto setSecondHeight = [](QSplitter* splitter, int height) {
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::max(0, total - height), std::min(height, total)});
-    };
+    // A stored height is taken only when both panes of its splitter stay in
+    // sight: the folders and the log pane, the view and the file list. A
+    // damaged or stale value leaves the splitter as it was built.
     auto setFirstHeight = [](QSplitter* splitter, int height) {
+        constexpr int kPaneInSight = 32;
         const QList<int> sizes = splitter->sizes();
         const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::min(height, total), std::max(0, total - height)});
+        if (sizes.size() == 2 && height >= kPaneInSight && total - height >= kPaneInSight)
+            splitter->setSizes({height, total - height});
     };
     setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
-    setSecondHeight(Splitter4, storedListHeight_);
+    if (storedListHeight_ >= 0)
+        setFirstHeight(Splitter4, Splitter4->sizes().value(0) + Splitter4->sizes().value(1) - storedListHeight_);
     // Only the Explorer page shows the list; the others keep it for it.
     if (PageControl1->currentWidget() != tsExplorer)
         pageShowHandlers_->collapseFileList();
@@ -597,7 +596,7 @@ void MainWindow::saveFormStorage()
     storage.setValue("geometry", saveGeometry());
     storage.setValue("state", saveState());
     storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
-    storage.setValue("lvFiles.Height", lvFiles->height());
+    storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
     storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
     for (const char* name : kStoredTexts)
         if (auto* edit = findChild<QLineEdit*>(name))
