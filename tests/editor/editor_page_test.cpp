@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -133,6 +134,46 @@ private slots:
         QCOMPARE(SynEdit->text(), QString("G01 X1\nG1 X2\nG01 X3\nG01 X4\n"));
         dialog->findChild<QLineEdit*>("FindText")->setText("nowhere");
         dialog->findChild<QPushButton*>("Replace")->click();
+        QCOMPARE(beeps, 2);
+    }
+
+    // Replace All goes from the caret to the end in one undo step, leaves
+    // the bookmarks on their lines and ends with the last replacement selected.
+    void replaceAllIsOneUndoStepFromTheCaret()
+    {
+        const QString before = "G1 Z-0.15\nG1 Z-0.15 X1\nZ-0.15Z-0.15\nG0 Z5\n";
+        SynEdit->setText(before);
+        SynEdit->setCursorPosition(3, 0);
+        page->bookmarks().SetBookmark(2);
+        SynEdit->setCursorPosition(1, 0);
+        page->mnReplaceClick();
+        auto* dialog = named<SearchDialog>("ReplaceDialog1");
+        dialog->findChild<QLineEdit*>("FindText")->setText("Z-0.15");
+        dialog->findChild<QLineEdit*>("ReplaceText")->setText("Z-0.250");
+        QSignalSpy changed(SynEdit, &QsciScintilla::textChanged);
+        dialog->findChild<QPushButton*>("ReplaceAll")->click();
+        QCOMPARE(SynEdit->text(), QString("G1 Z-0.15\nG1 Z-0.250 X1\nZ-0.250Z-0.250\nG0 Z5\n"));
+        QCOMPARE(beeps, 1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(SynEdit->selectedText(), QString("Z-0.250"));
+        int line = 0, index = 0;
+        SynEdit->getCursorPosition(&line, &index);
+        QCOMPARE(std::pair(line, index), std::pair(2, 14));
+        QCOMPARE(SynEdit->markersAtLine(3) != 0, true);
+        SynEdit->insert(" ");  // the widget tells of edits again
+        QCOMPARE(changed.count(), 2);
+        SynEdit->undo();
+        SynEdit->undo();
+        QCOMPARE(SynEdit->text(), before);
+
+        // A replacement that holds the find text is not searched again.
+        SynEdit->setText("a b a\n");
+        SynEdit->setCursorPosition(0, 0);
+        dialog->findChild<QLineEdit*>("FindText")->setText("a");
+        dialog->findChild<QLineEdit*>("ReplaceText")->setText("aa");
+        dialog->findChild<QCheckBox*>("WholeWord")->setChecked(true);
+        dialog->findChild<QPushButton*>("ReplaceAll")->click();
+        QCOMPARE(SynEdit->text(), QString("aa b aa\n"));
         QCOMPARE(beeps, 2);
     }
 
