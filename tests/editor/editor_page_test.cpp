@@ -5,6 +5,7 @@
 #include "editor/widgets/editor_bookmarks.h"
 #include "support/message_boxes.h"
 #include "editor/widgets/editor_page.h"
+#include "editor/widgets/program_lexer.h"
 #include "editor/key_ini_file.h"
 #include "editor/widgets/search_dialog.h"
 
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -175,6 +177,53 @@ private slots:
         dialog->findChild<QPushButton*>("ReplaceAll")->click();
         QCOMPARE(SynEdit->text(), QString("aa b aa\n"));
         QCOMPARE(beeps, 2);
+    }
+
+    // The highlighter's keywords, whole words in any letter case, and
+    // comments in their own style; every other word is plain.
+    void highlighterMarksTheKeywordsAndComments()
+    {
+        SynEdit->setText("N10 G1 X1.5 G01 g17 M30 T3 T4 G540 (G1 M3) H1\n(open G0\nG1X5 M6;G0\n");
+        SynEdit->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, -1);
+        struct Case {
+            int line;
+            const char* word;
+            int occurrence;
+            int style;
+        } cases[] = {
+            {0, "N10", 0, ProgramLexer::Default},  {0, "G1", 0, ProgramLexer::Keyword},
+            {0, "X1", 0, ProgramLexer::Default},   {0, "G01", 0, ProgramLexer::Default},
+            {0, "g17", 0, ProgramLexer::Keyword},  {0, "M30", 0, ProgramLexer::Keyword},
+            {0, "T3", 0, ProgramLexer::Keyword},   {0, "T4", 0, ProgramLexer::Default},
+            {0, "G540", 0, ProgramLexer::Default}, {0, "G1", 1, ProgramLexer::Comment},
+            {0, "M3)", 0, ProgramLexer::Comment},  {0, "H1", 0, ProgramLexer::Keyword},
+            {1, "G0", 0, ProgramLexer::Comment},   {2, "G1X5", 0, ProgramLexer::Default},
+            {2, "M6", 0, ProgramLexer::Keyword},   {2, "G0", 0, ProgramLexer::Keyword},
+        };
+        for (const Case& c : cases) {
+            const QString text = SynEdit->text(c.line);
+            int at = -1;
+            for (int n = 0; n <= c.occurrence; ++n)
+                at = text.indexOf(c.word, at + 1);
+            QVERIFY(at >= 0);
+            const long position = SynEdit->positionFromLineIndex(c.line, at);
+            for (int i = 0; i < static_cast<int>(qstrlen(c.word)); ++i)
+                QVERIFY2(SynEdit->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, position + i) == c.style,
+                         c.word);
+        }
+    }
+
+    // The program's monospaced font with Cyrillic letters, or the system's
+    // fixed font where it is missing.
+    void editorFontIsMonospacedWithCyrillic()
+    {
+        const QFont font = SynEdit->lexer()->defaultFont();
+        const QString wanted = QFontDatabase::hasFamily("Liberation Mono")
+                                   ? QString("Liberation Mono")
+                                   : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        QCOMPARE(QFontInfo(font).family(), wanted);
+        QVERIFY(QFontInfo(font).fixedPitch());
+        QVERIFY(QFontMetrics(font).inFont(QChar(0x0416)));  // Cyrillic Zhe
     }
 
     // Typing after Ctrl+F goes into the search text, never into the program,

@@ -25,6 +25,19 @@
 #include <Qsci/qsciscintilla.h>
 
 namespace tarnix {
+namespace {
+
+// The program's text was set in "Courier New Cyr"; Liberation Mono has the
+// same metrics and Cyrillic letters, and Debian has it as a package.
+QFont programFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontDatabase::hasFamily("Liberation Mono"))
+        font.setFamily("Liberation Mono");
+    return font;
+}
+
+}  // namespace
 
 EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPageHooks hooks, QWidget* window)
     : QObject(window),
@@ -37,7 +50,7 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
       dialogs_(window)
 {
     document_ = std::make_unique<EditorDocument>(buffer_, nameBox_, dialogs_, hooks_.document);
-    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont font = programFont();
     SynEdit.setFont(font);
     SynEdit.setMarginsFont(font);
     SynEdit.setUtf8(true);
