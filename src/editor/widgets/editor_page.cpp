@@ -1,6 +1,7 @@
 #include "editor/widgets/editor_page.h"
 
 #include "editor/widgets/editor_bookmarks.h"
+#include "editor/widgets/editor_command_runner.h"
 #include "editor/widgets/editor_key_filter.h"
 #include "editor/widgets/editor_printing.h"
 #include "editor/widgets/editor_search.h"
@@ -69,8 +70,12 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
     buildPopup();
     buildToolBand(window);
     buildConfigBox();
-    keystrokes_ = defaultKeystrokes(SynEdit);
-    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_);
+    keystrokes_ = defaultKeystrokes();
+    commands_ = std::make_unique<EditorCommandRunner>(SynEdit, *bookmarks_, [this] {
+        if (hooks_.contextHelp)
+            hooks_.contextHelp();
+    });
+    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_, *commands_);
 
     // A right click in the gutter shows the bookmark menu, elsewhere the pop-up.
     SynEdit.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -268,7 +273,7 @@ void EditorPage::GotoLine1Click()
 
 void EditorPage::btnEditClick()
 {
-    KeystrokeEditorDialog dialog(SynEdit_, keystrokes_, window_);
+    KeystrokeEditorDialog dialog(keystrokes_, window_);
     if (dialog.exec() == QDialog::Accepted) {
         keystrokes_ = dialog.table();
         writeKeyIni(kKeyFile, keystrokes_);
