@@ -307,6 +307,20 @@ private slots:
         QCOMPARE(box->text(), folder->path() + "/c.nc");
         QCOMPARE(editor->text(), QString());
     }
+    // The editor's context-help key is the Help menu's "Main Help".
+    void ctrlF1InTheEditorIsMainHelp()
+    {
+        auto window = start({});
+        window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        int helps = 0;
+        connect(window->findChild<QAction*>("MainHelp1"), &QAction::triggered, [&helps] { ++helps; });
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_F1);
+        QCOMPARE(helps, 0);
+        QTest::keyClick(editor, Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(helps, 1);
+    }
 };
 
 int runMainWindowStartupTests(int argc, char** argv);

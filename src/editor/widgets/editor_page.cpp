@@ -1,6 +1,7 @@
 #include "editor/widgets/editor_page.h"
 
 #include "editor/widgets/editor_bookmarks.h"
+#include "editor/widgets/editor_command_runner.h"
 #include "editor/widgets/editor_key_filter.h"
 #include "editor/widgets/editor_printing.h"
 #include "editor/widgets/editor_search.h"
@@ -25,6 +26,19 @@
 #include <Qsci/qsciscintilla.h>
 
 namespace tarnix {
+namespace {
+
+// The program's text was set in "Courier New Cyr"; Liberation Mono has the
+// same metrics and Cyrillic letters, and Debian has it as a package.
+QFont programFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontDatabase::hasFamily("Liberation Mono"))
+        font.setFamily("Liberation Mono");
+    return font;
+}
+
+}  // namespace
 
 EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPageHooks hooks, QWidget* window)
     : QObject(window),
@@ -37,7 +51,7 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
       dialogs_(window)
 {
     document_ = std::make_unique<EditorDocument>(buffer_, nameBox_, dialogs_, hooks_.document);
-    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont font = programFont();
     SynEdit.setFont(font);
     SynEdit.setMarginsFont(font);
     SynEdit.setUtf8(true);
@@ -56,8 +70,12 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
     buildPopup();
     buildToolBand(window);
     buildConfigBox();
-    keystrokes_ = defaultKeystrokes(SynEdit);
-    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_);
+    keystrokes_ = defaultKeystrokes();
+    commands_ = std::make_unique<EditorCommandRunner>(SynEdit, *bookmarks_, [this] {
+        if (hooks_.contextHelp)
+            hooks_.contextHelp();
+    });
+    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_, *commands_);
 
     // A right click in the gutter shows the bookmark menu, elsewhere the pop-up.
     SynEdit.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -255,7 +273,7 @@ void EditorPage::GotoLine1Click()
 
 void EditorPage::btnEditClick()
 {
-    KeystrokeEditorDialog dialog(SynEdit_, keystrokes_, window_);
+    KeystrokeEditorDialog dialog(keystrokes_, window_);
     if (dialog.exec() == QDialog::Accepted) {
         keystrokes_ = dialog.table();
         writeKeyIni(kKeyFile, keystrokes_);

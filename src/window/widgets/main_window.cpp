@@ -180,6 +180,7 @@ void MainWindow::createEditorPage()
     hooks.document.requestRepaint = [this] { Panel10->requestRepaint(); };
     hooks.showProgramPage = [this] { PageControl1->setCurrentWidget(tsPellam); };
     hooks.beep = [] { QApplication::beep(); };
+    hooks.contextHelp = [this] { findChild<QAction*>("MainHelp1")->trigger(); };
     editorPage_ = new EditorPage(*SynEdit, *edFileName, std::move(hooks), this);
     static_cast<QVBoxLayout*>(tsPellam->layout())->insertWidget(0, editorPage_->ControlBar2());
     auto* configLayout = static_cast<QVBoxLayout*>(static_cast<QScrollArea*>(tsConfig)->widget()->layout());
