@@ -74,6 +74,8 @@ private:
     void loadPerspective();
     // The selection pass over `entries`; returns its hit count.
     GLint selectPass(const std::vector<PickEntry>& entries, std::vector<GLuint>& buffer);
+    // The tripod, the path, the box and the measuring line.
+    std::optional<SegmentTexts> drawDepthTested(GLenum mode);
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);

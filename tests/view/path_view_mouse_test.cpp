@@ -57,6 +57,7 @@ private slots:
     void clickOnASegmentPicksItsLine();
     void clickOnBackgroundOrTripodClearsTheCursorLine();
     void wheelZoomsOnlyOnceTheViewWasClicked();
+    void measuringTwoPointsOfASegmentGivesTheirDistance_data();
     void measuringTwoPointsOfASegmentGivesTheirDistance();
     void hoverReadsTheProgramCoordinatesOfTheSegment();
     void fastPickAnswersAsTheFullSelectionPass();
@@ -72,6 +73,8 @@ private:
     QPoint projected(double x, double y, double z);
     // The scene point at window `depth` on the ray through the panel pixel.
     std::array<double, 3> unprojected(QPoint pixel, double depth);
+    // The window depth of the scene point (0, 0, z).
+    double unprojectedDepth(double z);
     void cameraMatrices(double (&modelView)[16], double (&projection)[16]);
 
     std::unique_ptr<PathView> view_;
@@ -133,7 +136,8 @@ void PathViewMouseTest::wheelZoomsOnlyOnceTheViewWasClicked()
 QPoint PathViewMouseTest::linePixelNear(QPoint pixel, bool rapid)
 {
     const QImage image = view_->grabFramebuffer();
-    auto onLine = [rapid](QRgb rgb) { return rapid ? qRed(rgb) == 255 && qGreen(rgb) == 0 : qGreen(rgb) == 255; };
+    // Smoothed lines blend their colour into the background.
+    auto onLine = [rapid](QRgb rgb) { return rapid ? qRed(rgb) > 200 && qGreen(rgb) < 50 : qGreen(rgb) > 200; };
     for (int dy : {0, -1, 1, -2, 2})
         for (int dx : {0, -1, 1})
             if (onLine(image.pixel(pixel + QPoint(dx, dy))))
@@ -141,13 +145,57 @@ QPoint PathViewMouseTest::linePixelNear(QPoint pixel, bool rapid)
     return pixel;
 }
 
+void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance_data()
+{
+    QTest::addColumn<bool>("hiddenMove");
+    QTest::addColumn<bool>("smooth");
+    QTest::newRow("plain") << false << false;
+    // From straight above one step of the depth buffer spans tens of program
+    // units: a rapid drawn later, a little below the feed, falls in the same
+    // step and the depth test keeps the feed in front.
+    QTest::newRow("later move hidden in the same depth step") << true << false;
+    QTest::newRow("smooth") << false << true;
+    QTest::newRow("smooth, later move hidden") << true << true;
+}
+
 void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance()
 {
+    QFETCH(bool, hiddenMove);
+    QFETCH(bool, smooth);
+    // The feed near the top of a depth step, the rapid near its bottom.
+    view_->makeCurrent();
+    GLint depthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    view_->doneCurrent();
+    const double steps = std::ldexp(1.0, depthBits) - 1;
+    const QPoint centre(kPanelSize / 2, kPanelSize / 2);
+    const double step = std::round(steps * unprojectedDepth(0));
+    const long double feedZ = hiddenMove ? unprojected(centre, (step - 0.4) / steps)[2] : 0;
+    const long double rapidZ = unprojected(centre, (step + 0.1) / steps)[2];
+
+    path_ = std::make_unique<TD3FloatPointList>();
+    path_->Add(kFeed, 1, -0.2L, -0.2L, feedZ, 1000, false);
+    path_->Add(kFeed, 2, -0.05L, -0.2L, feedZ, 1000, false);
+    path_->Add(kFeed, 3, -0.05L, -0.05L, feedZ, 1000, false);
+    if (hiddenMove) {
+        // Back over the first measuring point only.
+        path_->Add({1, 0, 0}, 4, -0.1L, -0.2L, rapidZ, 3000, true);
+        path_->Add({1, 0, 0}, 5, -0.2L, -0.2L, rapidZ, 3000, true);
+    }
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = path_.get();
+    input.cbViewRapid = true;
+    input.cbSmooth = smooth;
+    view_->RenderScene();
+
     view_->mnMeasureClick();
     // A click on the background is ignored.
     QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixelOf(0.15, 0.15));
-    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.18, -0.2)));
-    QCOMPARE(view_->sceneInput().measure.gMeasureCount, 1);
+    // Without depth writes the smoothed rapid drawn later shows on top; the
+    // depth is still the plain drawing's.
+    const bool rapidShows = smooth && hiddenMove;
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.18, -0.2), rapidShows));
+    QCOMPARE(input.measure.gMeasureCount, 1);
     QString message;
     testing::answerNextMessageBox(&message);
     QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.06, -0.2)));
@@ -191,6 +239,16 @@ QPoint PathViewMouseTest::projected(double x, double y, double z)
     return {static_cast<int>(wx), view_->height() - 1 - static_cast<int>(wy)};
 }
 
+double PathViewMouseTest::unprojectedDepth(double z)
+{
+    GLdouble modelView[16], projection[16];
+    cameraMatrices(modelView, projection);
+    const GLint viewport[4] = {0, 0, view_->width(), view_->height()};
+    GLdouble wx, wy, wz;
+    gluProject(0, 0, z, modelView, projection, viewport, &wx, &wy, &wz);
+    return wz;
+}
+
 std::array<double, 3> PathViewMouseTest::unprojected(QPoint pixel, double depth)
 {
     GLdouble modelView[16], projection[16];
@@ -220,7 +278,9 @@ void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
     };
     // From straight above the depth buffer alone cannot tell z -2 from 10.
     for (const Case& c : {Case{btnExplXYZClick, 0, 10, -2, true}, Case{btnExplXYZClick, 25, -10, 10, false},
-                          Case{btnExplXYClick, -5, 10, -2, true}, Case{btnExplXYClick, 25, -10, 10, false}}) {
+                          Case{btnExplXYClick, -5, 10, -2, true}, Case{btnExplXYClick, 25, -10, 10, false}})
+    for (bool smooth : {false, true}) {
+        view_->sceneInput().cbSmooth = smooth;
         view_->showPreset(c.preset);
         QSignalSpy readout(view_.get(), &PathView::mouseReadout);
         const QPoint pixel = linePixelNear(projected(c.x / 100, c.y / 100, c.z / 100), !c.alongX);
