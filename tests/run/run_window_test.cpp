@@ -72,6 +72,11 @@ private:
     // screen; -1 for none.
     int glyphAt(int line)
     {
+        // Only the rows in view are painted.
+        const int first = editor->firstVisibleLine();
+        const int rows = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+        if (line - 1 < first || line - 1 >= first + rows)
+            editor->setFirstVisibleLine(line - 1);
         const QRect rect = run->marks().glyphRect(line);
         const QImage shown = editor->viewport()->grab().toImage().copy(rect).convertToFormat(QImage::Format_RGB32);
         const QColor back = shown.pixelColor(0, 0);
