@@ -7,6 +7,7 @@
 #include "support/main_window_start.h"
 #include "editor/widgets/editor_page.h"
 #include "run/widgets/run_controller.h"
+#include "run/widgets/run_images.h"
 #include "run/widgets/run_panel_widget.h"
 #include "support/message_boxes.h"
 #include "window/widgets/main_window.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -64,6 +66,52 @@ private:
         for (int x = marginsWidth(); x < image.width(); ++x)
             count += image.pixelColor(x, lineY(line)) == color;
         return count;
+    }
+
+    // The glyph (0 to 3) that the gutter shows for `line`, read from the
+    // screen; -1 for none.
+    int glyphAt(int line)
+    {
+        // Only the rows in view are painted.
+        const int first = editor->firstVisibleLine();
+        const int rows = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+        if (line - 1 < first || line - 1 >= first + rows)
+            editor->setFirstVisibleLine(line - 1);
+        const QRect rect = run->marks().glyphRect(line);
+        const QImage shown = editor->viewport()->grab().toImage().copy(rect).convertToFormat(QImage::Format_RGB32);
+        const QColor back = shown.pixelColor(0, 0);
+        for (int glyph = 0; glyph < 4; ++glyph) {
+            QImage expected(rect.size(), QImage::Format_RGB32);
+            expected.fill(back);
+            QPainter painter(&expected);
+            painter.drawImage(0, 0, gutterGlyph(glyph));
+            painter.end();
+            if (sameImage(shown, expected))
+                return glyph;
+        }
+        return -1;
+    }
+
+    static bool sameImage(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                    std::abs(qBlue(p) - qBlue(q)) > 2)
+                    return false;
+            }
+        return true;
+    }
+
+    void clickGlyph(int line)
+    {
+        int x = 2;
+        for (int margin = 0; margin < run->marks().glyphMargin(); ++margin)
+            x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(line)));
     }
 
     int marginsWidth()
@@ -125,11 +173,7 @@ private slots:
         editor->setText("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\nG1 X5\nG1 X6\n");
         editor->setCursorPosition(2, 0);
         click("tbtnToggleBreakpoint");
-        const int glyphMargin = run->marks().glyphMargin();
-        int x = 2;
-        for (int margin = 0; margin < glyphMargin; ++margin)
-            x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
-        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(5)));
+        clickGlyph(5);
         QCOMPARE(engine().breakpoints(), (std::vector<int>{3, 5}));
 
         click("tbtnPause");
@@ -137,7 +181,7 @@ private slots:
         QTest::qWait(50);
         const int glyphs[] = {0, 0, 2, 0, 3, 0};
         for (int line = 1; line <= 6; ++line)
-            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
         QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
         QVERIFY(pixelsOnLine(3, Qt::white) > 0);
         QCOMPARE(pixelsOnLine(3, QColor(255, 0, 0)), 0);
@@ -146,8 +190,60 @@ private slots:
         QCOMPARE(pixelsOnLine(4, QColor(0, 0, 255)) + pixelsOnLine(4, QColor(255, 0, 0)), 0);
 
         click("tbtnClearAllBreakpoints");
-        QCOMPARE(run->marks().glyphAt(3), 1);
-        QCOMPARE(run->marks().glyphAt(5), 0);
+        QCOMPARE(glyphAt(3), 1);
+        QCOMPARE(glyphAt(5), 0);
+    }
+
+    void marksStayOnTheEnginesLinesWhenLinesAreInserted()
+    {
+        QString program;
+        for (int line = 1; line <= 5; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        clickGlyph(4);
+        editor->insertAt("G1 X0 F100\n", 0, 0);
+        QTest::qWait(20);
+        QCOMPARE(engine().breakpoints(), (std::vector<int>{4}));
+        QCOMPARE(glyphAt(4), 3);
+        QCOMPARE(glyphAt(5), 0);
+        QVERIFY(pixelsOnLine(4, QColor(255, 0, 0)) > 0);
+        QCOMPARE(pixelsOnLine(5, QColor(255, 0, 0)), 0);
+        // A click on the breakpoint shown removes the one that exists.
+        clickGlyph(4);
+        QCOMPARE(engine().breakpoints(), std::vector<int>{});
+        QCOMPARE(glyphAt(4), 0);
+        QCOMPARE(pixelsOnLine(4, QColor(255, 0, 0)), 0);
+
+        // The current line during a pause, then a line deleted above it.
+        click("tbtnStep");
+        click("tbtnStep");
+        click("tbtnStep");
+        QCOMPARE(engine().currentLine(), 3);
+        editor->setSelection(0, 0, 1, 0);
+        editor->removeSelectedText();
+        QTest::qWait(20);
+        QCOMPARE(glyphAt(3), 1);
+        QCOMPARE(glyphAt(2), 0);
+        QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
+        QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
+    }
+
+    void everyGutterRowShowsItsGlyph()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\n");
+        editor->setCursorPosition(1, 0);
+        click("tbtnToggleBreakpoint");
+        QTest::qWait(20);
+        // Line 3 is the empty one after the last line end; 4 and 5 lie below
+        // the text.
+        const int glyphs[] = {0, 3, 0, 0, 0};
+        for (int line = 1; line <= 5; ++line)
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
+        click("tbtnClearAllBreakpoints");
+        editor->clear();
+        QTest::qWait(20);
+        QCOMPARE(glyphAt(1), 0);
+        QCOMPARE(glyphAt(2), 0);
     }
 
     void loadedProgramShowsTheGlyphsAndKeepsTheBreakpoints()
@@ -163,7 +259,7 @@ private slots:
         window->findChild<EditorPage*>()->document().loadFromCommandLine(path.toStdString());
         const int glyphs[] = {0, 3, 0, 0};
         for (int line = 1; line <= 4; ++line)
-            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
     }
 
     void statusPanel3FollowsTheStateAndSmoothDrawStopsTheLiveRedraw()
@@ -190,10 +286,10 @@ private slots:
         QVERIFY(!liveRedrawWithSmoothDraw);
         QCOMPARE(panel3(), QString(" Ready"));
         QCOMPARE(run->debugLine(), -1);
-        QCOMPARE(run->marks().glyphAt(30), 0);
+        QCOMPARE(glyphAt(30), 0);
         click("tbtnStep");
         QCOMPARE(panel3(), QString(" Program is paused"));
-        QCOMPARE(run->marks().glyphAt(1), 1);
+        QCOMPARE(glyphAt(1), 1);
     }
 
     void heldStepRepeatsOnEveryTickAfterTheFirstSecond()

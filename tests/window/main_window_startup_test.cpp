@@ -309,7 +309,7 @@ private slots:
         QCOMPARE(build->statusTip(), QString("Current edit  file Refresh View "));
         auto* bar = window->findChild<StatusBarWidget*>("StatusBar");
         QCOMPARE(bar->height(), 17);
-        QCOMPARE(bar->findChild<QWidget*>("StatusPanel5")->width(), 50);
+        QCOMPARE(bar->findChild<QWidget*>("StatusPanel0")->width(), 135);
         QCOMPARE(bar->toolTip().split('\n').first(), QString("Click MMB to reset \"Full  Time\""));
     }
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -195,6 +196,24 @@ private slots:
         QCOMPARE(bar->panelText(1), QString("Full Time = 0"));
         QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(10, 5));
         QCOMPARE(bar->panelWidths()[0], 140);
+    }
+
+    void lastStatusPanelReachesTheRightEndOfTheBar()
+    {
+        auto window = start({});
+        window->resize(1200, 700);
+        auto* bar = window->findChild<StatusBarWidget*>("StatusBar");
+        const QString segment = "Feed: 3000.000 mm/min  Length: 94.263 mm";
+        bar->setPanel(5, segment.toStdString());
+        QTest::qWait(50);
+        auto* last = bar->findChild<QLabel*>("StatusPanel5");
+        QCOMPARE(last->geometry().right(), bar->width() - 1);
+        QVERIFY(last->width() >= last->fontMetrics().horizontalAdvance(segment));
+        // Panel 4's width still places the last panel's left edge.
+        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5));
+        QTest::qWait(50);
+        QCOMPARE(last->geometry().left(), bar->findChild<QLabel*>("StatusPanel4")->geometry().right() + 1);
+        QCOMPARE(last->geometry().right(), bar->width() - 1);
     }
 
     void controlsKeepTheInterpreterSettingsCurrent()

@@ -57,6 +57,7 @@ private slots:
     void selectRangeRejectsEmptyAndNonNumericEdits();
     void picksFillBothEditsAfterTheEndWasClickedAndTheDialogReopened();
     void gutterClickGoesToTheBreakpointHook();
+    void clickInsideASelectionMovesTheViewToWhereTheCaretEnds();
 
 private:
     SceneInput& input() { return view_->sceneInput(); }
@@ -238,6 +239,22 @@ void ViewEditorSyncTest::gutterClickGoesToTheBreakpointHook()
     sync_->toggleBreakpoint = [&toggled](int line) { toggled = line; };
     emit editor_->marginClicked(0, 2, Qt::NoModifier);
     QCOMPARE(toggled, 3);
+}
+
+void ViewEditorSyncTest::clickInsideASelectionMovesTheViewToWhereTheCaretEnds()
+{
+    // The editor moves the caret of a click inside its selection only on
+    // the release, in case the press began a drag.
+    editor_->setCursorPosition(4, 0);
+    editor_->setSelection(4, 0, 6, 0);
+    const long position = editor_->positionFromLineIndex(5, 2);
+    const QPoint text(static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, position)),
+                      static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position)) +
+                          2);
+    QTest::mouseClick(editor_->viewport(), Qt::LeftButton, Qt::NoModifier, text);
+    QTest::qWait(20);
+    QCOMPARE(caretLine(), 5);
+    QCOMPARE(input().FCursorLine, 6);
 }
 
 QTEST_MAIN(ViewEditorSyncTest)
