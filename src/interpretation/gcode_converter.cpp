@@ -5,6 +5,7 @@
 #include "interpretation/arc_geometry.h"
 #include "interpretation/coordinate_text.h"
 #include "interpretation/gcode_words.h"
+#include "interpretation/transform_setup.h"
 
 #include <cmath>
 #include <algorithm>
@@ -21,16 +22,6 @@ bool isMoveCode(double value) { return value == 0 || value == 1 || value == 2 ||
 bool isPlaneCode(double value) { return value == 17 || value == 18 || value == 19; }
 
 }  // namespace
-
-void ConvertedBlock::clear()
-{
-    text = {};
-    comment.clear();
-    start = centreWords = {};
-    feedSet = 0;
-    arcPoints.clear();
-    arcClosed = false;
-}
 
 // The words of a block as the converter rewrites them.
 struct GCodeConverter::Words {
@@ -49,9 +40,27 @@ struct GCodeConverter::Words {
     bool moveWord = false, planeWord = false;
 };
 
+GCodeConverter::GCodeConverter(InterpreterContext& context) : context_(context)
+{
+    context_.converter = this;
+}
+
+GCodeConverter::~GCodeConverter()
+{
+    if (context_.converter == this)
+        context_.converter = nullptr;
+}
+
+void GCodeConverter::startRun(bool transforming)
+{
+    setUpTransformRun(params_, transforming);
+    state_ = TConverterState{};
+    state_.readerMoveMode = context_.state.gMoveMode;
+}
+
 void GCodeConverter::beginBlock()
 {
-    const TTransformPanel& panel = context_.transform.panel;
+    const TTransformPanel& panel = params_.panel;
     shift_ = {panel.cbShiftX ? parseFloat(panel.edShiftX) : 0.0,
               panel.cbShiftY ? parseFloat(panel.edShiftY) : 0.0,
               panel.cbShiftZ ? parseFloat(panel.edShiftZ) : 0.0};
@@ -99,13 +108,15 @@ void GCodeConverter::writeBlock(const ConvertedBlock& block)
     const TInterpreterState& s = context_.state;
     Words words = scan(block.text);
     bool axisWord = words.axis[0] || words.axis[1] || words.axis[2] || words.centre;
-    PointTransform transform(context_.transform, shift_);
+    PointTransform transform(params_, shift_);
     if (!axisWord)
         writePlain(words, block);
     else if (s.gMoveMode == 0 || s.gMoveMode == 1)
         writeStraight(words, block, transform);
     else
         writeArc(words, block, transform);
+    if (axisWord)
+        state_.gPercentSeen = false;
 }
 
 // N, the G words (move words other than `motion` become `motionText`, plane
@@ -114,7 +125,7 @@ void GCodeConverter::writeBlock(const ConvertedBlock& block)
 GCodeConverter::Line GCodeConverter::head(const Words& words, int motion, const std::string& motionText,
                                           bool moves, int addPlane) const
 {
-    PointTransform planes(context_.transform, {});
+    PointTransform planes(params_, {});
     Line line;
     line.text = words.n;
     for (const Words::G& g : words.g) {
@@ -131,7 +142,7 @@ GCodeConverter::Line GCodeConverter::head(const Words& words, int motion, const 
             line.text += g.text;
         }
     }
-    if (motion >= 0 && moves && !words.moveWord && context_.converter.readerMoveMode != motion) {
+    if (motion >= 0 && moves && !words.moveWord && state_.readerMoveMode != motion) {
         line.text += motionText;
         line.motion = motion;
     }
@@ -148,7 +159,7 @@ void GCodeConverter::finishStart(Line& line, const Words& words, const Converted
 {
     if (!words.percent.empty()) {
         line.text += words.percent;
-        context_.converter.gPercentSeen = true;
+        state_.gPercentSeen = true;
     }
     if (context_.FBlockText.find(':') != std::string::npos) {
         line.text = context_.FBlockText;
@@ -191,7 +202,7 @@ std::string GCodeConverter::coordinates(const Vec3& target, const std::array<boo
 
 std::string GCodeConverter::feedText(double feed) const
 {
-    return "F" + formatGeneral(feed * context_.transform.FFeedCoeff);
+    return "F" + formatGeneral(feed * params_.FFeedCoeff);
 }
 
 void GCodeConverter::writeLine(const Line& line)
@@ -201,20 +212,20 @@ void GCodeConverter::writeLine(const Line& line)
     if (context_.FOutEdit != nullptr)
         context_.FOutEdit->appendLine(line.text);
     if (line.motion >= 0)
-        context_.converter.readerMoveMode = line.motion;
+        state_.readerMoveMode = line.motion;
     if (line.plane != 0)
-        context_.converter.readerPlane = line.plane;
+        state_.readerPlane = line.plane;
 }
 
 Vec3 GCodeConverter::readerPosition() const
 {
-    const TConverterState& c = context_.converter;
+    const TConverterState& c = state_;
     return {c.gOutX, c.gOutY, c.gOutZ};
 }
 
 void GCodeConverter::setReaderPosition(const Vec3& position)
 {
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     c.gOutX = position[0];
     c.gOutY = position[1];
     c.gOutZ = position[2];
@@ -234,9 +245,9 @@ void GCodeConverter::writePlain(const Words& words, const ConvertedBlock& block)
 void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform)
 {
     TInterpreterState& s = context_.state;
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     const TInterpreterSettings& settings = context_.settings;
-    TTransformParams& params = context_.transform;
+    TTransformParams& params = params_;
 
     if (params.gArcWarn && words.centre) {
         params.gArcWarn = false;
@@ -304,7 +315,7 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
         writeChords(words, block, transform);
         return;
     }
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     const std::int32_t plane = transform.mapPlane(s.gPlane);
     const std::int32_t mode = transform.mappedArcMode(s.gPlane, s.gMoveMode, plane);
     const bool incrementalCentre = s.gDistMode != 90 || context_.settings.cbIncMode;
@@ -397,7 +408,7 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTr
 void GCodeConverter::writeChords(const Words& words, const ConvertedBlock& block, const PointTransform& transform)
 {
     const TInterpreterState& s = context_.state;
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     std::vector<Vec3> points = block.arcPoints;
     points.push_back({s.gX, s.gY, s.gZ});
     Vec3 reader = readerPosition();

@@ -10,6 +10,8 @@
 // that reader holds, and writes every word the block had that it does not
 // transform.
 
+#include "interpretation/block_converter.h"
+#include "interpretation/converter_settings.h"
 #include "interpretation/interpreter_context.h"
 #include "interpretation/point_transform.h"
 
@@ -21,29 +23,26 @@
 
 namespace tarnix {
 
-// What the interpreter tells the converter about the block it has executed.
-struct ConvertedBlock {
-    std::string_view text;            // the cleaned block: commas read as points, comment cut
-    std::string comment;              // the comment as written, parentheses included
-    Vec3 start{};                     // the position before the block
-    Vec3 centreWords{};               // I, J, K of an arc, before G91 clears them
-    double feedSet = 0;               // the feed the block's F word set
-    std::vector<Vec3> arcPoints;      // an arc's intermediate points
-    bool arcClosed = false;           // the arc ends at its start angle
-
-    void clear();
-};
-
-class GCodeConverter {
+// The converter lends itself to the context's interpreters while it lives.
+class GCodeConverter : public BlockConverter {
 public:
-    explicit GCodeConverter(InterpreterContext& context) : context_(context) {}
+    explicit GCodeConverter(InterpreterContext& context);
+    ~GCodeConverter() override;
+    GCodeConverter(const GCodeConverter&) = delete;
+    GCodeConverter& operator=(const GCodeConverter&) = delete;
 
-    // At the start of every block: reads the shift edits of checked boxes.
+    InterpreterContext& context() { return context_; }
+    // The transformation's settings, kept current by the panel.
+    TTransformParams& params() { return params_; }
+    const TTransformParams& params() const { return params_; }
+    const TConverterState& state() const { return state_; }
+
+    void startRun(bool transforming) override;
+    bool converting() const override { return params_.gTransformOut; }
+    // Reads the shift edits of checked boxes.
     // Throws ConversionError when one is not a number.
-    void beginBlock();
-
-    // At the end of a block: writes its converted lines.
-    void writeBlock(const ConvertedBlock& block);
+    void beginBlock() override;
+    void writeBlock(const ConvertedBlock& block) override;
 
 private:
     struct Words;
@@ -72,6 +71,8 @@ private:
     void setReaderPosition(const Vec3& position);
 
     InterpreterContext& context_;
+    TTransformParams params_;
+    TConverterState state_;
     Vec3 shift_{};
 };
 

@@ -63,12 +63,13 @@ std::vector<PathPoint> points(const InterpreterContext& context, const PointTran
 std::vector<PathPoint> readAgain(const std::vector<std::string>& lines, const ConversionOptions& options)
 {
     InterpreterContext context;
+    GCodeConverter converter(context);
     ConversionOptions machine;
     machine.edRapid = options.edRapid;
     machine.edCoeff = options.edCoeff;
     machine.edFine = options.edFine;
     machine.cbIncMode = options.cbIncMode;
-    applyConversionOptions(machine, context);
+    applyConversionOptions(machine, converter);
     startFreshRun(context, false);
     GCodeInterpreter interpreter(context);
     std::int32_t lineNo = 0;
@@ -147,14 +148,15 @@ TEST_P(ConversionProperty, ReadingTheOutputAgainGivesTheTransformedPath)
         if (!entry.is_regular_file())
             continue;
         InterpreterContext context;
-        Conversion conversion = convertProgramFile(entry.path().string(), options, context);
-        PointTransform transform(context.transform, {context.transform.panel.cbShiftX ? 10.5 : 0.0,
-                                                     context.transform.panel.cbShiftY ? -3.25 : 0.0,
-                                                     context.transform.panel.cbShiftZ ? 2.0 : 0.0});
+        GCodeConverter converter(context);
+        Conversion conversion = convertProgramFile(entry.path().string(), options, converter);
+        const TTransformParams& params = converter.params();
+        PointTransform transform(params, {params.panel.cbShiftX ? 10.5 : 0.0, params.panel.cbShiftY ? -3.25 : 0.0,
+                                          params.panel.cbShiftZ ? 2.0 : 0.0});
         Vec3 origin = transform.point({0, 0, 0});
         origin[2] = transform.clipZ(origin[2]);
         double rapid = std::stod(options.edRapid);
-        expectSamePath(points(context, &transform, context.transform.FFeedCoeff, rapid),
+        expectSamePath(points(context, &transform, params.FFeedCoeff, rapid),
                        readAgain(conversion.lines, options), origin, conversion.lines,
                        entry.path().filename().string() + " " + GetParam().name);
     }
@@ -171,14 +173,16 @@ TEST(ConversionProperty, MirroringTwiceGivesTheOriginalPath)
         if (!entry.is_regular_file())
             continue;
         InterpreterContext original;
-        Conversion once = convertProgramFile(entry.path().string(), mirror, original);
+        GCodeConverter originalConverter(original);
+        Conversion once = convertProgramFile(entry.path().string(), mirror, originalConverter);
         {
             std::ofstream file(mirrored, std::ios::binary);
             for (const std::string& line : once.lines)
                 file << line << '\n';
         }
-        InterpreterContext unused;
-        Conversion twice = convertProgramFile(mirrored.string(), mirror, unused);
+        InterpreterContext again;
+        GCodeConverter againConverter(again);
+        Conversion twice = convertProgramFile(mirrored.string(), mirror, againConverter);
         expectSamePath(points(original, nullptr, 1, 0), readAgain(twice.lines, mirror), {0, 0, 0}, twice.lines,
                        entry.path().filename().string());
     }

@@ -64,12 +64,11 @@ TEST(TransformSetUp, RotationPairsFromTheAngleAsTyped)
     // Where each axis keeps its cosine and sine in gRotCoef.
     const int cosineAt[3] = {3, 4, 1}, sineAt[3] = {2, 5, 0};
     for (const Case& c : cases) {
-        InterpreterContext context;
-        TTransformParams& params = context.transform;
+        TTransformParams params;
         params.panel.rgRotate = c.axis;
         params.panel.edAngle = c.angle;
         setTransformCommandSettings(params);
-        setUpTransformRun(context, true);
+        setUpTransformRun(params, true);
         EXPECT_NEAR(params.gRotCoef[cosineAt[c.axis]], c.cosine, 1e-15) << c.angle;
         EXPECT_NEAR(params.gRotCoef[sineAt[c.axis]], c.sine, 1e-15) << c.angle;
         for (int other = 0; other < 3; ++other) {
@@ -87,25 +86,27 @@ TEST(TransformSetUp, RotationPairsFromTheAngleAsTyped)
 
 TEST(TransformSetUp, WithoutTransformationTheConverterIsOffAndNothingRotates)
 {
-    InterpreterContext context;
-    context.transform.panel.rgRotate = 2;
-    context.transform.panel.edAngle = "90";
-    setTransformCommandSettings(context.transform);
-    setUpTransformRun(context, false);
-    EXPECT_FALSE(context.transform.gTransformOut);
-    EXPECT_EQ(context.transform.gRotCoef[0], 0);
-    EXPECT_EQ(context.transform.gRotCoef[1], 1);
+    TTransformParams params;
+    params.panel.rgRotate = 2;
+    params.panel.edAngle = "90";
+    setTransformCommandSettings(params);
+    setUpTransformRun(params, false);
+    EXPECT_FALSE(params.gTransformOut);
+    EXPECT_EQ(params.gRotCoef[0], 0);
+    EXPECT_EQ(params.gRotCoef[1], 1);
 }
 
 TEST(TransformSetUp, NonNumericTextsAreConversionErrors)
 {
     fs::path program = writeProgram("tarnix_bad_texts.nc", "G1 X1\n");
-    InterpreterContext angle;
+    InterpreterContext angleContext;
+    GCodeConverter angle(angleContext);
     Conversion badAngle = convertProgramFile(program.string(), options({"--rotate", "Z", "--angle", "9O"}), angle);
     EXPECT_EQ(badAngle.error, "'9O' is not a valid floating point value");
     EXPECT_EQ(badAngle.errorLine, 0);
     EXPECT_TRUE(badAngle.lines.empty());
-    InterpreterContext shift;
+    InterpreterContext shiftContext;
+    GCodeConverter shift(shiftContext);
     Conversion badShift = convertProgramFile(program.string(), options({"--shift-y", "1,5"}), shift);
     EXPECT_EQ(badShift.error, "'1,5' is not a valid floating point value");
     EXPECT_EQ(badShift.errorLine, 1);
@@ -116,9 +117,10 @@ TEST(ConverterRuns, ASecondRunConvertsLikeTheFirst)
 {
     fs::path program = writeProgram("tarnix_twice.nc", "G1 X5 Y5 F100\n%\nG0 Z2\nG1 Z-1\n");
     InterpreterContext context;
+    GCodeConverter converter(context);
     ConversionOptions constZ = options({"--const-z", "50"});
-    Conversion first = convertProgramFile(program.string(), constZ, context);
-    Conversion second = convertProgramFile(program.string(), constZ, context);
+    Conversion first = convertProgramFile(program.string(), constZ, converter);
+    Conversion second = convertProgramFile(program.string(), constZ, converter);
     EXPECT_EQ(first.lines, second.lines);
     EXPECT_EQ(first.lines.front(), "G1X5.000Y5.000F100");
     fs::remove(program);
@@ -128,12 +130,13 @@ TEST(ConverterRuns, ArcWarningOncePerRun)
 {
     fs::path program = writeProgram("tarnix_warn.nc", "G1 X1 I1\nG1 X2 J1\nG2 X3 I2.5\n");
     InterpreterContext context;
+    GCodeConverter converter(context);
     RecordingMessages messages;
     context.messages = &messages;
-    convertProgramFile(program.string(), {}, context);
+    convertProgramFile(program.string(), {}, converter);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Attention! Circle interpolation was used. Convertion result may be incorrect!");
-    convertProgramFile(program.string(), {}, context);
+    convertProgramFile(program.string(), {}, converter);
     EXPECT_EQ(messages.shown.size(), 2u);
     fs::remove(program);
 }

@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(panel->cbG0->text(), QString("G1 && G0 Const speed Z"));
         QCOMPARE(item(panel->rgRotate, 2)->text(), QString("Rotate arround Z"));
         const TInterpreterSettings& settings = window->context().settings;
-        const TTransformPanel& model = window->context().transform.panel;
+        const TTransformPanel& model = window->converter().params().panel;
 
         panel->cbConstFz->click();
         QVERIFY(!panel->cbConstSpeedF->isEnabled() && !panel->cbLimitZ->isEnabled() && panel->cbG0->isEnabled());

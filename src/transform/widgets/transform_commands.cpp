@@ -84,7 +84,7 @@ void TransformCommands::btnTransformClick()
         information("Check at least one or more files to Transform.");
         return;
     }
-    const TTransformPanel& panel = links_.context.transform.panel;
+    const TTransformPanel& panel = links_.transform.panel;
     if ((panel.cbZmax || panel.cbZmin) && panel.edZminmax.empty())
         return;
     if (panel.cbZmax) {
@@ -93,7 +93,7 @@ void TransformCommands::btnTransformClick()
                                                &answered);
         if (!answered)
             answer = "50";
-        links_.context.transform.FZSafe = parseFloat(answer.toStdString());
+        links_.transform.FZSafe = parseFloat(answer.toStdString());
     }
     if (links_.PageControl1.currentWidget() == &links_.tsExplorer)
         TransformMarked();
@@ -147,7 +147,7 @@ bool TransformCommands::TransformOne()
 {
     if (refusedWhileRunning())
         return false;
-    TTransformParams& params = links_.context.transform;
+    TTransformParams& params = links_.transform;
     RunController& run = links_.run;
     {
         FlagScope transforming(run.FTransforming);

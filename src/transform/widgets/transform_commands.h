@@ -6,6 +6,7 @@
 
 #include "common/sinks.h"
 #include "editor/widgets/qt_editor_ports.h"
+#include "interpretation/converter_settings.h"
 #include "interpretation/interpreter_context.h"
 #include "path/program_location.h"
 #include "settings/file_masks.h"
@@ -31,6 +32,7 @@ class TransformPanel;
 // What the commands use of the main window.
 struct TransformLinks {
     InterpreterContext& context;
+    TTransformParams& transform;  // the converter's settings
     RunController& run;
     EditorPage& editor;
     ProgramLocation& location;
