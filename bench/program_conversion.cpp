@@ -4,7 +4,7 @@
 #include "common/number_text.h"
 #include "interpretation/gcode_interpreter.h"
 #include "interpretation/program_line_reader.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 #include "run/fresh_run.h"
 
 #include <functional>

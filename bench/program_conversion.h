@@ -5,7 +5,7 @@
 // executed in order with the pause-on-change boxes off. The convert_program
 // tool prints the result; the golden and property tests compare it.
 
-#include "interpretation/gcode_converter.h"
+#include "conversion/gcode_converter.h"
 #include "interpretation/interpreter_context.h"
 
 #include <string>

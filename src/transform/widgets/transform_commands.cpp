@@ -8,7 +8,7 @@
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/explorer_folder_tree.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 #include "run/widgets/run_controller.h"
 #include "transform/output_file_name.h"
 #include "transform/transform_output.h"

@@ -6,7 +6,7 @@
 
 #include "common/sinks.h"
 #include "editor/widgets/qt_editor_ports.h"
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 #include "interpretation/interpreter_context.h"
 #include "path/program_location.h"
 #include "settings/file_masks.h"

@@ -4,7 +4,7 @@
 // It owns the model objects for the life of the process and keeps the
 // settings the model reads current from its controls.
 
-#include "interpretation/gcode_converter.h"
+#include "conversion/gcode_converter.h"
 #include "interpretation/info_run.h"
 #include "interpretation/interpreter_context.h"
 #include "interpretation/program_loader.h"

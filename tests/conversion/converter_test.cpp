@@ -3,8 +3,8 @@
 
 #include "program_conversion.h"
 
-#include "interpretation/coordinate_text.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/coordinate_text.h"
+#include "conversion/transform_setup.h"
 
 #include <gtest/gtest.h>
 

@@ -11,9 +11,9 @@
 // transform.
 
 #include "interpretation/block_converter.h"
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 #include "interpretation/interpreter_context.h"
-#include "interpretation/point_transform.h"
+#include "conversion/point_transform.h"
 
 #include <array>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "interpretation/gcode_converter.h"
+#include "conversion/gcode_converter.h"
 
 #include "common/number_format.h"
 #include "common/number_text.h"
 #include "interpretation/arc_geometry.h"
-#include "interpretation/coordinate_text.h"
+#include "conversion/coordinate_text.h"
 #include "interpretation/gcode_words.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 
 #include <cmath>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // from the panel, and the part of a fresh run's set-up that turns the
 // converter on. The window and the convert_program tool both call these.
 
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 
 namespace tarnix {
 

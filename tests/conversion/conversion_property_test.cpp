@@ -5,9 +5,9 @@
 
 #include "program_conversion.h"
 
-#include "interpretation/coordinate_text.h"
+#include "conversion/coordinate_text.h"
 #include "interpretation/gcode_interpreter.h"
-#include "interpretation/point_transform.h"
+#include "conversion/point_transform.h"
 #include "run/fresh_run.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 
 #include "common/number_text.h"
 
