@@ -54,12 +54,12 @@ private:
 
     Words scan(std::string_view text) const;
     Line head(const Words& words, int motion, const std::string& motionText, bool moves, int addPlane) const;
-    void finishStart(Line& line, const Words& words, const ConvertedBlock& block);
     static void appendKeptTail(Line& line, const Words& words);
     std::string coordinates(const Vec3& target, const std::array<bool, 3>& force, bool all, Vec3& reader) const;
     std::string feedText(double feed) const;
     void writeLine(const Line& line);
 
+    void writeUnread(const ConvertedBlock& block);
     void writePlain(const Words& words, const ConvertedBlock& block);
     void writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
     void writeArc(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
@@ -74,6 +74,7 @@ private:
     TTransformParams params_;
     TConverterState state_;
     Vec3 shift_{};
+    bool blockDelete_ = false;  // the block starts with "/": so does every line of it
 };
 
 }  // namespace tarnix

@@ -33,7 +33,7 @@ struct PathPoint {
 
 // Rounding to five significant digits and three decimals, doubled for arcs
 // that a reader redraws from rounded start, end and centre.
-double tolerance(double value) { return 1e-9 + 0.001 + 1e-4 * std::fabs(value); }
+double tolerance(double value) { return 1e-9 + 0.0015 + 1e-4 * std::fabs(value); }
 
 bool samePlace(const Vec3& a, const Vec3& b)
 {
