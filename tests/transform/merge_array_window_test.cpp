@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,7 @@ private slots:
         const AppPaths paths = testing::appPathsIn(root);
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
+        testing::writeFile(path("c.nc"), "T2 M6\nG0 X3\nM30\n");
         window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
         QVERIFY(list->topLevelItemCount() >= 2);
@@ -95,6 +97,40 @@ private slots:
         auto* Form4 = window->findChild<TForm4*>("Form4");
         QVERIFY(Form4->isVisible());
         QCOMPARE(Form4->entries(), (std::vector<std::string>{"a.nc", "b.nc"}));
+    }
+
+    // "Merge List" stays on top: the tool question must open over it and
+    // take the keyboard, not hide behind it.
+    void toolQuestionOpensInFrontOfTheMergeList()
+    {
+        mark({"a.nc", "c.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        QVERIFY(Form4->isVisible());
+        QWidget* questionParent = nullptr;
+        bool onTop = false, focused = false;
+        QString text;
+        auto* poll = new QTimer;
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    text = box->text();
+                    questionParent = box->parentWidget();
+                    onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                    focused = box->isActiveWindow() || QApplication::activeModalWidget() == box;
+                    box->button(QMessageBox::No)->click();
+                    poll->deleteLater();
+                    return;
+                }
+        });
+        poll->start();
+        answerSaveDialogWith("merged.nc");
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(text.contains("Possibly different tool"));
+        QCOMPARE(questionParent, static_cast<QWidget*>(Form4));
+        QVERIFY(onTop);
+        QVERIFY(focused);
     }
 
     void arrayButtonOpensMakeArrayOnTheSelectedProgram()
