@@ -46,6 +46,14 @@ private:
         }
     }
 
+    QStringList selectedNames() const
+    {
+        QStringList names;
+        for (QTreeWidgetItem* selected : list->selectedItems())
+            names << selected->text(0);
+        return names;
+    }
+
     // Answers the next save dialog with `name` in the program folder.
     void answerSaveDialogWith(const QString& name)
     {
@@ -133,6 +141,16 @@ private slots:
         QVERIFY(focused);
     }
 
+    void theListShowsTheMergedProgramSelected()
+    {
+        mark({"a.nc", "b.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        answerSaveDialogWith("merged.nc");
+        window->findChild<TForm4*>("Form4")->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(QFile::exists(path("merged.nc")));
+        QCOMPARE(selectedNames(), QStringList{"merged.nc"});
+    }
+
     void arrayButtonOpensMakeArrayOnTheSelectedProgram()
     {
         mark({"b.nc"});
@@ -145,6 +163,7 @@ private slots:
         QCOMPARE(testing::readFile(path("grid.nc").toStdString()), std::string("T1 M6\r\nG0 X2\r\nM30\r\n"));
         QVERIFY(!QFile::exists(path("Out_Array")));
         QVERIFY(!QFile::exists(path("Out_Array_Full")));
+        QCOMPARE(selectedNames(), QStringList{"grid.nc"});
     }
 };
 

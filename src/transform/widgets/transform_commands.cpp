@@ -130,6 +130,7 @@ void TransformCommands::TransformMarked()
     FlagScope batch(FBatchTransform);
 
     long long position = 0;
+    writtenByBatch_.clear();
     for (QTreeWidgetItem* item : marked) {
         progress.setPosition(++position);
         const std::string name = ExplorerFileList::itemName(item);
@@ -141,6 +142,7 @@ void TransformCommands::TransformMarked()
         item->setSelected(false);
     }
     links_.folders.Tree().RefreshTree();
+    links_.showWrittenFiles(writtenByBatch_);
 }
 
 bool TransformCommands::TransformOne()
@@ -168,8 +170,13 @@ bool TransformCommands::TransformOne()
     const std::string source = links_.edFileName.text().toStdString();
     const std::string outputName = IncrementFileName(folderOf(source), "", TransformSuffix(params, panel_.feedTexts()),
                                                      source, sourceExtension(source));
-    if (params.gTransformOut && !links_.FOutEdit().empty())
-        saveOutput(outputName);
+    if (params.gTransformOut && !links_.FOutEdit().empty()) {
+        const std::optional<std::string> written = saveOutput(outputName);
+        if (written && FBatchTransform)
+            writtenByBatch_.push_back(*written);
+        else if (written && !FMakingArray)
+            links_.showWrittenFiles({*written});
+    }
     return true;
 }
 
@@ -186,27 +193,28 @@ bool TransformCommands::ranToTheEnd()
     return false;
 }
 
-void TransformCommands::saveOutput(const std::string& outputName)
+std::optional<std::string> TransformCommands::saveOutput(const std::string& outputName)
 {
     const std::string text = outputText(links_.FOutEdit());
     if (FMakingArray) {
         writeFileAtomically(links_.location.FCurrentFolder + kArrayFile, text);
-        return;
+        return links_.location.FCurrentFolder + kArrayFile;
     }
     if (FBatchTransform) {
         writeFileAtomically(outputName, text);
-        return;
+        return outputName;
     }
     const SaveDialogSetup setup{links_.masks.maskFilter(), 1, links_.location.FCurrentFolder, outputName};
     const std::optional<SaveDialogAnswer> answer = dialogs_.saveDialog(setup);
     if (!answer)
-        return;
+        return std::nullopt;
     const std::string chosen = chosenOutputName(*answer, setup.filter);
     if (namesSameFile(chosen, links_.edFileName.text().toStdString())) {
         information(QString::fromStdString("File " + chosen + " exists, change File name to save."));
-        return;
+        return std::nullopt;
     }
     writeFileAtomically(chosen, text);
+    return chosen;
 }
 
 }  // namespace tarnix

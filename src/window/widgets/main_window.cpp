@@ -162,7 +162,8 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
         *Panel11,
         TransformLinks{context_, converter_.params(), *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
                        *PageControl1, *tsPellam, *tsExplorer, *edFileName, *ProgressBar,
-                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); }},
+                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); },
+                       [this](const std::vector<std::string>& paths) { explorer_->showWrittenFiles(paths); }},
         this);
     context_.messages = transformCommands_;
     createMergeAndArray();
