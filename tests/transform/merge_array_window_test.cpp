@@ -3,6 +3,7 @@
 // the window's save dialog. Qt Test under xvfb-run -a.
 
 #include "explorer/widgets/explorer_file_list.h"
+#include "interpretation/gcode_interpreter.h"
 #include "support/app_paths_in.h"
 #include "support/main_window_start.h"
 #include "support/message_boxes.h"
@@ -23,7 +24,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
+#include <cmath>
 #include <memory>
+#include <sstream>
 
 using namespace tarnix;
 
@@ -81,6 +85,7 @@ private slots:
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
         testing::writeFile(path("c.nc"), "T2 M6\nG0 X3\nM30\n");
+        testing::writeFile(path("arr2.nc"), "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X5\nG1 Y5\nG0 Z5\nM30\n");
         window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
         QVERIFY(list->topLevelItemCount() >= 2);
@@ -149,6 +154,42 @@ private slots:
         window->findChild<TForm4*>("Form4")->findChild<QPushButton*>("btnApplyMerge")->click();
         QVERIFY(QFile::exists(path("merged.nc")));
         QCOMPARE(selectedNames(), QStringList{"merged.nc"});
+    }
+
+    // Each copy is the source converted by the transformation panel and
+    // joined after a copy that ends elsewhere: read again, the array cuts
+    // the source at every place of the grid.
+    void arrayOfAProgramWithoutPercentCutsEveryCopyInPlace()
+    {
+        mark({"arr2.nc"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        frmMakeArray->edNumX->setText("2");
+        frmMakeArray->edX->setText("10");
+        frmMakeArray->edNumY->setText("2");
+        frmMakeArray->edY->setText("20");
+        answerSaveDialogWith("grid.nc");
+        frmMakeArray->btnApply->click();
+
+        InterpreterContext context;
+        GCodeInterpreter interpreter(context);
+        std::istringstream lines(testing::readFile(path("grid.nc").toStdString()));
+        std::int32_t lineNo = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            interpreter.ParseFanucStr(line, ++lineNo);
+        }
+        std::vector<std::array<double, 3>> cut;
+        for (auto p = context.FPathPoints->First(); p; p.Next())
+            cut.push_back({std::round(static_cast<double>(p->X) * 100000) / 1000,
+                           std::round(static_cast<double>(p->Y) * 100000) / 1000,
+                           std::round(static_cast<double>(p->Z) * 100000) / 1000});
+        std::vector<std::array<double, 3>> expected;
+        for (auto [dx, dy] : {std::pair{0, 0}, {10, 0}, {0, 20}, {10, 20}})
+            for (std::array<double, 3> p : {std::array<double, 3>{0, 0, 5}, {0, 0, -1}, {5, 0, -1}, {5, 5, -1}, {5, 5, 5}})
+                expected.push_back({p[0] + dx, p[1] + dy, p[2]});
+        QVERIFY2(cut == expected, testing::readFile(path("grid.nc").toStdString()).c_str());
     }
 
     void arrayButtonOpensMakeArrayOnTheSelectedProgram()
