@@ -31,8 +31,8 @@ struct PathPoint {
     std::int32_t line;
 };
 
-// Rounding to five significant digits and three decimals, doubled for arcs
-// that a reader redraws from rounded start, end and centre.
+// Rounding to five significant digits and three decimals, once for each of
+// the rounded start, end and centre a reader redraws an arc from.
 double tolerance(double value) { return 1e-9 + 0.0015 + 1e-4 * std::fabs(value); }
 
 bool samePlace(const Vec3& a, const Vec3& b)
