@@ -40,7 +40,7 @@ void GCodeInterpreter::interpolateArc(Block& block, const GLColor& color)
             n = 1;
         double previousU = in.start[u], previousV = in.start[v];
         const long double scale = 0.01L * k;
-        const bool converting = context_.transform.gTransformOut;
+        const bool converting = isConverting();
         for (std::int64_t counter = 0; counter < arc.sweep / n; counter += n) {
             double theta = arc.startAngle + arc.dir * static_cast<double>(counter) * n * std::numbers::pi / 180.0;
             std::array<double, 3> point;

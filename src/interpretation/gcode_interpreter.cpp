@@ -53,9 +53,9 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     block.startY = s.gY;
     block.startZ = s.gZ;
     converted_.clear();
-    const bool converting = context_.transform.gTransformOut;
+    const bool converting = isConverting();
     if (converting)
-        converter_.beginBlock();
+        context_.converter->beginBlock();
 
     comment_.clear();
     block_ = blockTextOf(line);
@@ -118,10 +118,8 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     if (converting) {
         converted_.text = block_;
         converted_.start = {block.startX, block.startY, block.startZ};
-        converter_.writeBlock(converted_);
+        context_.converter->writeBlock(converted_);
     }
-    if (block.hasAxisWord)
-        context_.converter.gPercentSeen = false;
     totals.FFirstMove = false;
     return !block.pause;
 }
@@ -130,7 +128,7 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
 // A line with neither is read in place.
 std::string_view GCodeInterpreter::blockTextOf(std::string_view line)
 {
-    bool plain = !context_.transform.gTransformOut;
+    bool plain = !isConverting();
     for (std::size_t i = 0; plain && i < line.size(); ++i)
         plain = line[i] != ',' && line[i] != '(';
     if (plain)

@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QToolButton>
 
+#include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace tarnix {
@@ -118,6 +120,23 @@ void Explorer::TreeChange()
     FZipOpen = false;
     location_.FZipExtracted = false;
     GetFolderFiles();
+}
+
+void Explorer::showWrittenFiles(const std::vector<std::string>& paths)
+{
+    namespace fs = std::filesystem;
+    if (FZipOpen || location_.FCurrentFolder.empty())
+        return;
+    auto listed = [this](const std::string& path) {
+        std::error_code error;
+        return fs::equivalent(fs::absolute(path, error).parent_path(), location_.FCurrentFolder, error);
+    };
+    if (std::none_of(paths.begin(), paths.end(), listed))
+        return;
+    lvFiles.clear();
+    GetFolderFiles();
+    if (paths.size() == 1)
+        selectListItem(fs::path(paths.front()).filename().string());
 }
 
 void Explorer::GetFolderFiles()

@@ -62,6 +62,11 @@ public:
     // Start-up: selects the items named `name` and scrolls to them.
     void selectListItem(const std::string& name);
 
+    // A transformation, a batch, a merge or an array wrote `paths`: when the
+    // list shows their folder it lists it again, and selects the file of a
+    // single output.
+    void showWrittenFiles(const std::vector<std::string>& paths);
+
     // Listing.
     void TreeChange();
     void GetFolderFiles();

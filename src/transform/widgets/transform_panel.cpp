@@ -45,8 +45,8 @@ void showChoice(QButtonGroup* group, int item)
 
 }  // namespace
 
-TransformPanel::TransformPanel(InterpreterContext& context, QWidget* parent)
-    : QGroupBox("Transformation", parent), context_(context), panel_(context.transform.panel)
+TransformPanel::TransformPanel(InterpreterContext& context, TTransformPanel& panel, QWidget* parent)
+    : QGroupBox("Transformation", parent), context_(context), panel_(panel)
 {
     setObjectName("Panel11");
     auto* layout = new QVBoxLayout(this);

@@ -103,7 +103,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     sizeToCurrentPage(PageControl1->currentIndex());
     connect(PageControl1, &QTabWidget::currentChanged, this, sizeToCurrentPage);
     leftLayout->addWidget(PageControl1, 1);
-    Panel11 = new TransformPanel(context_, leftSide);
+    Panel11 = new TransformPanel(context_, converter_.params().panel, leftSide);
     leftLayout->addWidget(Panel11);
     Splitter1->addWidget(leftSide);
     Splitter1->addWidget(buildViewColumn());
@@ -160,9 +160,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     wireViewAndEditor();  // the view's commands join the editor's pop-up
     transformCommands_ = new TransformCommands(
         *Panel11,
-        TransformLinks{context_, *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
+        TransformLinks{context_, converter_.params(), *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
                        *PageControl1, *tsPellam, *tsExplorer, *edFileName, *ProgressBar,
-                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); }},
+                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); },
+                       [this](const std::vector<std::string>& paths) { explorer_->showWrittenFiles(paths); }},
         this);
     context_.messages = transformCommands_;
     createMergeAndArray();

@@ -4,6 +4,7 @@
 // It owns the model objects for the life of the process and keeps the
 // settings the model reads current from its controls.
 
+#include "conversion/gcode_converter.h"
 #include "interpretation/info_run.h"
 #include "interpretation/interpreter_context.h"
 #include "interpretation/program_loader.h"
@@ -65,6 +66,7 @@ public:
     ~MainWindow() override;
 
     InterpreterContext& context() { return context_; }
+    GCodeConverter& converter() { return converter_; }
     PathView* view() const { return Panel10; }
     TInfoForm* infoForm() const { return InfoForm; }
     Explorer* explorer() const { return explorer_.get(); }
@@ -164,6 +166,7 @@ private:
 
     // Model side.
     InterpreterContext context_;
+    GCodeConverter converter_{context_};
     ProgramLocation location_;
     PathBuilder pathBuilder_{context_};
     ProgramLoader loader_{context_};
