@@ -292,6 +292,45 @@ private slots:
         QVERIFY(!page->bookmarks().hasBookmark(3));
     }
 
+    // The check marks follow only the "Set BookMark" clicks; an item without
+    // its mark goes nowhere, even to a bookmark the editor has.
+    void gotoBookmarkWithoutItsCheckMarkDoesNothing()
+    {
+        SynEdit->setText(numberedLines(10));
+        SynEdit->setCursorPosition(4, 2);
+        page->bookmarks().SetBookmark(5);  // as the editor's own keys set it
+        auto* goto5 = page->bookmarks().pmnBookMark()->findChild<QAction*>("GotoBookmark5");
+        QVERIFY(!goto5->isChecked());
+        SynEdit->setCursorPosition(9, 0);
+        goto5->trigger();
+        int line = 0, index = 0;
+        SynEdit->getCursorPosition(&line, &index);
+        QCOMPARE(line, 9);
+        QVERIFY(!goto5->isChecked());
+    }
+
+    // Plain substrings in any letter case, forwards from the caret; the
+    // match is selected and nothing found leaves the caret.
+    void blockSearchesFindG1AndG0InAnyCase()
+    {
+        SynEdit->setText("g0 x0\nN2 G17\ng1 x1\nG0 X2\n");
+        auto* begin = page->pmnEditRight()->findChild<QAction*>("GotoBlockBeginingG11");
+        auto* end = page->pmnEditRight()->findChild<QAction*>("GotoBlockendG01");
+        // Line, column and length of the selection.
+        auto selectionAfter = [this](QAction* action) {
+            action->trigger();
+            int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
+            SynEdit->getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
+            return QList<int>({lineFrom, indexFrom, indexTo - indexFrom});
+        };
+        SynEdit->setCursorPosition(0, 0);
+        QCOMPARE(selectionAfter(end), QList<int>({0, 0, 2}));
+        QCOMPARE(selectionAfter(begin), QList<int>({1, 3, 2}));
+        QCOMPARE(selectionAfter(begin), QList<int>({2, 0, 2}));
+        QCOMPARE(selectionAfter(end), QList<int>({3, 0, 2}));
+        QCOMPARE(selectionAfter(begin), QList<int>({3, 0, 2}));  // no G1 after the caret
+    }
+
     void goToLineKeepsTheCaretAndStopsAtTheLastFullWindow()
     {
         SynEdit->setText(numberedLines(200));

@@ -343,6 +343,35 @@ private slots:
                  editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 3UL));
     }
 
+    // A fresh Run starts the totals and the position from zero; Run after a
+    // pause goes on with what the lines before summed and where they left
+    // the tool.
+    void freshRunClearsTheTotalsAndThePositionAndAResumeKeepsThem()
+    {
+        // Incremental moves: each ends where the one before left the tool.
+        editor->setText("G91 G1 X1 F100\nX1\nX1\nX1\n");
+        editor->setCursorPosition(2, 0);
+        click("tbtnToggleBreakpoint");
+        TRunTotals& totals = window->context().totals;
+        TInterpreterState& state = window->context().state;
+        totals.FTime = totals.FLength = 1000;
+        state.gX = 50;
+        state.gY = 60;
+        state.gZ = 70;
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::paused);
+        // The breakpoint's line ran; 0.6 s for each millimetre after the first move.
+        QCOMPARE(totals.FTime, 1.2);
+        QCOMPARE(totals.FLength, 2.0);
+        QCOMPARE(QList<double>({state.gX, state.gY, state.gZ}), QList<double>({3, 0, 0}));
+
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        QCOMPARE(totals.FTime, 1.8);
+        QCOMPARE(totals.FLength, 3.0);
+        QCOMPARE(state.gX, 4.0);
+    }
+
     void conversionErrorMidRunIsReportedAndTheRunCanBeStoppedAndRunAgain()
     {
         editor->setText("G1 X1 F100\nG1 X2\nG1 X1.2.3\nG1 X4\n");

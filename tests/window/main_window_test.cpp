@@ -2,6 +2,8 @@
 // program, the error handler, the status bar, settings written on close.
 
 #include "common/errors.h"
+#include "run/widgets/run_controller.h"
+#include "window/widgets/about_box.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
@@ -214,6 +216,21 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(last->geometry().left(), bar->findChild<QLabel*>("StatusPanel4")->geometry().right() + 1);
         QCOMPARE(last->geometry().right(), bar->width() - 1);
+    }
+
+    // The run timer keeps drawing the view behind the About box.
+    void aboutBoxKeepsTheViewRedrawn()
+    {
+        auto window = start({});
+        RunController& run = window->runController();
+        bool whileShown = false;
+        testing::answerNext<AboutForm>([&](AboutForm* box) {
+            whileShown = run.liveRedraw();
+            box->accept();
+        });
+        window->findChild<QAction*>("About1")->trigger();
+        QVERIFY(whileShown);
+        QVERIFY(!run.liveRedraw());
     }
 
     void controlsKeepTheInterpreterSettingsCurrent()

@@ -735,6 +735,7 @@ void MainWindow::buildMenus()
     }));
     mainHelp->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, guard([this] {
+        LiveRedrawWhileShown liveRedraw(*runController_);
         AboutForm box(this);
         box.findChild<QLabel*>("VersionInfo")->setText(
             "Version: " + QString::fromStdString(GetFileVersionString(paths_.executablePath)));
