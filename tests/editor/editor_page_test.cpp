@@ -187,6 +187,51 @@ private slots:
         QCOMPARE(beeps, 2);
     }
 
+    // Undoing or redoing a Replace All, by the tool bar or by the keys, is
+    // one step that reaches the widget's listeners once: a notice for every
+    // piece froze the window for minutes on a big program.
+    void undoAndRedoOfAReplaceAllAreOneQuietStep()
+    {
+        const QString before = "G1 Z-0.15\nG1 Z-0.15 X1\nG0 Z5\n";
+        const QString after = "G1 Z-0.25\nG1 Z-0.25 X1\nG0 Z5\n";
+        auto* undoButton = named<QAction>("btnEditUndo");
+        auto* redoButton = named<QAction>("btnEditRedo");
+        struct Way {
+            const char* name;
+            std::function<void()> undo, redo;
+        };
+        const Way ways[] = {
+            {"tool bar", [&] { undoButton->trigger(); }, [&] { redoButton->trigger(); }},
+            {"keys", [&] { QTest::keyClick(SynEdit, Qt::Key_Z, Qt::ControlModifier); },
+             [&] { QTest::keyClick(SynEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }},
+        };
+        for (const Way& way : ways) {
+            SynEdit->setText(before);
+            SynEdit->setCursorPosition(0, 0);
+            page->mnReplaceClick();
+            auto* dialog = named<SearchDialog>("ReplaceDialog1");
+            dialog->findChild<QLineEdit*>("FindText")->setText("Z-0.15");
+            dialog->findChild<QLineEdit*>("ReplaceText")->setText("Z-0.25");
+            dialog->findChild<QPushButton*>("ReplaceAll")->click();
+            dialog->hide();
+            QSignalSpy changed(SynEdit, &QsciScintilla::textChanged);
+            int pieces = 0;
+            auto counter = connect(SynEdit, &QsciScintillaBase::SCN_MODIFIED, this,
+                                   [&pieces](int, int type) {
+                                       if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT |
+                                                   QsciScintillaBase::SC_MOD_DELETETEXT))
+                                           ++pieces;
+                                   });
+            way.undo();
+            QVERIFY2(SynEdit->text() == before, way.name);
+            way.redo();
+            QVERIFY2(SynEdit->text() == after, way.name);
+            disconnect(counter);
+            QVERIFY2(changed.count() == 2, way.name);
+            QVERIFY2(pieces == 0, way.name);
+        }
+    }
+
     // The highlighter's keywords, whole words in any letter case, and
     // comments in their own style; every other word is plain.
     void highlighterMarksTheKeywordsAndComments()

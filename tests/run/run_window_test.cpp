@@ -14,6 +14,7 @@
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -224,6 +225,14 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(glyphAt(3), 1);
         QCOMPARE(glyphAt(2), 0);
+        QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
+        QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
+
+        // Undo brings the line back quietly, without a notice for each piece
+        // of the change: the bar is painted anew all the same.
+        child<QAction>("btnEditUndo")->trigger();
+        QTest::qWait(20);
+        QCOMPARE(editor->lines(), 7);
         QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
         QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
     }

@@ -1,6 +1,7 @@
 #include "editor/widgets/editor_command_runner.h"
 
 #include "editor/widgets/editor_bookmarks.h"
+#include "editor/widgets/quiet_change.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -50,8 +51,6 @@ constexpr std::pair<std::uint16_t, int> kMessages[] = {
     {ecDeleteEOL, Sci::SCI_DELLINERIGHT},
     {ecDeleteLine, Sci::SCI_LINEDELETE},
     {ecLineBreak, Sci::SCI_NEWLINE},
-    {ecUndo, Sci::SCI_UNDO},
-    {ecRedo, Sci::SCI_REDO},
     {ecTab, Sci::SCI_TAB},
     {ecShiftTab, Sci::SCI_BACKTAB},
 };
@@ -93,6 +92,8 @@ bool EditorCommandRunner::run(std::uint16_t command)
     case ecLineSelect: selectionMode_ = SelectionMode::Line; return true;
     case ecMatchBracket: matchBracket(); return true;
     case ecContextHelp: contextHelp_(); return true;
+    case ecUndo: undoQuietly(editor_); return true;
+    case ecRedo: redoQuietly(editor_); return true;
     case ecInsertLine: insertLine(); return true;
     case ecBlockIndent: indentBlock(true); return true;
     case ecBlockUnindent: indentBlock(false); return true;

@@ -8,6 +8,7 @@
 #include "editor/key_ini_file.h"
 #include "editor/widgets/keystroke_editor_dialog.h"
 #include "editor/widgets/program_lexer.h"
+#include "editor/widgets/quiet_change.h"
 #include "editor/widgets/search_dialog.h"
 
 #include <QCheckBox>
@@ -161,11 +162,11 @@ void EditorPage::buildToolBand(QWidget* window)
     searchButton->setMenu(pmnEditRight_);
     ControlBar2_->addSeparator();
     button("btnEditUndo", "Undo", "Undo", [this] {
-        SynEdit_.undo();
+        undoQuietly(SynEdit_);
         SynEdit_.setFocus();
     });
     button("btnEditRedo", "Redo", "Redo", [this] {
-        SynEdit_.redo();
+        redoQuietly(SynEdit_);
         SynEdit_.setFocus();
     });
     for (QAction* withMenu : {save, searchButton})

@@ -1,5 +1,6 @@
 #include "editor/widgets/editor_search.h"
 
+#include "editor/widgets/quiet_change.h"
 #include "editor/widgets/search_dialog.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -75,18 +76,14 @@ void EditorSearch::DoReplaceText(const SearchDialog& dialog, bool all)
             beep_();
         return;
     }
-    // The widget announces every change to its listeners, which costs far
-    // more than the change itself on a big program: they hear of it once.
-    const long announced = editor_.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
-    editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0L);
-    editor_.beginUndoAction();
-    int replaced = 0;
-    while (int pass = replacePass(dialog))
-        replaced += pass;
-    editor_.endUndoAction();
-    editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, announced);
-    if (replaced > 0)
-        emit editor_.textChanged();
+    changeQuietly(editor_, [this, &dialog] {
+        editor_.beginUndoAction();
+        int replaced = 0;
+        while (int pass = replacePass(dialog))
+            replaced += pass;
+        editor_.endUndoAction();
+        return replaced > 0;
+    });
     // The last pass found nothing: a Replace All always ends with a beep.
     beep_();
 }

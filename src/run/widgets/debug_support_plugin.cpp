@@ -82,9 +82,15 @@ TDebugSupportPlugin::TDebugSupportPlugin(QsciScintilla& editor, const TCNCDebugg
     // Scrolling, zooming and margin changes all end in an update of the view.
     connect(&editor_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { placeGlyphs(); });
     connect(&editor_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char*, int, int linesAdded, int line, int, int, int, int) {
-                textModified(type, linesAdded, line);
+            [this](int, int type, const char*, int, int, int line, int, int, int, int) {
+                textModified(type, line);
             });
+    // Inserted or deleted lines carry the line colours along with the text;
+    // a quiet change of many pieces (an undone Replace All) tells only this.
+    connect(&editor_, &QsciScintilla::linesChanged, this, [this] {
+        if (!repainting_)
+            repaintAll();
+    });
     placeGlyphs();
     glyphs_->show();
 }
@@ -105,14 +111,12 @@ void TDebugSupportPlugin::placeGlyphs()
     glyphs_->update();
 }
 
-void TDebugSupportPlugin::textModified(int modificationType, int linesAdded, int line)
+void TDebugSupportPlugin::textModified(int modificationType, int line)
 {
     if (repainting_)
         return;
-    // Loading a program deletes every marker of the editor (line -1), and
-    // inserted or deleted lines carry the markers along with the text.
-    const bool markersCleared = (modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1;
-    if (markersCleared || linesAdded != 0)
+    // Loading a program deletes every marker of the editor (line -1).
+    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1)
         repaintAll();
 }
 

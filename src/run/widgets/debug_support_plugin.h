@@ -48,7 +48,7 @@ protected:
 private:
     void clearMarks(int line);
     void whiteText(int line);
-    void textModified(int modificationType, int linesAdded, int line);
+    void textModified(int modificationType, int line);
     void placeGlyphs();
 
     QsciScintilla& editor_;
