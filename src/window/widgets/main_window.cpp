@@ -23,6 +23,7 @@
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
+#include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
 #include "settings/widgets/qt_color.h"
 #include "settings/widgets/system_colors.h"
@@ -36,10 +37,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +52,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
@@ -727,12 +725,8 @@ void MainWindow::buildMenus()
     commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
 
     QMenu* help = menuBar()->addMenu("Help");
-    QAction* mainHelp = help->addAction("Main Help", this, guard([this] {
-        QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
-        if (QFileInfo::exists(helpFile))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-    }));
-    mainHelp->setObjectName("MainHelp1");
+    mainHelp_ = new MainHelp(paths_.executableFolder, this);
+    help->addAction("Main Help", this, guard([this] { mainHelp_->MainHelp1Click(); }))->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, guard([this] {
         AboutForm box(this);
         box.findChild<QLabel*>("VersionInfo")->setText(
