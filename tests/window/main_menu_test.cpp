@@ -1,7 +1,7 @@
-// The Help menu of the main window: "Main Help" opens the help
+// The Help and Commands menus of the main window: "Main Help" opens the help
 // file beside the executable with the desktop, or in the program's own help
 // window when the desktop cannot, and does nothing without the file; the
-// help file the build puts beside the executable.
+// help file the build puts beside the executable; "Read File Info".
 // Qt Test under xvfb-run -a.
 
 #include "support/app_paths_in.h"
@@ -121,6 +121,26 @@ private slots:
         QVERIFY(helpText(*window).contains("The Explorer page"));
         trigger(*window, "MainHelp1");  // the same window again
         QCOMPARE(window->findChildren<QTextBrowser*>("HelpBrowser").size(), 1);
+    }
+
+    void readFileInfoIsListedAndDoesNothing()
+    {
+        auto window = start(true);
+        QStringList commands;
+        for (QAction* menu : window->menuBar()->actions())
+            if (menu->text() == "Commands")
+                for (QAction* item : menu->menu()->actions())
+                    commands << item->objectName();
+        QCOMPARE(commands.indexOf("ReadFileInfo1"), commands.indexOf("mnGetFileInfo") + 1);
+        auto* readFileInfo = window->findChild<QAction*>("ReadFileInfo1");
+        QCOMPARE(readFileInfo->text(), QString("Read File Info"));
+        QVERIFY(readFileInfo->isEnabled());
+        const QWidgetList before = QApplication::topLevelWidgets();
+        const int points = window->context().FPathPoints->Count();
+        trigger(*window, "ReadFileInfo1");
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            QVERIFY(before.contains(widget) || !widget->isVisible());
+        QCOMPARE(window->context().FPathPoints->Count(), points);
     }
 };
 

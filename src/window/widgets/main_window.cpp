@@ -720,6 +720,9 @@ void MainWindow::buildMenus()
     clear->setObjectName("Clear1");
     QAction* fileInfo = commands->addAction("Calculate File Info", this, guard([this] { GetFileInfo(); }));
     fileInfo->setObjectName("mnGetFileInfo");
+    // Listed with the other commands, but reading the information is all
+    // "Calculate File Info" does: this one does nothing.
+    commands->addAction("Read File Info")->setObjectName("ReadFileInfo1");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
     commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
