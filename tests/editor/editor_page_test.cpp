@@ -22,7 +22,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,6 +44,7 @@
 
 using namespace tarnix;
 using tarnix::testing::answerNext;
+using tarnix::testing::answerNextMessageBox;
 
 namespace {
 
@@ -57,6 +60,17 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
+}
+
+// The PDF's text as poppler's pdftotext reads it (scripts/install-deps
+// installs poppler-utils).
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return "pdftotext failed: " + pdftotext.errorString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 int pdfPages(const QString& path)
@@ -694,17 +708,82 @@ private slots:
         QVERIFY(pdfPages(pdf) >= 4);
     }
 
-    void printingWithoutAPrinterSaysSo()
+    // With no printer, Print offers a PDF file through the print dialog,
+    // proposed beside the program; the dialog starts from the editor's
+    // selection and the user may still choose the whole text.
+    void printingWithoutAPrinterWritesAPdf_data()
+    {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QString>("choice");  // the dialog's range button the user clicks, if any
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<bool>("onePage");
+        const QStringList whole{"N1 G1 X1", "N150 G1 X150", "N300 G1 X300"};
+        QTest::newRow("selection") << true << QString() << QStringList{"N11 G1 X11", "N13 G1 X13"}
+                                   << QStringList{"N10 G1 X10", "N14 G1 X14"} << true;
+        QTest::newRow("whole text") << false << QString() << whole << QStringList{} << false;
+        QTest::newRow("whole text chosen over the selection")
+            << true << QString("printAll") << whole << QStringList{} << false;
+    }
+
+    void printingWithoutAPrinterWritesAPdf()
+    {
+        QFETCH(bool, selected);
+        QFETCH(QString, choice);
+        QFETCH(QStringList, printed);
+        QFETCH(QStringList, left);
+        QFETCH(bool, onePage);
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this machine has a printer");
+        SynEdit->setText(numberedLines(300));
+        if (selected)
+            SynEdit->setSelection(10, 0, 13, 0);
+        edFileName->setText(folder->filePath("part.nc"));
+        QString proposed;
+        bool selectionOffered = false;
+        answerNext<QPrintDialog>([&](QPrintDialog* dialog) {
+            proposed = dialog->printer()->outputFileName();
+            auto* selection = dialog->findChild<QRadioButton*>("printSelection");
+            selectionOffered = selection && selection->isEnabled() && selection->isChecked();
+            if (auto* button = dialog->findChild<QRadioButton*>(choice); button && !choice.isEmpty())
+                button->setChecked(true);
+            dialog->accept();
+        });
+        named("btnEditPrint")->trigger();
+        QCOMPARE(proposed, folder->filePath("part.pdf"));
+        QCOMPARE(selectionOffered, selected);
+        const QString text = pdfText(folder->filePath("part.pdf"));
+        for (const QString& line : printed)
+            QVERIFY2(text.contains(line), qPrintable(line));
+        for (const QString& line : left)
+            QVERIFY2(!text.contains(line), qPrintable(line));
+        // The page count depends on the fonts; the whole text takes several.
+        QCOMPARE(pdfPages(folder->filePath("part.pdf")) == 1, onePage);
+    }
+
+    void printingWithoutAPrinterWritesNothingWhenCancelled()
     {
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("this machine has a printer");
-        QString text;
-        answerNext<QMessageBox>([&text](QMessageBox* box) {
-            text = box->text();
-            box->accept();
-        });
+        SynEdit->setText(numberedLines(3));
+        edFileName->setText(folder->filePath("part.nc"));
+        answerNext<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
         named("btnEditPrint")->trigger();
-        QVERIFY(text.contains("No printer"));
+        QVERIFY(QDir(folder->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // Neither a printer nor a file that can be written: the message.
+    void printingWithoutAPrinterOrAWritableFileSaysSo()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this machine has a printer");
+        SynEdit->setText(numberedLines(3));
+        edFileName->setText(folder->filePath("missing/part.nc"));
+        answerNext<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+        QString text;
+        answerNextMessageBox(&text);
+        named("btnEditPrint")->trigger();
+        QCOMPARE(text, QString("No printer is installed: the program cannot be printed."));
     }
 
     void windows1251ProgramRoundTripsThroughTheEditor()

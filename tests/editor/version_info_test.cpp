@@ -53,9 +53,15 @@ TEST(VersionInfo, CutOffBlocksGiveNoVersionAndNoCrash)
         EXPECT_EQ(fileVersionFromBlock(block.substr(0, size)), "") << size;
 }
 
-TEST(VersionInfo, TheProgramCarriesItsVersionOtherFilesNone)
+TEST(VersionInfo, TheProgramCarriesItsVersion)
 {
+    if (std::string(TARNIX_EXECUTABLE).empty())
+        GTEST_SKIP() << "this build has no program";
     EXPECT_EQ(GetFileVersionString(TARNIX_EXECUTABLE), TARNIX_VERSION);
+}
+
+TEST(VersionInfo, OtherFilesCarryNone)
+{
     const tarnix::testing::ScratchFolder scratch;
     const std::filesystem::path text = scratch.file("not_elf.txt");
     std::ofstream(text) << "\x7F" "ELF but not really";

@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(panel->cbConstFz->text(), QString("Const speed  Z"));
         // Qt shows a doubled ampersand as one, as the caption asks.
         QCOMPARE(panel->cbG0->text(), QString("G1 && G0 Const speed Z"));
+        QCOMPARE(panel->cbG0->toolTip(), QString("Set Z speed constant both G1 and G0 "));
         QCOMPARE(item(panel->rgRotate, 2)->text(), QString("Rotate arround Z"));
         const TInterpreterSettings& settings = window->context().settings;
         const TTransformPanel& model = window->converter().params().panel;

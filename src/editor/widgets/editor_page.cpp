@@ -230,17 +230,20 @@ void EditorPage::mnOpenClick()
 
 void EditorPage::btnEditPrintClick()
 {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        QMessageBox::warning(window_, "Print", "No printer is installed: the program cannot be printed.");
+    QsciPrinter printer(QPrinter::HighResolution);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printOn(printer);
         return;
     }
-    QsciPrinter printer(QPrinter::HighResolution);
-    printOn(printer);
+    // Without a printer the print dialog offers a PDF file instead; the
+    // message is left for when that cannot be written either.
+    if (printThroughDialog(SynEdit_, printer, edFileName_.text(), window_) == DialogPrint::Failed)
+        QMessageBox::warning(window_, "Print", "No printer is installed: the program cannot be printed.");
 }
 
 void EditorPage::printOn(QsciPrinter& printer)
 {
-    setUpProgramPage(printer);
+    setUpProgramPage(SynEdit_, printer);
     printProgram(SynEdit_, printer);
 }
 

@@ -95,6 +95,7 @@ QWidget* TransformPanel::buildFeedColumn()
     cbConstFz = named<QCheckBox>("cbConstFz", "Const speed  Z");
     pair(cbConstFz, nullptr);
     cbG0 = named<QCheckBox>("cbG0", "G1 && G0 Const speed Z");
+    cbG0->setToolTip("Set Z speed constant both G1 and G0 ");
     pair(cbG0, nullptr);
     cbShiftX = named<QCheckBox>("cbShiftX", "Shift X");
     edShiftX = edit("edShiftX", "0");

@@ -23,6 +23,7 @@
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
+#include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
 #include "settings/widgets/qt_color.h"
 #include "settings/widgets/system_colors.h"
@@ -36,10 +37,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +52,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
@@ -723,17 +721,16 @@ void MainWindow::buildMenus()
     clear->setObjectName("Clear1");
     QAction* fileInfo = commands->addAction("Calculate File Info", this, guard([this] { GetFileInfo(); }));
     fileInfo->setObjectName("mnGetFileInfo");
+    // Listed with the other commands, but reading the information is all
+    // "Calculate File Info" does: this one does nothing.
+    commands->addAction("Read File Info")->setObjectName("ReadFileInfo1");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
     commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
 
     QMenu* help = menuBar()->addMenu("Help");
-    QAction* mainHelp = help->addAction("Main Help", this, guard([this] {
-        QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
-        if (QFileInfo::exists(helpFile))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-    }));
-    mainHelp->setObjectName("MainHelp1");
+    mainHelp_ = new MainHelp(paths_.executableFolder, this);
+    help->addAction("Main Help", this, guard([this] { mainHelp_->MainHelp1Click(); }))->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, guard([this] {
         LiveRedrawWhileShown liveRedraw(*runController_);
         AboutForm box(this);

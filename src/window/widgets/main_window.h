@@ -51,6 +51,7 @@ class RunPanel;
 class StatusBarWidget;
 class TForm2;
 class TInfoForm;
+class MainHelp;
 class TarnixApplication;
 class TfrmSelRange;
 class ViewEditorSync;
@@ -90,6 +91,8 @@ public:
     // Starts a two-point measurement in the view.
     void mnMeasureClick();
     ViewEditorSync* viewEditorSync() const { return viewEditorSync_; }
+    // "Main Help" of the Help menu.
+    MainHelp& mainHelp() { return *mainHelp_; }
 
     // The information run on the program named by edFileName: shows the
     // "File Information" dialog and adds to "Full Time".
@@ -262,6 +265,7 @@ private:
     TForm2* Form2 = nullptr;
     TfrmSelRange* frmSelRange = nullptr;
     ViewEditorSync* viewEditorSync_ = nullptr;
+    MainHelp* mainHelp_ = nullptr;
 };
 
 }  // namespace tarnix
