@@ -38,9 +38,10 @@ int main(int argc, char** argv)
     }
 
     tarnix::InterpreterContext context;
+    tarnix::GCodeConverter converter(context);
     ErrorStreamMessages messages;
     context.messages = &messages;
-    tarnix::Conversion conversion = tarnix::convertProgramFile(file, options, context);
+    tarnix::Conversion conversion = tarnix::convertProgramFile(file, options, converter);
     if (!conversion.error.empty()) {
         if (conversion.errorLine > 0)
             std::cerr << file << ":" << conversion.errorLine << ": ";

@@ -1,15 +1,19 @@
 // Opening a program of 180,000 lines in the program page's editor, from the
-// Open command to the first painted screen, with the highlighter on; and
-// a search from the top for a word near the end, and a page scroll.
+// Open command to the first painted screen, with the highlighter on; a
+// search from the top for a word near the end, and a page scroll; and
+// Replace All of 7,587 matches in a program of 169,220 lines.
 //
 // Needs a display (Xvfb will do); run by hand:
 //   xvfb-run -a build/bench/editor_load_bench
 
 #include "editor/widgets/editor_page.h"
+#include "editor/widgets/search_dialog.h"
 #include "generated_programs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
@@ -108,6 +112,76 @@ void BM_ScrollOnePage(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond);
+
+// The plunges of the generated program, a third of them cut to Z-0.15: the
+// size and the match count of a real program that once hung the window.
+QString programWithShallowPlunges(int lineCount, int shallow)
+{
+    std::vector<std::string> lines = tarnix::bench::generateGCodeProgram(lineCount);
+    const int plunges = (lineCount + 6) / 8;
+    QString text;
+    text.reserve(lineCount * 28);
+    for (int i = 0; i < lineCount; ++i) {
+        const int plunge = i / 8;
+        if (i % 8 == 1 && static_cast<long long>(plunge) * shallow % plunges < shallow)
+            lines[i] = " G1 Z-0.15 F300 (plunge)";
+        text += QString::fromStdString(lines[i]) + "\r\n";
+    }
+    return text;
+}
+
+void BM_ReplaceAllInLargeProgram(benchmark::State& state)
+{
+    constexpr int kReplaceLines = 169220, kMatches = 7587;
+    EditorFixture& editor = fixture();
+    const QString program = programWithShallowPlunges(kReplaceLines, kMatches);
+    if (program.count("Z-0.15") != kMatches)
+        state.SkipWithError("the program does not hold the matches it should");
+    editor.page->mnReplaceClick();
+    auto* dialog = editor.window.findChild<tarnix::SearchDialog*>("ReplaceDialog1");
+    dialog->findChild<QLineEdit*>("FindText")->setText("Z-0.15");
+    dialog->findChild<QLineEdit*>("ReplaceText")->setText("Z-0.25");
+    auto* replaceAll = dialog->findChild<QPushButton*>("ReplaceAll");
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.SynEdit->setText(program);
+        editor.SynEdit->setCursorPosition(0, 0);
+        state.ResumeTiming();
+        replaceAll->click();
+        editor.SynEdit->repaint();
+    }
+    dialog->hide();
+    if (editor.SynEdit->text().count("Z-0.25") != kMatches)
+        state.SkipWithError("not every match was replaced");
+}
+BENCHMARK(BM_ReplaceAllInLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Undoing that Replace All with the tool bar's Undo: one step of 7,587 pieces.
+void BM_UndoReplaceAllInLargeProgram(benchmark::State& state)
+{
+    constexpr int kReplaceLines = 169220, kMatches = 7587;
+    EditorFixture& editor = fixture();
+    const QString program = programWithShallowPlunges(kReplaceLines, kMatches);
+    editor.page->mnReplaceClick();
+    auto* dialog = editor.window.findChild<tarnix::SearchDialog*>("ReplaceDialog1");
+    dialog->findChild<QLineEdit*>("FindText")->setText("Z-0.15");
+    dialog->findChild<QLineEdit*>("ReplaceText")->setText("Z-0.25");
+    auto* replaceAll = dialog->findChild<QPushButton*>("ReplaceAll");
+    auto* undo = editor.window.findChild<QAction*>("btnEditUndo");
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.SynEdit->setText(program);
+        editor.SynEdit->setCursorPosition(0, 0);
+        replaceAll->click();
+        state.ResumeTiming();
+        undo->trigger();
+        editor.SynEdit->repaint();
+    }
+    dialog->hide();
+    if (editor.SynEdit->text() != program)
+        state.SkipWithError("the undo did not bring the program back");
+}
+BENCHMARK(BM_UndoReplaceAllInLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

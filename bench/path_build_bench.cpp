@@ -10,6 +10,7 @@
 #include "generated_programs.h"
 #include "interpretation/info_run.h"
 #include "path/path_builder.h"
+#include "support/scratch_folder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,9 +23,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The generated programs go into a folder of this run's own, removed at
+// exit: two runs never share a file and none stays behind.
+const tarnix::testing::ScratchFolder& programFolder()
+{
+    static const tarnix::testing::ScratchFolder folder;
+    return folder;
+}
+
 fs::path writeProgram(const std::string& name, const std::vector<std::string>& lines)
 {
-    fs::path path = fs::temp_directory_path() / name;
+    fs::path path = programFolder().file(name);
     std::ofstream file(path, std::ios::binary);
     for (const std::string& line : lines)
         file << line << "\r\n";

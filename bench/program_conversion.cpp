@@ -4,7 +4,7 @@
 #include "common/number_text.h"
 #include "interpretation/gcode_interpreter.h"
 #include "interpretation/program_line_reader.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 #include "run/fresh_run.h"
 
 #include <functional>
@@ -103,9 +103,9 @@ ConversionOptions parseConversionOptions(const std::vector<std::string>& argumen
     return o;
 }
 
-void applyConversionOptions(const ConversionOptions& options, InterpreterContext& context)
+void applyConversionOptions(const ConversionOptions& options, GCodeConverter& converter)
 {
-    TInterpreterSettings& settings = context.settings;
+    TInterpreterSettings& settings = converter.context().settings;
     settings.programKind = ProgramKind::Fanuc;
     settings.edRapid = options.edRapid;
     settings.edCoeff = options.edCoeff;
@@ -121,7 +121,7 @@ void applyConversionOptions(const ConversionOptions& options, InterpreterContext
     if (!options.edSpeedZ.empty())
         settings.FSpeedZ = parseInt(options.edSpeedZ);
 
-    TTransformParams& params = context.transform;
+    TTransformParams& params = converter.params();
     params.panel = options.panel;
     if (options.panel.cbZmax && !options.panel.edZminmax.empty())
         params.FZSafe = parseFloat(options.zSafe);
@@ -129,8 +129,9 @@ void applyConversionOptions(const ConversionOptions& options, InterpreterContext
 }
 
 Conversion convertProgramFile(const std::string& path, const ConversionOptions& options,
-                              InterpreterContext& context)
+                              GCodeConverter& converter)
 {
+    InterpreterContext& context = converter.context();
     Collector output;
     context.FOutEdit = &output;
     context.runActive = [] { return true; };
@@ -138,7 +139,7 @@ Conversion convertProgramFile(const std::string& path, const ConversionOptions& 
     std::int32_t lineNo = 0;
     try {
         ProgramLineReader reader(path);
-        applyConversionOptions(options, context);
+        applyConversionOptions(options, converter);
         startFreshRun(context, true);
 
         GCodeInterpreter interpreter(context);

@@ -5,6 +5,7 @@
 // executed in order with the pause-on-change boxes off. The convert_program
 // tool prints the result; the golden and property tests compare it.
 
+#include "conversion/gcode_converter.h"
 #include "interpretation/interpreter_context.h"
 
 #include <string>
@@ -30,10 +31,10 @@ ConversionOptions parseConversionOptions(const std::vector<std::string>& argumen
 // The options as the tool's --help lists them.
 std::string conversionUsage();
 
-// Sets the context's settings and the transformation command's values from
-// the options, the way the window converts its controls. Throws
+// Sets the converter's context's settings and the transformation command's
+// values from the options, the way the window converts its controls. Throws
 // ConversionError for a text that is not a number.
-void applyConversionOptions(const ConversionOptions& options, InterpreterContext& context);
+void applyConversionOptions(const ConversionOptions& options, GCodeConverter& converter);
 
 struct Conversion {
     std::vector<std::string> lines;  // what the output collector holds
@@ -41,10 +42,10 @@ struct Conversion {
     std::int32_t errorLine = 0;      // its line, 0 when the set-up failed
 };
 
-// Runs `path` with the converter on from a fresh run's set-up. The context's
-// FOutEdit is replaced by the conversion's own collector; its `messages`
-// sink (the arc warning) is left to the caller.
+// Runs `path` with the converter on from a fresh run's set-up. The
+// converter's context's FOutEdit is replaced by the conversion's own
+// collector; its `messages` sink (the arc warning) is left to the caller.
 Conversion convertProgramFile(const std::string& path, const ConversionOptions& options,
-                              InterpreterContext& context);
+                              GCodeConverter& converter);
 
 }  // namespace tarnix

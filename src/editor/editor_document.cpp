@@ -2,6 +2,7 @@
 
 #include "editor/save_as_name.h"
 
+#include <string>
 #include <utility>
 
 namespace tarnix {
@@ -28,7 +29,8 @@ std::optional<std::string> EditorDocument::offerSave(SaveAsker asker)
         return std::nullopt;
     saveDialog_.fileName = answer->fileName;
     saveDialog_.filterIndex = answer->filterIndex;
-    write(answer->fileName);
+    if (!write(answer->fileName))
+        return std::nullopt;
     if (asker == SaveAsker::Refresh) {
         edFileName_.setFileName(answer->fileName);
         editFileName_ = textFileName_ = answer->fileName;
@@ -94,8 +96,8 @@ void EditorDocument::Save()
     // the editor reloads: the text goes to the file it belongs to, never to
     // the program just selected.
     if (fileLoaded_ && !textFileName_.empty()) {
-        write(textFileName_);
-        editor_.setModified(false);
+        if (write(textFileName_))
+            editor_.setModified(false);
     } else {
         SaveAs();
     }
@@ -114,16 +116,26 @@ void EditorDocument::SaveAs()
         name += defaultExtension(saveDialog_.filter, answer->filterIndex);
     saveDialog_.fileName = name;
     saveDialog_.filterIndex = answer->filterIndex;
-    write(name);
+    if (!write(name)) {
+        hooks_.requestRepaint();
+        return;
+    }
     edFileName_.setFileName(name);
     textFileName_ = name;
     editor_.setModified(false);
     hooks_.requestRepaint();
 }
 
-void EditorDocument::write(const std::string& path)
+bool EditorDocument::write(const std::string& path)
 {
-    writeProgramFile(path, editor_.text(), encoding_);
+    const EncodedProgram program = encodeProgramText(editor_.text(), encoding_);
+    if (program.firstLineWithReplacement > 0
+        && !dialogs_.confirm("Line " + std::to_string(program.firstLineWithReplacement) +
+                             " holds characters that Windows-1251, the file's code page, cannot hold: they "
+                             "would be saved as \"?\".  Save anyway?"))
+        return false;
+    writeFileReplacing(path, program.bytes);
+    return true;
 }
 
 }  // namespace tarnix

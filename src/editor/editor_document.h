@@ -50,7 +50,8 @@ public:
 
 private:
     void load(const std::string& path);
-    void write(const std::string& path);
+    // False when the user would rather not save: the file is left as it is.
+    bool write(const std::string& path);
 
     EditorBuffer& editor_;
     FileNameBox& edFileName_;

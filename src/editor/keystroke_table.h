@@ -24,6 +24,10 @@ struct TSynEditKeyStroke {
 
 using TSynEditKeyStrokes = std::vector<TSynEditKeyStroke>;
 
+// The editor component's own default table, in its order, except that
+// context help is on Ctrl+F1: F1 belongs to the window.
+TSynEditKeyStrokes defaultKeystrokes();
+
 // Follows the keys pressed in the editor through the table. The first
 // record that matches, in table order, wins.
 class KeystrokeMatcher {

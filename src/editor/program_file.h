@@ -1,6 +1,8 @@
 #pragma once
 // A program file as the editor reads and writes it: 8-bit text that came
-// either as UTF-8 or as Windows-1251, saved back the way it came.
+// either as UTF-8 or as Windows-1251, saved back the way it came. Every
+// byte survives the round trip, NUL and bytes the code page leaves
+// undefined included, so only what the user typed can change.
 
 #include <string>
 #include <string_view>
@@ -17,8 +19,15 @@ struct ProgramText {
 // Throws FileOpenError when the file cannot be read.
 ProgramText readProgramFile(const std::string& path);
 
-// Writes `utf8` in `encoding`. Throws FileCreateError when it cannot.
-void writeProgramFile(const std::string& path, std::string_view utf8, TextEncoding encoding);
+struct EncodedProgram {
+    std::string bytes;
+    // The first line, counted from 1 as the editor counts them, holding a
+    // character the encoding cannot hold (written as "?"); 0 when none does.
+    int firstLineWithReplacement = 0;
+};
+
+// `utf8` as the file's bytes in `encoding`.
+EncodedProgram encodeProgramText(std::string_view utf8, TextEncoding encoding);
 
 // Writes `bytes` under a temporary name beside `path` and renames it into
 // place, so a failed write never leaves a half-written file. An existing

@@ -7,14 +7,18 @@
 namespace tarnix {
 namespace {
 
+// Far more than any program runs, and small enough that any number of
+// cells sums without overflow.
+constexpr std::int64_t kMaxHours = 1'000'000'000;
+
 // Blanks, then digits up to the next character; false when there are none
 // or the number exceeds `limit`.
-bool readPart(std::string_view& text, int limit, std::int64_t& value)
+bool readPart(std::string_view& text, std::int64_t limit, std::int64_t& value)
 {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     const char* end = text.data() + text.size();
-    int number = 0;
+    std::int64_t number = 0;
     auto [stop, error] = std::from_chars(text.data(), end, number);
     if (error != std::errc() || stop == text.data() || text.front() == '-' || number > limit)
         return false;
@@ -36,7 +40,8 @@ bool readSeparator(std::string_view& text)
 std::optional<std::int64_t> readTimeCell(std::string_view cell)
 {
     std::int64_t hours = 0, minutes = 0, seconds = 0;
-    if (!readPart(cell, 23, hours) || !readSeparator(cell) || !readPart(cell, 59, minutes) ||
+    // The cells show hours past 23 for long programs: they count in full.
+    if (!readPart(cell, kMaxHours, hours) || !readSeparator(cell) || !readPart(cell, 59, minutes) ||
         !readSeparator(cell) || !readPart(cell, 59, seconds) || !cell.empty())
         return std::nullopt;
     return (hours * 60 + minutes) * 60 + seconds;

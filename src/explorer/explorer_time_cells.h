@@ -11,8 +11,8 @@
 namespace tarnix {
 
 // Hours, minutes and seconds separated by ":", blanks allowed before each
-// number, hours 0 to 23: " 1: 0:30" is 3630 seconds. Anything else
-// ("not calculated", an empty cell, 24 hours or more) is no time.
+// number: " 1: 0:30" is 3630 seconds, "26: 0: 0" a program of more than a
+// day. Anything else ("not calculated", an empty cell) is no time.
 std::optional<std::int64_t> readTimeCell(std::string_view cell);
 
 // The seconds of the cells that read as times; the others add nothing.

@@ -40,7 +40,7 @@ void GCodeInterpreter::interpolateArc(Block& block, const GLColor& color)
             n = 1;
         double previousU = in.start[u], previousV = in.start[v];
         const long double scale = 0.01L * k;
-        const bool converting = context_.transform.gTransformOut;
+        const bool converting = isConverting();
         // What stays the same along the arc is taken once, in locals the
         // point list's stores cannot be thought to change.
         const double last = arc.sweep / n;

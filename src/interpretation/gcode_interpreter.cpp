@@ -68,14 +68,14 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     block.startZ = s.gZ;
     // Only the converter reads what the block tells it; the comment of a
     // comment-only block is written afresh whenever there is one.
-    const bool converting = context_.transform.gTransformOut;
+    const bool converting = isConverting();
     if (converting) {
         converted_.clear();
-        converter_.beginBlock();
+        context_.converter->beginBlock();
     }
 
     comment_.clear();
-    block_ = blockTextOf(line);
+    block_ = blockTextOf(line, converting);
     if (block_.empty()) {
         if (!comment_.empty() && context_.FOutEdit != nullptr)
             context_.FOutEdit->appendLine(converted_.comment);
@@ -135,21 +135,19 @@ bool GCodeInterpreter::ParseFanucStr(std::string_view line, std::int32_t lineNo)
     if (converting) {
         converted_.text = block_;
         converted_.start = {block.startX, block.startY, block.startZ};
-        converter_.writeBlock(converted_);
+        context_.converter->writeBlock(converted_);
     }
-    if (block.hasAxisWord)
-        context_.converter.gPercentSeen = false;
     totals.FFirstMove = false;
     return !block.pause;
 }
 
 // The line as the words are read from it: commas as points, the comment cut.
 // A line with neither is read in place.
-std::string_view GCodeInterpreter::blockTextOf(std::string_view line)
+std::string_view GCodeInterpreter::blockTextOf(std::string_view line, bool converting)
 {
     // Two searches by memchr, many bytes at a time, cost less than one
     // byte by byte.
-    if (!context_.transform.gTransformOut && line.find(',') == std::string_view::npos &&
+    if (!converting && line.find(',') == std::string_view::npos &&
         line.find('(') == std::string_view::npos)
         return line;
     text_.assign(line);

@@ -4,8 +4,8 @@
 // chords), adds the block's length and machine time to the totals, widens
 // the information-run extents and writes the status bar.
 
+#include "interpretation/block_converter.h"
 #include "interpretation/cached_setting.h"
-#include "interpretation/gcode_converter.h"
 #include "interpretation/gcode_words.h"
 #include "interpretation/interpreter_context.h"
 
@@ -57,11 +57,11 @@ private:
     void showBlockStatus(const Block& block);
     void writeMoveText(std::int32_t mode, std::string_view number);
     void resetMoveTexts();
-    std::string_view blockTextOf(std::string_view line);
+    std::string_view blockTextOf(std::string_view line, bool converting);
     void writeBlockText(const Block& block);
+    bool isConverting() const { return context_.converter != nullptr && context_.converter->converting(); }
 
     InterpreterContext& context_;
-    GCodeConverter converter_{context_};
     // What the converter is told about the block (its comment as written too).
     ConvertedBlock converted_;
     // The block's text: the line itself, or when it has commas or a comment

@@ -6,6 +6,7 @@
 #include "common/time_sliced_pump.h"
 #include "interpretation/roland_commands.h"
 #include "interpretation/program_line_reader.h"
+#include "interpretation/program_loader.h"
 #include "interpretation/status_bar_writer.h"
 
 #include <algorithm>
@@ -97,8 +98,7 @@ void InfoRun::reset()
     s.gX = s.gY = s.gZ = 0;
     s.gPlane = 17;
     s.gDistMode = 90;
-    s.gFeed = context_.settings.programKind == ProgramKind::Fanuc ? parseInt(context_.settings.edRapid)
-                                                                 : 64;
+    s.gFeed = kind_ == ProgramKind::Fanuc ? parseInt(context_.settings.edRapid) : 64;
     context_.infoBox.reset();
     totals.FPrevX = totals.FPrevY = totals.FPrevZ = 0;
 }
@@ -107,6 +107,9 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
 {
     if (edFileName.empty())
         return std::nullopt;
+    // A series of programs may mix kinds: the one loaded last decides only
+    // for programs that do not name theirs.
+    kind_ = programKindOf(edFileName).value_or(context_.settings.programKind);
     reset();
     ProgramLineReader reader(edFileName);
     const std::int32_t stopLine = optionalLineNumber(edStopPoint);
@@ -134,7 +137,7 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
         if (pump.poll())
             break;
         progress.showLine(lineNo);
-        if (context_.settings.programKind == ProgramKind::Fanuc)
+        if (kind_ == ProgramKind::Fanuc)
             preScanLine(line);
     }
 
@@ -185,7 +188,7 @@ void InfoRun::preScanLine(const std::string& line)
 
 void InfoRun::interpretLine(const std::string& line, std::int32_t lineNo)
 {
-    switch (context_.settings.programKind) {
+    switch (kind_) {
     case ProgramKind::Fanuc:
         gcode_.ParseFanucStr(line, lineNo);
         break;
@@ -220,18 +223,15 @@ FileInfoFields InfoRun::fileInfoFields(const std::string& timeText, const std::s
     return info;
 }
 
-// The dialog opens while the view keeps being redrawn by a running program;
-// an error from the dialog does not stop the run from being counted.
+// An error from the dialog does not stop the run from being counted.
 void InfoRun::showDialog(const FileInfoFields& info)
 {
     const bool quitting = context_.events != nullptr && context_.events->terminating();
-    liveRedraw_ = true;
     try {
         if (!quitting)
             showFileInfo(info);
     } catch (const std::exception&) {
     }
-    liveRedraw_ = false;
     requestRepaint();
 }
 

@@ -29,24 +29,21 @@ public:
     // The window is pumped at most this often while the run reads lines.
     std::chrono::milliseconds pumpInterval{8};
 
-    // Shows the dialog modally and returns when it is closed. Not called
-    // when the application is quitting.
+    // Shows the dialog modally and returns when it is closed, the view kept
+    // drawn behind it. Not called when the application is quitting.
     std::function<void(const FileInfoFields&)> showFileInfo = [](const FileInfoFields&) {};
     // The tool path grew: the view should be drawn again once idle.
     std::function<void()> requestRepaint = [] {};
 
-    // Measures edFileName, shows the dialog, adds the time to FFullTime and
-    // writes status panels 1 and 2. Returns what the dialog showed, or
+    // Measures edFileName as the kind its first character names, else as
+    // the kind set on the Config page, shows the dialog, adds the time to
+    // FFullTime and writes status panels 1 and 2. Returns what the dialog showed, or
     // nothing when edFileName is empty (nothing changes then).
     // Throws ConversionError for a start, stop or rapid text that is no
     // integer and for a program word that is no number, InputOutputError
     // when the file cannot be read; the totals then keep what was summed,
     // and neither the dialog nor the panels are updated.
     std::optional<FileInfoFields> GetFileInfo();
-
-    // Set while the dialog is shown, so that a running program keeps
-    // redrawing the view behind it.
-    bool FLiveRedraw() const { return liveRedraw_; }
 
 private:
     void reset();
@@ -58,7 +55,8 @@ private:
     InterpreterContext& context_;
     GCodeInterpreter gcode_;
     RolandInterpreter roland_;
-    bool liveRedraw_ = false;
+    // The kind of the program being measured.
+    ProgramKind kind_ = ProgramKind::Fanuc;
 };
 
 // "Set as box": the information run's X, Y and Z extents become the

@@ -5,7 +5,7 @@
 // interpreters, path building, the information run and the run engine share it.
 
 #include "common/sinks.h"
-#include "interpretation/converter_settings.h"
+#include "interpretation/block_converter.h"
 #include "interpretation/info_run_box.h"
 #include "interpretation/interpreter_settings.h"
 #include "interpretation/interpreter_state.h"
@@ -25,9 +25,8 @@ struct InterpreterContext {
     TInfoRunBox infoBox;
     TInterpreterSettings settings;
     TProgramBox programBox;
-    // The converter of transformation runs: its settings and its state.
-    TTransformParams transform;
-    TConverterState converter;
+    // The converter of transformation runs, when one is attached.
+    BlockConverter* converter = nullptr;
     std::unique_ptr<TD3FloatPointList> FPathPoints = std::make_unique<TD3FloatPointList>();
 
     // The block as the G-code interpreter understood it (shown in lbBlock);

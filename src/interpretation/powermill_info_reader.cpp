@@ -19,6 +19,13 @@ constexpr std::string_view kLabels[] = {
     "", "", " feedrate: ", " plunge rate: ", " Spindle speed: ",
 };
 
+// The spindle speed follows its keyword directly in some files and after a
+// colon in others ("SPINDLE SPEED: 18000"); the number is what follows it.
+std::string afterColon(const std::string& value)
+{
+    return value.starts_with(':') ? value.substr(1) : value;
+}
+
 }  // namespace
 
 std::string PowerMillInfoReader::infoFileName(const std::string& programFileName)
@@ -72,8 +79,10 @@ void PowerMillInfoReader::readLine(const std::string& decodedLine)
         break;
     case SideKeyword::FeedRate:
     case SideKeyword::PlungeRate:
-    case SideKeyword::SpindleSpeed:
         value = parseFloat(DelSpaceInStr(std::string(fromCharacter(k, 14))));
+        break;
+    case SideKeyword::SpindleSpeed:
+        value = parseFloat(afterColon(DelSpaceInStr(std::string(fromCharacter(k, 14)))));
         break;
     default:  // the box limits
         value = parseFloat(fromCharacter(k, 7));

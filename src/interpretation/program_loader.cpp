@@ -7,20 +7,27 @@
 
 namespace tarnix {
 
-void ProgramLoader::GetFileType(const std::string& fileName)
+std::optional<ProgramKind> programKindOf(const std::string& fileName)
 {
     std::string line;
     try {
         ProgramLineReader reader(fileName);
         if (!reader.readLine(line) || line.empty())
-            return;
+            return std::nullopt;
     } catch (const TarnixError&) {
-        return;  // an unreadable file has no kind; loading it reports the error
+        return std::nullopt;  // an unreadable file has no kind; reading it reports the error
     }
     if (line.front() == '%')
-        context_.settings.programKind = ProgramKind::Fanuc;
-    else if (line.front() == '!' || line.front() == '^')
-        context_.settings.programKind = ProgramKind::Roland;
+        return ProgramKind::Fanuc;
+    if (line.front() == '!' || line.front() == '^')
+        return ProgramKind::Roland;
+    return std::nullopt;
+}
+
+void ProgramLoader::GetFileType(const std::string& fileName)
+{
+    if (const std::optional<ProgramKind> kind = programKindOf(fileName))
+        context_.settings.programKind = *kind;
 }
 
 void ProgramLoader::LoadTypeFile(const std::string& fileName)

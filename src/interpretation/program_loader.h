@@ -4,9 +4,14 @@
 
 #include "interpretation/interpreter_context.h"
 
+#include <optional>
 #include <string>
 
 namespace tarnix {
+
+// The kind a program's first character names: "%" Fanuc, "!" or "^" Roland.
+// Nothing for any other start, an empty or unreadable file.
+std::optional<ProgramKind> programKindOf(const std::string& fileName);
 
 class ProgramLoader {
 public:

@@ -1,7 +1,6 @@
 #include "run/fresh_run.h"
 
 #include "common/number_text.h"
-#include "interpretation/transform_setup.h"
 
 namespace tarnix {
 
@@ -12,7 +11,8 @@ void startFreshRun(InterpreterContext& context, bool transforming)
     totals.FTime = totals.FLength = 0;
     s.gSavedFeed = s.gSavedFeedZ = 0;
     s.gX = s.gY = s.gZ = s.gI = s.gJ = s.gK = 0;
-    setUpTransformRun(context, transforming);
+    if (context.converter != nullptr)
+        context.converter->startRun(transforming);
     // A Roland program starts at its travel speed.
     s.gFeed = context.settings.programKind == ProgramKind::Fanuc ? parseInt(context.settings.edRapid) : 64.0;
     s.gPlane = 17;

@@ -26,14 +26,14 @@ bool equalIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-// The name of a "[name]" line; nothing for any other line.
+// The name of a "[name]" line; nothing for any other line, so that a
+// damaged header such as "[Colors" cannot hide the real section after it.
 std::optional<std::string_view> sectionName(std::string_view line)
 {
     line = trimmed(line);
-    if (line.empty() || line.front() != '[')
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
         return std::nullopt;
-    line.remove_prefix(1);
-    return trimmed(line.substr(0, line.find(']')));
+    return trimmed(line.substr(1, line.size() - 2));
 }
 
 // The key of a "key=value" line; nothing for a line without "=".

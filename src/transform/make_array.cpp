@@ -49,6 +49,15 @@ MakeArray::MakeArray(FileMerge& merge, ArrayHooks hooks, EditorDialogs& dialogs,
 
 void MakeArray::btnApplyClick(const std::string& folder, const std::string& selectedFile, const ArrayRequest& request)
 {
+    // Shown once the temporary files are gone.
+    const std::optional<std::string> saved = makeAndSave(folder, selectedFile, request);
+    if (saved && hooks_.showWrittenFile)
+        hooks_.showWrittenFile(*saved);
+}
+
+std::optional<std::string> MakeArray::makeAndSave(const std::string& folder, const std::string& selectedFile,
+                                                  const ArrayRequest& request)
+{
     const int nx = arrayCount(request.edNumX);
     const int ny = arrayCount(request.edNumY);
     const int nz = arrayCount(request.edNumZ);
@@ -68,14 +77,14 @@ void MakeArray::btnApplyClick(const std::string& folder, const std::string& sele
     const std::string source = folder + selectedFile;
     const std::string full = folder + kFull;
     if (!pass(folder, source, 'Z', nz, request.edZ))
-        return;
+        return std::nullopt;
     writeFileAtomically(full, fileBytes(folder + kOutput));
     if (!pass(folder, full, 'X', nx, request.edX))
-        return;
+        return std::nullopt;
     writeFileAtomically(full, fileBytes(folder + kOutput));
     if (!pass(folder, full, 'Y', ny, request.edY))
-        return;
-    save(folder, source);
+        return std::nullopt;
+    return save(folder, source);
 }
 
 bool MakeArray::pass(const std::string& folder, const std::string& source, char axis, int count,
@@ -102,21 +111,22 @@ bool MakeArray::pass(const std::string& folder, const std::string& source, char 
     return true;
 }
 
-void MakeArray::save(const std::string& folder, const std::string& source)
+std::optional<std::string> MakeArray::save(const std::string& folder, const std::string& source)
 {
     const MaskSaveFilter filter(masks_, false);
     const std::optional<SaveDialogAnswer> answer =
         dialogs_.saveDialog({filter.text(), 1, folder, proposedArrayName(source)});
     if (!answer)
-        return;
+        return std::nullopt;
     std::string name = answer->fileName;
     if (name == source) {
         messages_.showInformation("File " + name + " exists, change File name to save.");
-        return;
+        return std::nullopt;
     }
     if (!hasExtension(name))
         name += answer->filterIndex == 1 ? ".tap" : filter.extensionOf(answer->filterIndex);
     writeFileAtomically(name, fileBytes(folder + kOutput));
+    return name;
 }
 
 }  // namespace tarnix

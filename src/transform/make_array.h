@@ -10,6 +10,7 @@
 #include "transform/file_merge.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarnix {
@@ -26,6 +27,8 @@ struct ArrayHooks {
     // the output is saved as the folder's "_Array". False when nothing ran
     // (a run in progress, a run stopped short).
     std::function<bool()> transformOne;
+    // The Explorer's list shows the saved array.
+    std::function<void(const std::string& path)> showWrittenFile;
 };
 
 // The dialog's edits.
@@ -68,7 +71,10 @@ private:
     // One pass into "Out_Array"; false when the application is closing or
     // a copy could not be made.
     bool pass(const std::string& folder, const std::string& source, char axis, int count, const std::string& step);
-    void save(const std::string& folder, const std::string& source);
+    std::optional<std::string> makeAndSave(const std::string& folder, const std::string& selectedFile,
+                                           const ArrayRequest& request);
+    // The file saved, if any.
+    std::optional<std::string> save(const std::string& folder, const std::string& source);
 
     FileMerge& merge_;
     ArrayHooks hooks_;

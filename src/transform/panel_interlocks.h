@@ -4,7 +4,7 @@
 // panel's new state, so the widgets apply it once instead of letting one
 // box's handler set off the next.
 
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 
 namespace tarnix {
 

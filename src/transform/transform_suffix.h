@@ -1,7 +1,7 @@
 #pragma once
 // The part of an output name that tells which transformation made it.
 
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 
 #include <string>
 

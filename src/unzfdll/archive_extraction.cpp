@@ -92,8 +92,10 @@ std::vector<ArchiveExtraction::Entry> ArchiveExtraction::selectedEntries() const
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive_.get(), entry.index, 0, &stat) == 0) {
-            if (stat.valid & ZIP_STAT_SIZE)
+            if (stat.valid & ZIP_STAT_SIZE) {
+                entry.declaredSize = stat.size;
                 entry.size = clampToInt32(stat.size);
+            }
             if (stat.valid & ZIP_STAT_MTIME)
                 entry.modified = stat.mtime;
             entry.encrypted = (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
@@ -208,22 +210,33 @@ ArchiveExtraction::Outcome ArchiveExtraction::openEntry(const Entry& entry, Entr
 ArchiveExtraction::Outcome ArchiveExtraction::copyData(zip_file_t* reader, OutputFile& file, const Entry& entry)
 {
     std::vector<char> buffer(kChunkSize);
+    // The data may go on far beyond what the directory declares (libzip only
+    // notices at its end): whatever comes after the declared size is damage
+    // that would otherwise fill the disk.
+    zip_uint64_t room = entry.declaredSize;
     for (;;) {
         const zip_int64_t read = zip_fread(reader, buffer.data(), buffer.size());
         if (read == 0)
             return Outcome::Done;
-        if (read < 0) {
-            // Damaged data (a CRC or decompression error): the caller decides
-            // whether what could be read is kept.
-            if (!callback_.send(UNZ_ACTION_CRC_ERROR, 0, entry.name))
-                return Outcome::Stop;
-            return callback_.answer().Flag == 1 ? Outcome::Done : Outcome::Skipped;
-        }
-        if (!file.write(buffer.data(), static_cast<std::size_t>(read)))
+        if (read < 0)
+            return damaged(entry);  // a check sum or decompression error
+        const auto kept = static_cast<std::size_t>(std::min<zip_uint64_t>(static_cast<zip_uint64_t>(read), room));
+        room -= kept;
+        if (!file.write(buffer.data(), kept))
             return Outcome::Skipped;
-        if (!callback_.send(UNZ_ACTION_PROGRESS, static_cast<std::int32_t>(read)))
+        if (kept > 0 && !callback_.send(UNZ_ACTION_PROGRESS, static_cast<std::int32_t>(kept)))
             return Outcome::Stop;
+        if (kept < static_cast<std::size_t>(read))
+            return damaged(entry);
     }
+}
+
+// The caller decides whether what could be read is kept.
+ArchiveExtraction::Outcome ArchiveExtraction::damaged(const Entry& entry)
+{
+    if (!callback_.send(UNZ_ACTION_CRC_ERROR, 0, entry.name))
+        return Outcome::Stop;
+    return callback_.answer().Flag == 1 ? Outcome::Done : Outcome::Skipped;
 }
 
 ArchiveExtraction::Outcome ArchiveExtraction::skip(const Entry& entry)

@@ -42,7 +42,8 @@ private:
         std::optional<EntryTarget> target;  // nullopt: refused
         bool folder = false;
         bool encrypted = false;
-        std::int32_t size = 0;
+        std::int32_t size = 0;          // as the callback reports it
+        zip_uint64_t declaredSize = 0;  // as the directory record declares it
         std::optional<std::time_t> modified;
     };
 
@@ -57,6 +58,7 @@ private:
     Outcome writeFile(const OutputFolder& folder, const Entry& entry);
     Outcome openEntry(const Entry& entry, EntryReader& reader);
     Outcome copyData(zip_file_t* reader, OutputFile& file, const Entry& entry);
+    Outcome damaged(const Entry& entry);
     Outcome skip(const Entry& entry);
     bool wrongPassword() const;
 

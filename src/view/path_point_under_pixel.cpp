@@ -11,8 +11,8 @@ namespace {
 
 // A one-pixel line lights pixels whose centres lie within about a pixel.
 constexpr double kPixelReach = 1.0;
-// A few steps of a 24-bit depth buffer.
-constexpr double kDepthReach = 8.0 / (1 << 24);
+// A few steps of the depth buffer.
+constexpr double kDepthReachSteps = 8;
 
 using Vec4 = std::array<double, 4>;
 
@@ -45,8 +45,11 @@ Window toWindow(const PixelProbe& probe, double x, double y, double z)
 std::optional<ScenePosition> pathPointUnderPixel(const PickPath& path, const std::vector<PickEntry>& near,
                                                  const PixelProbe& probe)
 {
+    // Depth as the buffer holds it, in whole steps.
+    const double steps = std::ldexp(1.0, probe.depthBits) - 1;
+    const double readStep = std::round(probe.depth * steps);
     std::optional<ScenePosition> best;
-    double bestGap = kDepthReach;
+    double bestGap = kDepthReachSteps;
     for (const PickEntry& entry : near) {
         if (!entry.segment)
             continue;
@@ -68,8 +71,8 @@ std::optional<ScenePosition> pathPointUnderPixel(const PickPath& path, const std
         const double t = s * a.w / ((1 - s) * b.w + s * a.w);
         const ScenePosition at{start.x + t * (end.x - start.x), start.y + t * (end.y - start.y),
                                start.z + t * (end.z - start.z)};
-        const double gap = std::fabs(toWindow(probe, at.x, at.y, at.z).depth - probe.depth);
-        if (gap <= bestGap) {
+        const double gap = std::fabs(std::round(toWindow(probe, at.x, at.y, at.z).depth * steps) - readStep);
+        if (gap < bestGap || (gap == bestGap && !best)) {
             bestGap = gap;
             best = at;
         }

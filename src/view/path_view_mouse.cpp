@@ -140,12 +140,14 @@ PathView::DepthProbe PathView::probeDepth(int x, int y)
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     GLfloat depth = 1;
+    GLint depthBits = 24;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
     glReadPixels(static_cast<GLint>(wx), static_cast<GLint>(wy), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
     gluUnProject(wx, wy, depth, modelView, projection, viewport, &probe.point.x, &probe.point.y, &probe.point.z);
     doneCurrent();
     probe.hit = depth != 1.0f;
     if (probe.hit) {
-        const PixelProbe pixel{modelView, projection, viewport, wx, wy, depth};
+        const PixelProbe pixel{modelView, projection, viewport, wx, wy, depth, depthBits};
         if (std::optional<ScenePosition> onPath = renderer_.pathPointUnderPixel(pixel))
             probe.point = *onPath;
     }

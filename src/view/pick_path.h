@@ -4,7 +4,7 @@
 // software GL; projecting them on the CPU takes milliseconds. The choice is
 // made against the pick's clip volume, a little enlarged, so it never
 // leaves out a segment GL would report; GL then decides among the few
-// chosen, in drawing order, which keeps the first hit the earliest drawn.
+// chosen, drawn in their order, so that equal depths resolve as drawn.
 
 #include "points/point_list.h"
 

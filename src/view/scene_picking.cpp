@@ -10,11 +10,10 @@
 namespace tarnix {
 namespace {
 
-constexpr GLsizei kSelectBufferSize = 128;
-constexpr GLsizei kEntriesPerRecord = 4;  // one name on the stack: count, two depths, name
-// Pieces per selection pass: a pick in a thick bundle of lines stops as soon
-// as its records overflow the buffer, long before all are drawn.
-constexpr std::size_t kChunk = 512;
+constexpr std::size_t kEntriesPerRecord = 4;  // one name on the stack: count, two depths, name
+// Names besides the pieces': the tripod's and the last point's, which the
+// tool symbol, the box and the measuring line carry.
+constexpr std::size_t kOtherRecords = 2;
 // Margin around the pick square, in pixels, for the choice on the CPU.
 constexpr double kPixelMargin = 0.5;
 
@@ -34,6 +33,22 @@ std::array<double, 16> product(const std::array<double, 16>& a, const std::array
             for (int k = 0; k < 4; ++k)
                 m[column * 4 + row] += a[k * 4 + row] * b[column * 4 + k];
     return m;
+}
+
+// The name of the record nearest the camera; of equally near ones the
+// first, which the depth test lets stand in the drawing.
+GLint frontName(const std::vector<GLuint>& buffer, GLint hits)
+{
+    GLint name = -1;
+    GLuint nearest = 0;
+    for (std::size_t record = 0; record < static_cast<std::size_t>(hits); ++record) {
+        const GLuint minDepth = buffer[record * kEntriesPerRecord + 1];
+        if (name < 0 || minDepth < nearest) {
+            nearest = minDepth;
+            name = static_cast<GLint>(buffer[record * kEntriesPerRecord + 3]);
+        }
+    }
+    return name;
 }
 
 }  // namespace
@@ -73,39 +88,20 @@ GLint SceneRenderer::DoSelect(double x, double windowY)
     glMatrixMode(GL_MODELVIEW);
     applyLineStyle();
 
-    // The passes together make the records one pass over the whole scene
-    // would: a record closes when the next name is loaded, and every pass
-    // ends just before a name is loaded.
-    GLuint buffer[kSelectBufferSize];
-    GLint records = 0;
-    GLint firstName = -1;
-    std::size_t from = 0;
-    do {
-        const std::size_t to = std::min(from + kChunk, entries.size());
-        const GLint hits = selectChunk(entries, from, to, buffer);
-        if (hits < 0)
-            return -1;
-        if (hits > 0 && firstName < 0)
-            firstName = static_cast<GLint>(buffer[3]);
-        records += hits;
-        if (records * kEntriesPerRecord > kSelectBufferSize)
-            return -1;
-        from = to;
-    } while (from < entries.size());
-    return firstName;
+    // Every piece may leave a record: sized to them, the buffer cannot
+    // overflow however dense the drawing under the square.
+    std::vector<GLuint> buffer((entries.size() + kOtherRecords) * kEntriesPerRecord);
+    return frontName(buffer, selectPass(entries, buffer));
 }
 
-GLint SceneRenderer::selectChunk(const std::vector<PickEntry>& entries, std::size_t from, std::size_t to,
-                                 GLuint* buffer)
+GLint SceneRenderer::selectPass(const std::vector<PickEntry>& entries, std::vector<GLuint>& buffer)
 {
-    glSelectBuffer(kSelectBufferSize, buffer);
+    glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
     glRenderMode(GL_SELECT);
     glInitNames();
     glPushName(0);
-    if (from == 0)
-        DrawAxes();
-    for (std::size_t i = from; i < to; ++i) {
-        const PickEntry& entry = entries[i];
+    DrawAxes();
+    for (const PickEntry& entry : entries) {
         glLoadName(static_cast<GLuint>(pickPath_.line(entry.index)));
         const float* pen = pickPath_.pen(entry.index);
         if (entry.marker)
@@ -117,20 +113,18 @@ GLint SceneRenderer::selectChunk(const std::vector<PickEntry>& entries, std::siz
             glEnd();
         }
     }
-    if (to == entries.size()) {
-        // The tool symbol, the box and the measuring line carry the name of
-        // the last point, as they follow it in the drawing.
-        ScenePoint tool;
-        if (const std::int32_t last = pickPath_.count() - 1; last >= 0) {
-            if (entries.empty() || entries.back().index != last)
-                glLoadName(static_cast<GLuint>(pickPath_.line(last)));
-            const float* p = pickPath_.position(last);
-            tool = {p[0], p[1], p[2]};
-        }
-        drawToolSymbol(tool);
-        Draw3dbox();
-        drawMeasureLine();
+    // The tool symbol, the box and the measuring line carry the name of the
+    // last point, as they follow it in the drawing.
+    ScenePoint tool;
+    if (const std::int32_t last = pickPath_.count() - 1; last >= 0) {
+        if (entries.empty() || entries.back().index != last)
+            glLoadName(static_cast<GLuint>(pickPath_.line(last)));
+        const float* p = pickPath_.position(last);
+        tool = {p[0], p[1], p[2]};
     }
+    drawToolSymbol(tool);
+    Draw3dbox();
+    drawMeasureLine();
     return glRenderMode(GL_RENDER);
 }
 

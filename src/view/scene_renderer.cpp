@@ -92,12 +92,30 @@ std::optional<SegmentTexts> SceneRenderer::RenderScene(GLenum mode)
     // they would hide lines drawn after them.
     if (input_.cbSmooth)
         glDepthMask(GL_FALSE);
+    std::optional<SegmentTexts> texts = drawDepthTested(mode);
+    if (input_.cbSmooth) {
+        glDepthMask(GL_TRUE);
+        // The read-out and measuring read the depth buffer: the smoothed
+        // scene goes into it once more, without colour, as a plain drawing
+        // would leave it.
+        if (mode == GL_RENDER) {
+            glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+            glDisable(GL_LINE_SMOOTH);
+            glDisable(GL_BLEND);
+            drawDepthTested(mode);
+            glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+            applyLineStyle();
+        }
+    }
+    return texts;
+}
+
+std::optional<SegmentTexts> SceneRenderer::drawDepthTested(GLenum mode)
+{
     DrawAxes();
     std::optional<SegmentTexts> texts = DrawPath(mode);
     Draw3dbox();
     drawMeasureLine();
-    if (input_.cbSmooth)
-        glDepthMask(GL_TRUE);
     return texts;
 }
 

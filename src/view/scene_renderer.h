@@ -50,10 +50,10 @@ public:
 
     // The program line of the segment under the 4 x 4 pixel square centred
     // on (x, windowY), window pixels counted from the bottom left: the name
-    // of the first hit record, that is the earliest drawn name under the
-    // square, not the nearest. 0 is the tripod's name; -1 when nothing is
-    // hit or the hits overflow the 128-entry selection buffer. Leaves the
-    // pick square as the projection: the caller restores it (FormResize).
+    // of the hit record nearest the camera, the earliest drawn of equally
+    // near ones, as the drawing shows them. 0 is the tripod's name; -1 when
+    // nothing is hit. Leaves the pick square as the projection: the caller
+    // restores it (FormResize).
     GLint DoSelect(double x, double windowY);
 
     // The point of the drawn path under the probed pixel whose depth matches
@@ -72,8 +72,10 @@ public:
 private:
     void loadCamera();
     void loadPerspective();
-    // One selection pass over entries [from, to); returns its hit count.
-    GLint selectChunk(const std::vector<PickEntry>& entries, std::size_t from, std::size_t to, GLuint* buffer);
+    // The selection pass over `entries`; returns its hit count.
+    GLint selectPass(const std::vector<PickEntry>& entries, std::vector<GLuint>& buffer);
+    // The tripod, the path, the box and the measuring line.
+    std::optional<SegmentTexts> drawDepthTested(GLenum mode);
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);

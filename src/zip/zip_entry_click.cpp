@@ -34,21 +34,49 @@ void removeEarlierExtractions(const TsZip& zip, const std::string& folder)
     }
 }
 
+// "tempcnc/" names what a link in its place points to; this names the link.
+fs::path folderItself(const std::string& tempDir)
+{
+    const fs::path folder(tempDir);
+    return folder.has_filename() ? folder : folder.parent_path();
+}
+
+bool isLink(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_symlink(fs::symlink_status(path, error));
+}
+
+// The extraction folder as a real folder of the program's own. A link in its
+// place (pointing at the user's programs, say) would carry the removal of
+// earlier extractions and the extraction itself into the folder it names:
+// the link goes, never what it points to. False when no folder could be made.
+bool makeOwnFolder(const fs::path& folder)
+{
+    std::error_code error;
+    if (isLink(folder))
+        fs::remove(folder, error);
+    fs::create_directories(folder, error);
+    return fs::symlink_status(folder, error).type() == fs::file_type::directory;
+}
+
 }  // namespace
 
 std::string ZipEntryClick(ZipExtractor& zip, const std::string& tempDir, bool& zipExtracted,
                           const std::string& selectedFile)
 {
     if (!zipExtracted) {
-        std::error_code error;
-        fs::create_directories(tempDir, error);
-        if (!fs::is_directory(tempDir, error))
+        const fs::path folder = folderItself(tempDir);
+        if (!makeOwnFolder(folder))
             zip.Window().ShowError("Can't create temp directory " + tempDir);
         else
             removeEarlierExtractions(zip.Zip(), tempDir);
         zip.ExtrBaseDir = tempDir;
         zip.ExtrOptions = kExtrJunkFolderNames;
-        zip.Extract();
+        // A link that could not be removed is never extracted through; a
+        // missing folder is reported by the extraction.
+        if (!isLink(folder))
+            zip.Extract();
         // The entries were read when the archive was opened; an archive
         // without any raises here and stays unextracted.
         zip.Zip().GetEntry(0);

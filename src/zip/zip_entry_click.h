@@ -9,9 +9,10 @@
 namespace tarnix {
 
 // On the first click into the archive (`zipExtracted` false) creates
-// `tempDir` when missing, removes the files an earlier archive left there
-// under this archive's entry names, extracts the archive into it and sets
-// `zipExtracted`. Returns the program path of the entry `selectedFile`:
+// `tempDir` when missing (a link in its place gives way to a real folder,
+// what it points to untouched), removes the files an earlier archive left
+// there under this archive's entry names, extracts the archive into it and
+// sets `zipExtracted`. Returns the program path of the entry `selectedFile`:
 // the extraction folder + the entry's bare file name, as the archive is
 // extracted without folder names. Raises what Extract raises, and
 // ZipException "Index range error" for an archive without entries, and

@@ -3,6 +3,7 @@
 #include "zip/unz_dll_library.h"
 #include "zip/zip_dll_callback.h"
 #include "zip/zip_exception.h"
+#include "zip/zip_listing_cells.h"
 
 #include <filesystem>
 #include <system_error>
@@ -24,10 +25,19 @@ public:
     RunningExtraction& operator=(const RunningExtraction&) = delete;
 };
 
+std::optional<std::uintmax_t> fileSystemFreeSpace(const std::string& folder)
+{
+    std::error_code error;
+    const std::filesystem::space_info space = std::filesystem::space(folder, error);
+    if (error)
+        return std::nullopt;
+    return space.available;
+}
+
 }  // namespace
 
 ZipExtractor::ZipExtractor(const TsZip& zip, ZipExtractionWindow& window, std::string dllFolder)
-    : zip_(zip), window_(window), dllFolder_(std::move(dllFolder))
+    : FreeSpace(fileSystemFreeSpace), zip_(zip), window_(window), dllFolder_(std::move(dllFolder))
 {
 }
 
@@ -56,12 +66,13 @@ int ZipExtractor::Extract()
         window_.ShowInformation("Unable to extract files to:\n\"" + ExtrBaseDir + "\"\nThis folder does not exist.");
         return 0;
     }
-    if (!LoadDll())
-        throw ZipException("Unable to load \"UnzfDll.dll\".");
-
     // Absolute, as the library opens it after the change of directory.
     const std::filesystem::path archive = std::filesystem::absolute(zip_.ZipFileName(), error);
     const std::filesystem::path folder = ExtrBaseDir.empty() ? archive.parent_path() : std::filesystem::path(ExtrBaseDir);
+    if (!fitsInto(archive.string(), folder.string()))
+        return 0;
+    if (!LoadDll())
+        throw ZipException("Unable to load \"UnzfDll.dll\".");
     std::filesystem::current_path(folder, error);
     if (error)
         return 0;  // the library would extract into whatever folder is current
@@ -93,6 +104,22 @@ int ZipExtractor::runLibrary(TUnzDllCommand& command)
     const int result = UnzDllExec()(&command);
     progressForm_.reset();
     return result;
+}
+
+bool ZipExtractor::fitsInto(const std::string& archive, const std::string& folder)
+{
+    // The library writes no entry beyond its declared size, so the sum
+    // bounds what the extraction can write. Every entry counts, also one
+    // that file specifications or the library would leave out.
+    std::uint64_t needed = 0;
+    for (int n = 0; n < zip_.Count(); ++n)
+        needed += zip_.GetEntry(n).Header.UncompressedSize;
+    const std::optional<std::uintmax_t> free = FreeSpace(folder);
+    if (!free || needed <= *free)
+        return true;
+    window_.ShowError("Not enough free space to extract\n\"" + archive + "\"\ninto \"" + folder + "\":\n" +
+                      groupedDigits(needed) + " bytes are needed, " + groupedDigits(*free) + " bytes are free.");
+    return false;
 }
 
 bool ZipExtractor::LoadDll()

@@ -12,6 +12,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ public:
     bool ShowProgressDialog = true;
     std::string ExtrBaseDir;
     std::uint8_t ExtrOptions = kExtrJunkFolderNames;
+    // Bytes free for files in `folder`; nullopt when the volume cannot be
+    // asked. The file system's figure unless replaced.
+    std::function<std::optional<std::uintmax_t>(const std::string& folder)> FreeSpace;
 
     std::function<void(ZipExtractor& sender, const std::string& fileName, int fileSize, int batchCount,
                        int totalBytesInBatch)>
@@ -63,6 +67,9 @@ private:
     friend std::int32_t ZipDllCallback(TUnzCallbackRec* rec);
 
     int runLibrary(TUnzDllCommand& command);
+    // False, after telling the user, when the declared sizes of the entries
+    // of `archive` do not fit in the free space of `folder`.
+    bool fitsInto(const std::string& archive, const std::string& folder);
 
     const TsZip& zip_;
     ZipExtractionWindow& window_;

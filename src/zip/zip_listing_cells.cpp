@@ -22,9 +22,15 @@ std::string zipListingDate(const TFileInfo& entry)
 
 std::string zipListingSize(const TFileInfo& entry)
 {
-    const auto size = static_cast<std::int32_t>(entry.Header.UncompressedSize);
-    const std::string digits = std::to_string(size < 0 ? -std::int64_t{size} : std::int64_t{size});
-    std::string text = size < 0 ? "-" : "";
+    const std::int64_t size = static_cast<std::int32_t>(entry.Header.UncompressedSize);
+    const std::string digits = groupedDigits(static_cast<std::uint64_t>(size < 0 ? -size : size));
+    return size < 0 ? "-" + digits : digits;
+}
+
+std::string groupedDigits(std::uint64_t value)
+{
+    const std::string digits = std::to_string(value);
+    std::string text;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
             text += ',';

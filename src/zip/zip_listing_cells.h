@@ -4,6 +4,7 @@
 
 #include "zip/zip_records.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tarnix {
@@ -18,5 +19,8 @@ std::string zipListingDate(const TFileInfo& entry);
 // fixed because the program forces "." as its decimal separator, and a
 // locale's "." between thousands would then read as a fraction.
 std::string zipListingSize(const TFileInfo& entry);
+
+// `value` in groups of three digits separated by ",", as zipListingSize.
+std::string groupedDigits(std::uint64_t value);
 
 }  // namespace tarnix

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace tarnix;
 
 TEST(ProgramText, ValidUtf8IsKept)
@@ -35,4 +38,32 @@ TEST(OemNames, UnrepresentableCharactersBecomeQuestionMarks)
 {
     EXPECT_EQ(encodeWindows1251("a\xE2\x82\xAC" "b"), "a\x88" "b");  // the euro sign exists in 1251
     EXPECT_EQ(encodeWindows1251("a\xE4\xB8\xAD" "b"), "a?b");
+}
+
+TEST(ExactWindows1251, EveryByteComesBackUnchanged)
+{
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes += static_cast<char>(byte);
+    const std::string text = decodeWindows1251Exactly(bytes);
+    EXPECT_TRUE(isValidUtf8(text));
+    std::vector<std::size_t> replaced;
+    EXPECT_EQ(encodeWindows1251(text, &replaced), bytes);
+    EXPECT_TRUE(replaced.empty());
+}
+
+TEST(ExactWindows1251, UndefinedBytesReadAsCharactersOfTheirOwn)
+{
+    // 0x98 is the one byte Windows-1251 leaves undefined.
+    EXPECT_EQ(decodeWindows1251Exactly("a\x98\xD4"), "a\uF098\u0424");
+    // Only undefined bytes have such stand-ins: typed, a character of that
+    // range is one the code page cannot hold.
+    EXPECT_EQ(encodeWindows1251("\uF041"), "?");
+}
+
+TEST(ExactWindows1251, OffsetsOfReplacedCharactersAreReported)
+{
+    std::vector<std::size_t> replaced;
+    EXPECT_EQ(encodeWindows1251("a\xE4\xB8\xAD" "b\u20AC\U0001F600", &replaced), "a?b\x88?");
+    EXPECT_EQ(replaced, (std::vector<std::size_t>{1, 8}));
 }

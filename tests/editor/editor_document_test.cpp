@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "editor/editor_document.h"
 #include "editor_recorders.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +31,8 @@ void writeBytes(const fs::path& path, const std::string& bytes)
 
 class EditorDocumentTest : public ::testing::Test {
 protected:
-    fs::path folder = fs::temp_directory_path() /
-                      ("tarnix_editor_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const tarnix::testing::ScratchFolder scratch;
+    fs::path folder = scratch.path();
     RecordingEditor editor;
     RecordingNameBox box;
     ScriptedDialogs dialogs;
@@ -41,8 +42,6 @@ protected:
                                           [] { return std::string("All files|*.*|*.nc|*.nc|*.tap|*.tap"); },
                                           [this] { ++repaints; }}};
 
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
     std::string at(const std::string& name) const { return (folder / name).string(); }
 
     void openProgram(const std::string& name, const std::string& bytes)
@@ -193,6 +192,52 @@ TEST_F(EditorDocumentTest, ProgramsGoBackInTheEncodingTheyCameIn)
     }
     openProgram("enc.nc", cp1251);
     EXPECT_EQ(editor.content.substr(0, 3), "(\xd0\x9f");
+}
+
+TEST_F(EditorDocumentTest, EveryByteOfEveryUneditedLineIsWrittenBack)
+{
+    // NUL, the byte Windows-1251 leaves undefined and CR LF line ends.
+    const std::string head("G0 X0 Y0\r\nG1 X1 Y1 F100\r\n\0\r\n(\x98\xcf)\r\n", 31);
+    std::string binary;
+    for (int i = 0; i < 2000; ++i)
+        binary += static_cast<char>((i * 7) % 256);
+    for (const std::string& bytes : {head + "M30\r\n", head + "\xd0\x9f\r\n" + std::string(1, '\0'), binary}) {
+        openProgram("bytes.nc", bytes);
+        editor.modified = true;
+        document.Save();
+        EXPECT_EQ(readBytes(at("bytes.nc")), bytes);
+    }
+    openProgram("bytes.nc", head + "M30\r\n");
+    editor.content.replace(editor.content.find("M30"), 3, "M02");
+    document.Save();
+    EXPECT_EQ(readBytes(at("bytes.nc")), head + "M02\r\n");
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
+TEST_F(EditorDocumentTest, TypedCharacterTheCodePageCannotHoldIsNamedBeforeTheSave)
+{
+    const std::string bytes = "(\xcf)\rG1\r\nG2\n";
+    openProgram("typed.nc", bytes);
+    editor.content += "G3 \xe4\xb8\xad\n";
+    editor.modified = true;
+    dialogs.confirmations = {false};
+    document.Save();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find("Line 4 "), std::string::npos) << dialogs.questions[0];
+    EXPECT_EQ(readBytes(at("typed.nc")), bytes);
+    EXPECT_TRUE(editor.modified);
+
+    dialogs.confirmations = {false};
+    dialogs.saveAnswers = {SaveDialogAnswer{at("copy.nc"), 1}};
+    document.SaveAs();
+    EXPECT_FALSE(fs::exists(at("copy.nc")));
+    EXPECT_EQ(box.name, at("typed.nc"));
+    EXPECT_EQ(document.textFileName(), at("typed.nc"));
+
+    dialogs.confirmations = {true};
+    document.Save();
+    EXPECT_EQ(readBytes(at("typed.nc")), bytes + "G3 ?\n");
+    EXPECT_FALSE(editor.modified);
 }
 
 TEST_F(EditorDocumentTest, FailedWriteKeepsTheModifiedFlagAndLeavesNothingBehind)

@@ -1,6 +1,7 @@
 // "key.ini": the byte layout, the bad files, and matching keys through the table.
 
 #include "editor/key_ini_file.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +61,9 @@ TEST(KeyIniFile, BadFilesNeverGiveMoreThanTheCompleteRecords)
 TEST(KeyIniFile, MissingOrCountlessFileKeepsTheTableAndWritingTruncates)
 {
     namespace fs = std::filesystem;
-    const fs::path path = fs::temp_directory_path() / "tarnix_key_ini_test.ini";
+    const tarnix::testing::ScratchFolder scratch;
+    const fs::path path = scratch.file("key.ini");
     TSynEditKeyStrokes table{{0x26, 0, 0, 0, 2302}};
-    fs::remove(path);
     readKeyIni(path.string(), table);
     EXPECT_EQ(table.size(), 1u);
     std::ofstream(path, std::ios::binary) << "ab";
@@ -75,7 +76,6 @@ TEST(KeyIniFile, MissingOrCountlessFileKeepsTheTableAndWritingTruncates)
     TSynEditKeyStrokes back;
     readKeyIni(path.string(), back);
     EXPECT_EQ(back, table);
-    fs::remove(path);
 }
 
 TEST(KeystrokeMatcher, FirstMatchWinsAndTwoKeySequencesRunTheirCommand)

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QToolButton>
 #include <QTemporaryDir>
 
 #include <zip.h>
@@ -114,6 +115,33 @@ private slots:
         QCOMPARE(pathPoints(), 2);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("top.nc")));
         QCOMPARE(pathPoints(), 4);
+    }
+
+    void theFirstLookIntoAnArchiveShowsTheEntryNotTheFolderFileOfItsName()
+    {
+        const QByteArray inFolder = "%\n(FOLDER COPY)\nG0 X1 Z5\n";
+        const QByteArray inArchive = "%\n(ARCHIVE COPY)\nG0 X1 Z5\n";
+        writeFile(programs + "same.nc", inFolder);
+        writeZip(programs + "a1.zip", {{"same.nc", inArchive}});
+        writeZip(programs + "a2.zip", {{"first.nc", kTwoMoves}, {"same.nc", inArchive}});
+        start();
+
+        // By a click, and by the keys.
+        clickRow(*list, rowOf("a1.zip"));
+        clickRow(*list, 0);
+        QCOMPARE(logLines().first(), "File name: " + tempFolder + "same.nc");
+        QVERIFY(logLines().contains("(ARCHIVE COPY)"));
+        QCOMPARE(fileNameBox(), tempFolder + "same.nc");
+
+        window->findChild<QToolButton*>("SpeedButton2")->click();
+        clickRow(*list, rowOf("a2.zip"));
+        list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(logLines().first(), "File name: " + tempFolder + "same.nc");
+        QVERIFY(logLines().contains("(ARCHIVE COPY)"));
+        QFile folderFile(programs + "same.nc");
+        QVERIFY(folderFile.open(QIODevice::ReadOnly));
+        QCOMPARE(folderFile.readAll(), inFolder);
     }
 
     void folderChosenWhileTheArchiveIsExtractedIsNotTakenForTheArchive()

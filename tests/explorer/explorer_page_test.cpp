@@ -5,6 +5,7 @@
 #include "explorer_list_clicks.h"
 #include "support/app_paths_in.h"
 #include "support/main_window_start.h"
+#include "support/scratch_folder.h"
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_tree.h"
@@ -17,7 +18,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <fstream>
@@ -40,7 +40,8 @@ class ExplorerPageTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> home;
+    // Removed by bytes: a name that is not UTF-8 would stop QTemporaryDir.
+    std::unique_ptr<ScratchFolder> home;
     QString programs;  // a folder of programs, ending in "/"
     AppPaths paths;
     std::unique_ptr<MainWindow> window;
@@ -91,8 +92,8 @@ private:
 private slots:
     void init()
     {
-        home = std::make_unique<QTemporaryDir>();
-        const QString root = home->path() + "/";
+        home = std::make_unique<ScratchFolder>();
+        const QString root = QString::fromStdString(home->path().string()) + "/";
         paths = testing::appPathsIn(root);
         programs = root + "programs/";
         QDir().mkpath(programs + "empty");

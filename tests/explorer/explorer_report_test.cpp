@@ -19,14 +19,17 @@ std::string expected(const std::string& name)
     return readFile(std::string(TARNIX_EXPLORER_DATA) + "/" + name);
 }
 
-TEST(TimeCells, OnlyTimesOfDayAreRead)
+TEST(TimeCells, HoursMinutesAndSecondsAreRead)
 {
     const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
         {" 0:10: 0", 600},
         {" 1: 0:30", 3630},
         {"23:59:59", 86399},
         {"1:2:3", 3723},
-        {"24: 0: 0", std::nullopt},  // a day or more is no time of day
+        // A program of a day or more is measured as such and counts too.
+        {"24: 0: 0", 86400},
+        {"100: 0: 1", 360001},
+        {"99999999999999999999: 0: 0", std::nullopt},
         {" 0:60: 0", std::nullopt},
         {"not calculated", std::nullopt},
         {"", std::nullopt},
@@ -43,6 +46,13 @@ TEST(TimeCells, TimeSelectedSumsTheReadableCells)
     EXPECT_EQ(TimeSelectedText({" 0:10: 0", " 1: 0:30"}), "Full Time  1:10:30");
     EXPECT_EQ(TimeSelectedText({" 0:10: 0", "not calculated", ""}), "Full Time  0:10: 0");
     EXPECT_EQ(TimeSelectedText({}), "Full Time  0: 0: 0");
+    EXPECT_EQ(TimeSelectedText({"25: 0: 0", " 0:30: 0"}), "Full Time 25:30: 0");
+}
+
+TEST(ExplorerReport, TotalCountsCellsOfADayOrMore)
+{
+    const std::string report = MakeReportText({{"long.nc", "", "", "30: 0: 5", "9"}, {"short.nc", "", "", " 0: 0:10", "2"}});
+    EXPECT_TRUE(report.ends_with("\r\nFull Time 30: 0:15\r\n")) << report;
 }
 
 TEST(ExplorerReport, MatchesTheExpectedBytes)

@@ -139,6 +139,38 @@ TEST_F(InfoRunTest, RolandLineSplitsAtEverySemicolonKeepingTheRest)
     }
 }
 
+// The first character decides as loading does; the kind set on the Config
+// page (the program loaded last) only stands for programs it does not name.
+TEST_F(InfoRunTest, EachProgramIsMeasuredAsItsOwnKind)
+{
+    const std::string gcode = "%\nG1 X0 F60\nX10\n";
+    const std::string roland = "^IN;V15;Z0,0,0;Z1500,0,0;\n";
+    struct Case {
+        ProgramKind configured;
+        const std::string& program;
+        const char* time;
+        const char* length;
+        const char* maxX;
+    };
+    const Case cases[] = {
+        {ProgramKind::Roland, gcode, " 0: 0:10", "0.010", "10"},
+        {ProgramKind::Fanuc, roland, " 0: 0: 1", "0.015", "-99999"},
+        {ProgramKind::Roland, roland, " 0: 0: 1", "0.015", "-99999"},
+        {ProgramKind::Roland, "Z0,0,0;Z1500,0,0;\n", " 0: 0: 0", "0.015", "-99999"},
+        {ProgramKind::Fanuc, "G1 X0 F60\nX10\n", " 0: 0:10", "0.010", "10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program);
+        context.settings.programKind = c.configured;
+        const auto info = measure(c.program);
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->edTime, c.time);
+        EXPECT_EQ(info->edLength, c.length);
+        EXPECT_EQ(info->edMaxX, c.maxX);
+        EXPECT_EQ(context.settings.programKind, c.configured);  // measuring loads nothing
+    }
+}
+
 TEST_F(InfoRunTest, RolandProgramLeavesTheBoxAtItsStartValues)
 {
     context.settings.programKind = ProgramKind::Roland;

@@ -89,6 +89,13 @@ TEST_F(PowerMillInfoReaderTest, RateValuesLoseTheirBlanks)
               (Lines{" feedrate: 1200", " plunge rate: 300", " Spindle speed: 18000"}));
 }
 
+TEST_F(PowerMillInfoReaderTest, SpindleSpeedIsReadAfterItsColon)
+{
+    EXPECT_EQ(read("SPINDLE SPEED: 18000\nMIN X: 1\n"), (Lines{" Spindle speed: 18000", " Min X: 1"}));
+    EXPECT_EQ(read("Spindle speed : 18 000\n"), Lines{" Spindle speed: 18000"});
+    EXPECT_THROW(read("SPINDLE SPEED: \n"), ConversionError);
+}
+
 TEST_F(PowerMillInfoReaderTest, BadValueEndsTheReadingAtItsLine)
 {
     context.programBox.gToolRadius = 7;

@@ -7,15 +7,18 @@
 #include "support/main_window_start.h"
 #include "editor/widgets/editor_page.h"
 #include "run/widgets/run_controller.h"
+#include "run/widgets/run_images.h"
 #include "run/widgets/run_panel_widget.h"
 #include "support/message_boxes.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -64,6 +67,52 @@ private:
         for (int x = marginsWidth(); x < image.width(); ++x)
             count += image.pixelColor(x, lineY(line)) == color;
         return count;
+    }
+
+    // The glyph (0 to 3) that the gutter shows for `line`, read from the
+    // screen; -1 for none.
+    int glyphAt(int line)
+    {
+        // Only the rows in view are painted.
+        const int first = editor->firstVisibleLine();
+        const int rows = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN));
+        if (line - 1 < first || line - 1 >= first + rows)
+            editor->setFirstVisibleLine(line - 1);
+        const QRect rect = run->marks().glyphRect(line);
+        const QImage shown = editor->viewport()->grab().toImage().copy(rect).convertToFormat(QImage::Format_RGB32);
+        const QColor back = shown.pixelColor(0, 0);
+        for (int glyph = 0; glyph < 4; ++glyph) {
+            QImage expected(rect.size(), QImage::Format_RGB32);
+            expected.fill(back);
+            QPainter painter(&expected);
+            painter.drawImage(0, 0, gutterGlyph(glyph));
+            painter.end();
+            if (sameImage(shown, expected))
+                return glyph;
+        }
+        return -1;
+    }
+
+    static bool sameImage(const QImage& a, const QImage& b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                    std::abs(qBlue(p) - qBlue(q)) > 2)
+                    return false;
+            }
+        return true;
+    }
+
+    void clickGlyph(int line)
+    {
+        int x = 2;
+        for (int margin = 0; margin < run->marks().glyphMargin(); ++margin)
+            x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(line)));
     }
 
     int marginsWidth()
@@ -125,11 +174,7 @@ private slots:
         editor->setText("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\nG1 X5\nG1 X6\n");
         editor->setCursorPosition(2, 0);
         click("tbtnToggleBreakpoint");
-        const int glyphMargin = run->marks().glyphMargin();
-        int x = 2;
-        for (int margin = 0; margin < glyphMargin; ++margin)
-            x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
-        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(5)));
+        clickGlyph(5);
         QCOMPARE(engine().breakpoints(), (std::vector<int>{3, 5}));
 
         click("tbtnPause");
@@ -137,7 +182,7 @@ private slots:
         QTest::qWait(50);
         const int glyphs[] = {0, 0, 2, 0, 3, 0};
         for (int line = 1; line <= 6; ++line)
-            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
         QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
         QVERIFY(pixelsOnLine(3, Qt::white) > 0);
         QCOMPARE(pixelsOnLine(3, QColor(255, 0, 0)), 0);
@@ -146,8 +191,68 @@ private slots:
         QCOMPARE(pixelsOnLine(4, QColor(0, 0, 255)) + pixelsOnLine(4, QColor(255, 0, 0)), 0);
 
         click("tbtnClearAllBreakpoints");
-        QCOMPARE(run->marks().glyphAt(3), 1);
-        QCOMPARE(run->marks().glyphAt(5), 0);
+        QCOMPARE(glyphAt(3), 1);
+        QCOMPARE(glyphAt(5), 0);
+    }
+
+    void marksStayOnTheEnginesLinesWhenLinesAreInserted()
+    {
+        QString program;
+        for (int line = 1; line <= 5; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        clickGlyph(4);
+        editor->insertAt("G1 X0 F100\n", 0, 0);
+        QTest::qWait(20);
+        QCOMPARE(engine().breakpoints(), (std::vector<int>{4}));
+        QCOMPARE(glyphAt(4), 3);
+        QCOMPARE(glyphAt(5), 0);
+        QVERIFY(pixelsOnLine(4, QColor(255, 0, 0)) > 0);
+        QCOMPARE(pixelsOnLine(5, QColor(255, 0, 0)), 0);
+        // A click on the breakpoint shown removes the one that exists.
+        clickGlyph(4);
+        QCOMPARE(engine().breakpoints(), std::vector<int>{});
+        QCOMPARE(glyphAt(4), 0);
+        QCOMPARE(pixelsOnLine(4, QColor(255, 0, 0)), 0);
+
+        // The current line during a pause, then a line deleted above it.
+        click("tbtnStep");
+        click("tbtnStep");
+        click("tbtnStep");
+        QCOMPARE(engine().currentLine(), 3);
+        editor->setSelection(0, 0, 1, 0);
+        editor->removeSelectedText();
+        QTest::qWait(20);
+        QCOMPARE(glyphAt(3), 1);
+        QCOMPARE(glyphAt(2), 0);
+        QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
+        QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
+
+        // Undo brings the line back quietly, without a notice for each piece
+        // of the change: the bar is painted anew all the same.
+        child<QAction>("btnEditUndo")->trigger();
+        QTest::qWait(20);
+        QCOMPARE(editor->lines(), 7);
+        QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
+        QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
+    }
+
+    void everyGutterRowShowsItsGlyph()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\n");
+        editor->setCursorPosition(1, 0);
+        click("tbtnToggleBreakpoint");
+        QTest::qWait(20);
+        // Line 3 is the empty one after the last line end; 4 and 5 lie below
+        // the text.
+        const int glyphs[] = {0, 3, 0, 0, 0};
+        for (int line = 1; line <= 5; ++line)
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
+        click("tbtnClearAllBreakpoints");
+        editor->clear();
+        QTest::qWait(20);
+        QCOMPARE(glyphAt(1), 0);
+        QCOMPARE(glyphAt(2), 0);
     }
 
     void loadedProgramShowsTheGlyphsAndKeepsTheBreakpoints()
@@ -163,7 +268,7 @@ private slots:
         window->findChild<EditorPage*>()->document().loadFromCommandLine(path.toStdString());
         const int glyphs[] = {0, 3, 0, 0};
         for (int line = 1; line <= 4; ++line)
-            QCOMPARE(run->marks().glyphAt(line), glyphs[line - 1]);
+            QCOMPARE(glyphAt(line), glyphs[line - 1]);
     }
 
     void statusPanel3FollowsTheStateAndSmoothDrawStopsTheLiveRedraw()
@@ -190,10 +295,10 @@ private slots:
         QVERIFY(!liveRedrawWithSmoothDraw);
         QCOMPARE(panel3(), QString(" Ready"));
         QCOMPARE(run->debugLine(), -1);
-        QCOMPARE(run->marks().glyphAt(30), 0);
+        QCOMPARE(glyphAt(30), 0);
         click("tbtnStep");
         QCOMPARE(panel3(), QString(" Program is paused"));
-        QCOMPARE(run->marks().glyphAt(1), 1);
+        QCOMPARE(glyphAt(1), 1);
     }
 
     void heldStepRepeatsOnEveryTickAfterTheFirstSecond()
@@ -245,6 +350,35 @@ private slots:
         QCOMPARE(panel3(), QString(" Ready"));
         QCOMPARE(editor->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS),
                  editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 3UL));
+    }
+
+    // A fresh Run starts the totals and the position from zero; Run after a
+    // pause goes on with what the lines before summed and where they left
+    // the tool.
+    void freshRunClearsTheTotalsAndThePositionAndAResumeKeepsThem()
+    {
+        // Incremental moves: each ends where the one before left the tool.
+        editor->setText("G91 G1 X1 F100\nX1\nX1\nX1\n");
+        editor->setCursorPosition(2, 0);
+        click("tbtnToggleBreakpoint");
+        TRunTotals& totals = window->context().totals;
+        TInterpreterState& state = window->context().state;
+        totals.FTime = totals.FLength = 1000;
+        state.gX = 50;
+        state.gY = 60;
+        state.gZ = 70;
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::paused);
+        // The breakpoint's line ran; 0.6 s for each millimetre after the first move.
+        QCOMPARE(totals.FTime, 1.2);
+        QCOMPARE(totals.FLength, 2.0);
+        QCOMPARE(QList<double>({state.gX, state.gY, state.gZ}), QList<double>({3, 0, 0}));
+
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        QCOMPARE(totals.FTime, 1.8);
+        QCOMPARE(totals.FLength, 3.0);
+        QCOMPARE(state.gX, 4.0);
     }
 
     void conversionErrorMidRunIsReportedAndTheRunCanBeStoppedAndRunAgain()

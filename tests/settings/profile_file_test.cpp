@@ -50,6 +50,19 @@ TEST(ProfileFile, RewriteChangesKeysInPlaceAndKeepsEveryOtherLine)
               "[Options]\nStart_dir=/home/\n");
 }
 
+TEST(ProfileFile, OnlyAWholeBracketedLineOpensASection)
+{
+    ScratchFolder folder;
+    writeFile(folder.file("a.ini"), "[Options]\n[Colors\nBackColor=1\nColors]\n[Colors] x\n"
+                                    "[Colors]\nBackColor=255\n");
+    ProfileFile profile = ProfileFile::load(folder.file("a.ini"));
+    EXPECT_EQ(profile.readString("Colors", "BackColor"), "255");
+    profile.writeString("Colors", "G0Color", "3");
+    profile.save(folder.file("a.ini"));
+    EXPECT_EQ(readFile(folder.file("a.ini")), "[Options]\n[Colors\nBackColor=1\nColors]\n[Colors] x\n"
+                                              "[Colors]\nBackColor=255\nG0Color=3\n");
+}
+
 TEST(ProfileFile, SaveCreatesTheFileAndReportsAFileItCannotWrite)
 {
     ScratchFolder folder;

@@ -11,6 +11,7 @@
 
 using namespace tarnix;
 using tarnix::testing::ScratchFolder;
+using tarnix::testing::readFile;
 using tarnix::testing::writeFile;
 namespace fs = std::filesystem;
 
@@ -36,6 +37,20 @@ bool runUnprivileged(const fs::path& tree, const std::function<bool()>& body)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// Every entry below `folder` with its permissions and contents.
+std::string treeListing(const fs::path& folder)
+{
+    std::string listing;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        listing += entry.path().lexically_relative(folder).string() + " "
+                   + std::to_string(static_cast<unsigned>(entry.symlink_status().permissions()));
+        if (entry.is_regular_file())
+            listing += " " + readFile(entry.path());
+        listing += "\n";
+    }
+    return listing;
+}
+
 }  // namespace
 
 TEST(TempFolder, RemovesSubFoldersAndReadOnlyFiles)
@@ -57,8 +72,12 @@ TEST(TempFolder, SymbolicLinksAreRemovedNotFollowed)
 {
     ScratchFolder scratch;
     const fs::path outside = scratch.file("outside");
-    fs::create_directories(outside);
+    fs::create_directories(outside / "sub");
     writeFile(outside / "keep.nc", "G0");
+    writeFile(outside / "sub" / "read-only.nc", "G1");
+    fs::permissions(outside / "keep.nc", fs::perms::owner_read);
+    fs::permissions(outside / "sub", fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string before = treeListing(outside);
     // A link inside the folder, and a link standing in for the folder itself.
     const fs::path root = scratch.file("tempcnc");
     fs::create_directories(root);
@@ -68,6 +87,7 @@ TEST(TempFolder, SymbolicLinksAreRemovedNotFollowed)
     for (const fs::path& folder : {root, linkedRoot}) {
         MyRemoveDir(folder.string() + "/");
         EXPECT_FALSE(fs::exists(fs::symlink_status(folder))) << folder;
-        EXPECT_TRUE(fs::exists(outside / "keep.nc")) << folder;
+        EXPECT_EQ(treeListing(outside), before) << folder;
     }
+    fs::permissions(outside / "sub", fs::perms::owner_all);  // the scratch folder goes
 }

@@ -1,12 +1,13 @@
 #pragma once
-// The window's side of Make Array in tests: the transformation shifts the
-// axis words of the program last opened in the "editor" by the step.
+// The window's side of Make Array in tests: the transformation converts the
+// program last opened in the "editor", shifted by the step, as the window's
+// transformation run does.
 
+#include "program_conversion.h"
 #include "transform/make_array.h"
 #include "support/scratch_folder.h"
 
-#include <regex>
-#include <sstream>
+#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ public:
     bool refuseNext = false;
 
 private:
+    // The converter of a transformation run, shifting along the axis, on
+    // the program last opened.
     bool transformOne()
     {
         ++transformations;
@@ -49,24 +52,17 @@ private:
             throw std::runtime_error("conversion failed");
         if (refuseNext)
             return false;
-        const double step = std::stod(shiftStep);
-        const std::regex word(std::string(1, shiftAxis) + "(-?[0-9.]+)");
-        std::istringstream in(readFile(opened));
-        std::string line, out;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            std::string shifted;
-            auto from = line.cbegin();
-            for (std::sregex_iterator it(line.begin(), line.end(), word), end; it != end; ++it) {
-                shifted.append(from, (*it)[0].first);
-                std::ostringstream value;
-                value << shiftAxis << std::stod((*it)[1].str()) + step;
-                shifted += value.str();
-                from = (*it)[0].second;
-            }
-            out += shifted.append(from, line.cend()) + "\r\n";
-        }
+        std::string unused;
+        const std::string option = std::string("--shift-") + static_cast<char>(std::tolower(shiftAxis));
+        const ConversionOptions options = parseConversionOptions({option, shiftStep}, unused);
+        InterpreterContext context;
+        GCodeConverter converter(context);
+        const Conversion conversion = convertProgramFile(opened, options, converter);
+        if (!conversion.error.empty())
+            throw std::runtime_error(conversion.error);
+        std::string out;
+        for (const std::string& line : conversion.lines)
+            out += line + "\n";
         writeFile(folder_ + "_Array", out);
         return true;
     }

@@ -3,6 +3,7 @@
 // the window's save dialog. Qt Test under xvfb-run -a.
 
 #include "explorer/widgets/explorer_file_list.h"
+#include "interpretation/gcode_interpreter.h"
 #include "support/app_paths_in.h"
 #include "support/main_window_start.h"
 #include "support/message_boxes.h"
@@ -17,12 +18,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
+#include <cmath>
 #include <memory>
+#include <sstream>
 
 using namespace tarnix;
 
@@ -43,6 +48,14 @@ private:
             item->setCheckState(0, names.contains(item->text(0)) ? Qt::Checked : Qt::Unchecked);
             item->setSelected(names.value(0) == item->text(0));
         }
+    }
+
+    QStringList selectedNames() const
+    {
+        QStringList names;
+        for (QTreeWidgetItem* selected : list->selectedItems())
+            names << selected->text(0);
+        return names;
     }
 
     // Answers the next save dialog with `name` in the program folder.
@@ -71,6 +84,8 @@ private slots:
         const AppPaths paths = testing::appPathsIn(root);
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
+        testing::writeFile(path("c.nc"), "T2 M6\nG0 X3\nM30\n");
+        testing::writeFile(path("arr2.nc"), "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X5\nG1 Y5\nG0 Z5\nM30\n");
         window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
         QVERIFY(list->topLevelItemCount() >= 2);
@@ -97,6 +112,86 @@ private slots:
         QCOMPARE(Form4->entries(), (std::vector<std::string>{"a.nc", "b.nc"}));
     }
 
+    // "Merge List" stays on top: the tool question must open over it and
+    // take the keyboard, not hide behind it.
+    void toolQuestionOpensInFrontOfTheMergeList()
+    {
+        mark({"a.nc", "c.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        QVERIFY(Form4->isVisible());
+        QWidget* questionParent = nullptr;
+        bool onTop = false, focused = false;
+        QString text;
+        auto* poll = new QTimer;
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    text = box->text();
+                    questionParent = box->parentWidget();
+                    onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                    focused = box->isActiveWindow() || QApplication::activeModalWidget() == box;
+                    box->button(QMessageBox::No)->click();
+                    poll->deleteLater();
+                    return;
+                }
+        });
+        poll->start();
+        answerSaveDialogWith("merged.nc");
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(text.contains("Possibly different tool"));
+        QCOMPARE(questionParent, static_cast<QWidget*>(Form4));
+        QVERIFY(onTop);
+        QVERIFY(focused);
+    }
+
+    void theListShowsTheMergedProgramSelected()
+    {
+        mark({"a.nc", "b.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        answerSaveDialogWith("merged.nc");
+        window->findChild<TForm4*>("Form4")->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(QFile::exists(path("merged.nc")));
+        QCOMPARE(selectedNames(), QStringList{"merged.nc"});
+    }
+
+    // Each copy is the source converted by the transformation panel and
+    // joined after a copy that ends elsewhere: read again, the array cuts
+    // the source at every place of the grid.
+    void arrayOfAProgramWithoutPercentCutsEveryCopyInPlace()
+    {
+        mark({"arr2.nc"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        frmMakeArray->edNumX->setText("2");
+        frmMakeArray->edX->setText("10");
+        frmMakeArray->edNumY->setText("2");
+        frmMakeArray->edY->setText("20");
+        answerSaveDialogWith("grid.nc");
+        frmMakeArray->btnApply->click();
+
+        InterpreterContext context;
+        GCodeInterpreter interpreter(context);
+        std::istringstream lines(testing::readFile(path("grid.nc").toStdString()));
+        std::int32_t lineNo = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            interpreter.ParseFanucStr(line, ++lineNo);
+        }
+        std::vector<std::array<double, 3>> cut;
+        for (auto p = context.FPathPoints->First(); p; p.Next())
+            cut.push_back({std::round(static_cast<double>(p->X) * 100000) / 1000,
+                           std::round(static_cast<double>(p->Y) * 100000) / 1000,
+                           std::round(static_cast<double>(p->Z) * 100000) / 1000});
+        std::vector<std::array<double, 3>> expected;
+        for (auto [dx, dy] : {std::pair{0, 0}, {10, 0}, {0, 20}, {10, 20}})
+            for (std::array<double, 3> p : {std::array<double, 3>{0, 0, 5}, {0, 0, -1}, {5, 0, -1}, {5, 5, -1}, {5, 5, 5}})
+                expected.push_back({p[0] + dx, p[1] + dy, p[2]});
+        QVERIFY2(cut == expected, testing::readFile(path("grid.nc").toStdString()).c_str());
+    }
+
     void arrayButtonOpensMakeArrayOnTheSelectedProgram()
     {
         mark({"b.nc"});
@@ -109,6 +204,7 @@ private slots:
         QCOMPARE(testing::readFile(path("grid.nc").toStdString()), std::string("T1 M6\r\nG0 X2\r\nM30\r\n"));
         QVERIFY(!QFile::exists(path("Out_Array")));
         QVERIFY(!QFile::exists(path("Out_Array_Full")));
+        QCOMPARE(selectedNames(), QStringList{"grid.nc"});
     }
 };
 

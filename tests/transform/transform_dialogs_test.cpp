@@ -174,7 +174,7 @@ private slots:
         frmMakeArray.edX->setText("7");
         dialogs.answer = SaveDialogAnswer{folder() + "grid.nc", 1};
         frmMakeArray.btnApply->click();
-        QCOMPARE(readFile(folder() + "grid.nc"), std::string("G0 X0\r\nG0 X7\r\nM30\r\n"));
+        QCOMPARE(readFile(folder() + "grid.nc"), std::string("G0 X0\r\nG0X7.000Y0.000Z0.000\r\nM30\r\n"));
         QVERIFY(!frmMakeArray.isVisible());
     }
 };

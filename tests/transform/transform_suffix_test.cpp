@@ -2,7 +2,7 @@
 
 #include "transform/transform_suffix.h"
 
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 
 #include <gtest/gtest.h>
 

@@ -122,9 +122,10 @@ private slots:
         QCOMPARE(panel->cbConstFz->text(), QString("Const speed  Z"));
         // Qt shows a doubled ampersand as one, as the caption asks.
         QCOMPARE(panel->cbG0->text(), QString("G1 && G0 Const speed Z"));
+        QCOMPARE(panel->cbG0->toolTip(), QString("Set Z speed constant both G1 and G0 "));
         QCOMPARE(item(panel->rgRotate, 2)->text(), QString("Rotate arround Z"));
         const TInterpreterSettings& settings = window->context().settings;
-        const TTransformPanel& model = window->context().transform.panel;
+        const TTransformPanel& model = window->converter().params().panel;
 
         panel->cbConstFz->click();
         QVERIFY(!panel->cbConstSpeedF->isEnabled() && !panel->cbLimitZ->isEnabled() && panel->cbG0->isEnabled());
@@ -194,6 +195,35 @@ private slots:
         panel->btnTransform->click();
         QCOMPARE(proposed, QString("part_Rotated_Z_90(1).nc"));
         QCOMPARE(readFile(path("part_Rotated_Z_90(1).nc").toStdString()), readFile(output));
+    }
+
+    // The output lands in the folder the list shows: the list shows it at
+    // once, selected; a batch's outputs are listed.
+    void theListShowsTheNewFiles()
+    {
+        write("a.nc", kProgram);
+        write("b.nc", kProgram);
+        window->explorer()->browseTo(folder->path().toStdString() + "/");
+        auto* list = window->findChild<ExplorerFileList*>();
+        auto selectedNames = [list] {
+            QStringList names;
+            for (QTreeWidgetItem* selected : list->selectedItems())
+                names << selected->text(ExplorerFileList::NameColumn);
+            return names;
+        };
+        openInEditor(path("a.nc").toStdString());
+        item(panel->rgMirror, 0)->click();
+        QString proposed;
+        acceptProposedName(folder->path(), &proposed);
+        panel->btnTransform->click();
+        QCOMPARE(selectedNames(), QStringList{"a_Mirrored_X.nc"});
+
+        showPage(0);
+        for (const char* name : {"a.nc", "b.nc"})
+            list->findItems(name, Qt::MatchExactly).at(0)->setCheckState(ExplorerFileList::NameColumn, Qt::Checked);
+        panel->btnTransform->click();
+        for (const char* name : {"a_Mirrored_X(1).nc", "b_Mirrored_X.nc"})
+            QCOMPARE(list->findItems(name, Qt::MatchExactly).size(), 1);
     }
 
     void savingUnderTheSourceNameIsRefused()

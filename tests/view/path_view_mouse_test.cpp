@@ -1,6 +1,7 @@
 // The view under the mouse on the real GL stack (xvfb-run): clicks pick
 // lines, the wheel waits for the focus, two clicks measure, and the fast
-// pick answers as one selection pass over the whole scene would.
+// pick answers as one selection pass over the whole scene would, taking
+// the move in front.
 
 #include "program_stats.h"
 #include "support/message_boxes.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -55,17 +57,25 @@ private slots:
     void clickOnASegmentPicksItsLine();
     void clickOnBackgroundOrTripodClearsTheCursorLine();
     void wheelZoomsOnlyOnceTheViewWasClicked();
+    void measuringTwoPointsOfASegmentGivesTheirDistance_data();
     void measuringTwoPointsOfASegmentGivesTheirDistance();
     void hoverReadsTheProgramCoordinatesOfTheSegment();
     void fastPickAnswersAsTheFullSelectionPass();
+    void pickInADenseBundleTakesTheFrontMove();
 
 private:
-    // The first hit record of one plain selection pass over the whole scene.
+    // The nearest hit record (the first of equally near ones) of one plain
+    // selection pass over the whole scene.
     GLint fullPassPick(QPoint pixel);
     // A pixel of a feed move (or of a rapid) next to `pixel`.
     QPoint linePixelNear(QPoint pixel, bool rapid = false);
     // The panel pixel of a scene point, by the camera's own matrices.
     QPoint projected(double x, double y, double z);
+    // The scene point at window `depth` on the ray through the panel pixel.
+    std::array<double, 3> unprojected(QPoint pixel, double depth);
+    // The window depth of the scene point (0, 0, z).
+    double unprojectedDepth(double z);
+    void cameraMatrices(double (&modelView)[16], double (&projection)[16]);
 
     std::unique_ptr<PathView> view_;
     std::unique_ptr<TD3FloatPointList> path_;
@@ -126,7 +136,8 @@ void PathViewMouseTest::wheelZoomsOnlyOnceTheViewWasClicked()
 QPoint PathViewMouseTest::linePixelNear(QPoint pixel, bool rapid)
 {
     const QImage image = view_->grabFramebuffer();
-    auto onLine = [rapid](QRgb rgb) { return rapid ? qRed(rgb) == 255 && qGreen(rgb) == 0 : qGreen(rgb) == 255; };
+    // Smoothed lines blend their colour into the background.
+    auto onLine = [rapid](QRgb rgb) { return rapid ? qRed(rgb) > 200 && qGreen(rgb) < 50 : qGreen(rgb) > 200; };
     for (int dy : {0, -1, 1, -2, 2})
         for (int dx : {0, -1, 1})
             if (onLine(image.pixel(pixel + QPoint(dx, dy))))
@@ -134,13 +145,57 @@ QPoint PathViewMouseTest::linePixelNear(QPoint pixel, bool rapid)
     return pixel;
 }
 
+void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance_data()
+{
+    QTest::addColumn<bool>("hiddenMove");
+    QTest::addColumn<bool>("smooth");
+    QTest::newRow("plain") << false << false;
+    // From straight above one step of the depth buffer spans tens of program
+    // units: a rapid drawn later, a little below the feed, falls in the same
+    // step and the depth test keeps the feed in front.
+    QTest::newRow("later move hidden in the same depth step") << true << false;
+    QTest::newRow("smooth") << false << true;
+    QTest::newRow("smooth, later move hidden") << true << true;
+}
+
 void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance()
 {
+    QFETCH(bool, hiddenMove);
+    QFETCH(bool, smooth);
+    // The feed near the top of a depth step, the rapid near its bottom.
+    view_->makeCurrent();
+    GLint depthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    view_->doneCurrent();
+    const double steps = std::ldexp(1.0, depthBits) - 1;
+    const QPoint centre(kPanelSize / 2, kPanelSize / 2);
+    const double step = std::round(steps * unprojectedDepth(0));
+    const long double feedZ = hiddenMove ? unprojected(centre, (step - 0.4) / steps)[2] : 0;
+    const long double rapidZ = unprojected(centre, (step + 0.1) / steps)[2];
+
+    path_ = std::make_unique<TD3FloatPointList>();
+    path_->Add(kFeed, 1, -0.2L, -0.2L, feedZ, 1000, false);
+    path_->Add(kFeed, 2, -0.05L, -0.2L, feedZ, 1000, false);
+    path_->Add(kFeed, 3, -0.05L, -0.05L, feedZ, 1000, false);
+    if (hiddenMove) {
+        // Back over the first measuring point only.
+        path_->Add({1, 0, 0}, 4, -0.1L, -0.2L, rapidZ, 3000, true);
+        path_->Add({1, 0, 0}, 5, -0.2L, -0.2L, rapidZ, 3000, true);
+    }
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = path_.get();
+    input.cbViewRapid = true;
+    input.cbSmooth = smooth;
+    view_->RenderScene();
+
     view_->mnMeasureClick();
     // A click on the background is ignored.
     QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixelOf(0.15, 0.15));
-    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.18, -0.2)));
-    QCOMPARE(view_->sceneInput().measure.gMeasureCount, 1);
+    // Without depth writes the smoothed rapid drawn later shows on top; the
+    // depth is still the plain drawing's.
+    const bool rapidShows = smooth && hiddenMove;
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.18, -0.2), rapidShows));
+    QCOMPARE(input.measure.gMeasureCount, 1);
     QString message;
     testing::answerNextMessageBox(&message);
     QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, linePixelNear(pixelOf(-0.06, -0.2)));
@@ -153,7 +208,7 @@ void PathViewMouseTest::measuringTwoPointsOfASegmentGivesTheirDistance()
     QVERIFY2(message.contains(" dz: 0.000;"), qPrintable(message));
 }
 
-QPoint PathViewMouseTest::projected(double x, double y, double z)
+void PathViewMouseTest::cameraMatrices(double (&modelView)[16], double (&projection)[16])
 {
     const TViewCamera& camera = view_->sceneInput().camera;
     view_->makeCurrent();
@@ -161,7 +216,6 @@ QPoint PathViewMouseTest::projected(double x, double y, double z)
     glPushMatrix();
     glLoadIdentity();
     gluPerspective(camera.FFovY, static_cast<double>(view_->width()) / view_->height(), 0.01, 5000 / camera.FFovY);
-    GLdouble projection[16];
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
@@ -170,14 +224,39 @@ QPoint PathViewMouseTest::projected(double x, double y, double z)
     glTranslatef(camera.FPanX, -camera.FPanY, camera.FViewDist);
     glRotatef(camera.FRotX, 1, 0, 0);
     glRotatef(camera.FRotZ, 0, 0, 1);
-    GLdouble modelView[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glPopMatrix();
+    view_->doneCurrent();
+}
+
+QPoint PathViewMouseTest::projected(double x, double y, double z)
+{
+    GLdouble modelView[16], projection[16];
+    cameraMatrices(modelView, projection);
     const GLint viewport[4] = {0, 0, view_->width(), view_->height()};
     GLdouble wx, wy, wz;
     gluProject(x, y, z, modelView, projection, viewport, &wx, &wy, &wz);
-    view_->doneCurrent();
     return {static_cast<int>(wx), view_->height() - 1 - static_cast<int>(wy)};
+}
+
+double PathViewMouseTest::unprojectedDepth(double z)
+{
+    GLdouble modelView[16], projection[16];
+    cameraMatrices(modelView, projection);
+    const GLint viewport[4] = {0, 0, view_->width(), view_->height()};
+    GLdouble wx, wy, wz;
+    gluProject(0, 0, z, modelView, projection, viewport, &wx, &wy, &wz);
+    return wz;
+}
+
+std::array<double, 3> PathViewMouseTest::unprojected(QPoint pixel, double depth)
+{
+    GLdouble modelView[16], projection[16];
+    cameraMatrices(modelView, projection);
+    const GLint viewport[4] = {0, 0, view_->width(), view_->height()};
+    std::array<double, 3> p{};
+    gluUnProject(pixel.x(), view_->height() - pixel.y(), depth, modelView, projection, viewport, &p[0], &p[1], &p[2]);
+    return p;
 }
 
 void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
@@ -199,7 +278,9 @@ void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
     };
     // From straight above the depth buffer alone cannot tell z -2 from 10.
     for (const Case& c : {Case{btnExplXYZClick, 0, 10, -2, true}, Case{btnExplXYZClick, 25, -10, 10, false},
-                          Case{btnExplXYClick, -5, 10, -2, true}, Case{btnExplXYClick, 25, -10, 10, false}}) {
+                          Case{btnExplXYClick, -5, 10, -2, true}, Case{btnExplXYClick, 25, -10, 10, false}})
+    for (bool smooth : {false, true}) {
+        view_->sceneInput().cbSmooth = smooth;
         view_->showPreset(c.preset);
         QSignalSpy readout(view_.get(), &PathView::mouseReadout);
         const QPoint pixel = linePixelNear(projected(c.x / 100, c.y / 100, c.z / 100), !c.alongX);
@@ -225,8 +306,9 @@ void PathViewMouseTest::hoverReadsTheProgramCoordinatesOfTheSegment()
 GLint PathViewMouseTest::fullPassPick(QPoint pixel)
 {
     view_->makeCurrent();
-    GLuint buffer[128];
-    glSelectBuffer(128, buffer);
+    // Room for a record per point, the tripod's and the tool's.
+    std::vector<GLuint> buffer(4 * (static_cast<std::size_t>(view_->sceneInput().FPathPoints->Count()) + 2));
+    glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
     glRenderMode(GL_SELECT);
     glInitNames();
     glPushName(0);
@@ -241,7 +323,14 @@ GLint PathViewMouseTest::fullPassPick(QPoint pixel)
     SceneRenderer(view_->sceneInput()).RenderScene(GL_SELECT);
     const GLint hits = glRenderMode(GL_RENDER);
     view_->doneCurrent();
-    return hits > 0 ? static_cast<GLint>(buffer[3]) : -1;
+    GLint name = -1;
+    GLuint nearest = 0;
+    for (GLint record = 0; record < hits; ++record)
+        if (name < 0 || buffer[4 * record + 1] < nearest) {
+            nearest = buffer[4 * record + 1];
+            name = static_cast<GLint>(buffer[4 * record + 3]);
+        }
+    return name;
 }
 
 void PathViewMouseTest::fastPickAnswersAsTheFullSelectionPass()
@@ -281,6 +370,40 @@ void PathViewMouseTest::fastPickAnswersAsTheFullSelectionPass()
     }
     // The clicks landed on lines, not only on the background.
     QVERIFY(lineHits > 10);
+}
+
+void PathViewMouseTest::pickInADenseBundleTakesTheFrontMove()
+{
+    // 300 short moves crossing the ray through one pixel, one behind the
+    // other: far more hit records than 128 entries hold. The one nearest
+    // the camera is neither the first nor the last drawn.
+    constexpr int kMoves = 300;
+    constexpr int kFront = 170;
+    view_->showPreset(btnExplXYZClick);
+    const QPoint pixel = projected(0.1, 0.1, 0);
+    const std::array<double, 3> nearPoint = unprojected(pixel, 0), farPoint = unprojected(pixel, 1);
+    std::array<double, 3> ray{};
+    for (int axis = 0; axis < 3; ++axis)
+        ray[axis] = farPoint[axis] - nearPoint[axis];
+    const double rayLength = std::hypot(ray[0], ray[1], ray[2]);
+    path_ = std::make_unique<TD3FloatPointList>();
+    for (int move = 0; move < kMoves; ++move) {
+        const int behind = move == kFront ? 0 : 1 + (move * 7) % kMoves;
+        const double distance = 3 + 0.02 * behind;
+        std::array<long double, 3> at{};
+        for (int axis = 0; axis < 3; ++axis)
+            at[axis] = nearPoint[axis] + distance * ray[axis] / rayLength;
+        const double angle = move * std::numbers::pi / kMoves;
+        const long double dx = 0.05L * std::cos(angle), dy = 0.05L * std::sin(angle);
+        path_->Add(kFeed, 2 * move + 1, at[0] - dx, at[1] - dy, at[2], 1000, true);
+        path_->Add(kFeed, 2 * move + 2, at[0] + dx, at[1] + dy, at[2], 1000, false);
+    }
+    view_->sceneInput().FPathPoints = path_.get();
+    view_->RenderScene();
+    QSignalSpy picked(view_.get(), &PathView::linePicked);
+    QTest::mouseClick(view_.get(), Qt::LeftButton, Qt::NoModifier, pixel);
+    QCOMPARE(picked.count(), 1);
+    QCOMPARE(picked[0].first().toInt(), 2 * kFront + 2);
 }
 
 QTEST_MAIN(PathViewMouseTest)

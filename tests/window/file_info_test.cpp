@@ -6,6 +6,7 @@
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer_list_clicks.h"
+#include "run/widgets/run_controller.h"
 #include "support/app_paths_in.h"
 #include "support/main_window_start.h"
 #include "support/scratch_folder.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -106,7 +108,7 @@ private:
     void start()
     {
         writeFile(QString::fromStdString(paths.settingsFile),
-                  "[Options]\nStart_dir=" + programs.toUtf8() + "\nextentions=*.nc;*.zip\n");
+                  "[Options]\nStart_dir=" + programs.toUtf8() + "\nextentions=*.nc;*.rol;*.zip\n");
         window = testing::startMainWindow(paths);
         list = window->findChild<ExplorerFileList*>("lvFiles");
         window->fileInfoForm()->setTickInterval(5ms);
@@ -242,6 +244,41 @@ private slots:
         QVERIFY(panel(2).startsWith("Line 2 "));
     }
 
+    // The click on the Roland program makes it the kind of the window; the
+    // G-code program after it in the series names its own kind.
+    void eachProgramIsMeasuredAsItsOwnKind()
+    {
+        writeFile(programs + "g.nc", "%\n" + kFourMoves);
+        writeFile(programs + "r.rol", "^IN;V15;Z0,0,0;Z1500,0,0;\n");
+        start();
+        clickRow(*list, captions(*list).indexOf("r.rol"));
+        QCOMPARE(window->context().settings.programKind, ProgramKind::Roland);
+        select({"g.nc", "r.rol"});
+        trigger(list->popupMenu(), "GetInfoSelected1");
+        QCOMPARE(cells("g.nc"), QStringList({" 0: 0:28", "6"}));
+        QCOMPARE(cells("r.rol"), QStringList({" 0: 0: 1", "1"}));
+        QCOMPARE(window->context().settings.programKind, ProgramKind::Roland);
+    }
+
+    // The run timer keeps drawing the view behind the dialog; afterwards the
+    // flag is as it was, so a run going on behind goes on being drawn.
+    void runTimerRedrawsTheViewWhileTheDialogIsShown()
+    {
+        start();
+        RunController& run = window->runController();
+        QList<bool> whileShown;
+        watch->onShown = [&](QDialog& dialog) {
+            whileShown << run.liveRedraw();
+            dialog.accept();
+        };
+        measureFromTheMenu(programs + "a.nc");
+        QVERIFY(!run.liveRedraw());
+        run.setLiveRedraw(true);  // as a running program sets it
+        measureFromTheMenu(programs + "a.nc");
+        QVERIFY(run.liveRedraw());
+        QCOMPARE(whileShown, QList<bool>({true, true}));
+    }
+
     void conversionErrorShowsNoDialogAndKeepsWhatWasSummed()
     {
         start();
@@ -276,6 +313,21 @@ private slots:
         window->findChild<QAction*>("btnInfo")->trigger();
         QVERIFY(!countingDown);
         QCOMPARE(cells("c.nc"), QStringList({" 0: 0:28", "5"}));
+
+        // The same for the menu command after another failed series.
+        select({"a.nc", "bad.nc"});
+        box.clear();
+        answerNextMessageBox(&box);
+        watch->onShown = {};
+        trigger(list->popupMenu(), "GetInfoSelected1");
+        QTRY_VERIFY(!box.isEmpty());
+        countingDown = true;
+        watch->onShown = [&](QDialog& dialog) {
+            countingDown = dialog.findChild<QTimer*>("tmrGetInfo")->isActive();
+            dialog.accept();
+        };
+        measureFromTheMenu(programs + "c.nc");
+        QVERIFY(!countingDown);
     }
 
     void twoProgramsFillTheirColumnsAndTheReportListsEveryProgram()
@@ -299,6 +351,22 @@ private slots:
                  QString("2 bad.nc %1 %2 not calculated not calculated").arg(bad->text(1), bad->text(2)));
         QCOMPARE(lines[4].simplified(), QString("3 c.nc %1 %2 0: 0:28 5").arg(row("c.nc")->text(1), row("c.nc")->text(2)));
         QCOMPARE(lines[6], QString("Full Time  0: 0:29"));
+    }
+
+    // Without an application for text files the user is told where the
+    // report is.
+    void reportThatNothingOpensSaysWhereItWasWritten()
+    {
+        start();
+        QString box;
+        answerNextMessageBox(&box);
+        const QString saved = qgetenv("PATH");
+        qputenv("PATH", "");  // no desktop launcher can be found
+        trigger(list->popupMenu(), "pmnMakeReport");
+        qputenv("PATH", saved.toUtf8());
+        QTRY_VERIFY(!box.isEmpty());
+        QVERIFY2(box.contains(programs + "Report.txt"), qPrintable(box));
+        QVERIFY(QFile::exists(programs + "Report.txt"));
     }
 
     void timeSelectedSumsTheSelectedTimeCells()

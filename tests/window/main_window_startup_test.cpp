@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -217,6 +218,42 @@ private slots:
         QVERIFY2(qAbs(listHeight - 123) <= 8, qPrintable(QString::number(listHeight)));
     }
 
+    // The list's height is the one it had on the Explorer page, whichever
+    // page the window closed on, and no stored height hides the list or
+    // the log pane.
+    void listAndLogPaneComeBackWhateverPageTheWindowClosedOn()
+    {
+        {
+            auto window = start({});
+            auto* splitter = window->findChild<QSplitter*>("Splitter4");
+            const QList<int> sizes = splitter->sizes();
+            splitter->setSizes({sizes[0] + sizes[1] - 123, 123});
+            window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+            window->close();
+        }
+        QSettings stored(QString::fromStdString(paths.formStorageFile), QSettings::IniFormat);
+        const int listHeight = stored.value("FormStorage1/lvFiles.Height").toInt();
+        QVERIFY2(qAbs(listHeight - 123) <= 8, qPrintable(QString::number(listHeight)));
+
+        struct Damaged {
+            int listHeight, folderPanelHeight;
+        };
+        for (const Damaged damaged : {Damaged{0, 100000}, Damaged{100000, 3}}) {
+            stored.setValue("FormStorage1/lvFiles.Height", damaged.listHeight);
+            stored.setValue("FormStorage1/Panel3.Height", damaged.folderPanelHeight);
+            stored.sync();
+            auto window = start({});
+            // The view over the list, the folders over the log pane.
+            for (const char* lower : {"lvFiles", "Scroll"}) {
+                auto* splitter = qobject_cast<QSplitter*>(window->findChild<QWidget*>(lower)->parentWidget());
+                if (!splitter)
+                    splitter = window->findChild<QSplitter*>("Splitter4");
+                QVERIFY2(splitter->sizes().value(0) > 40, lower);
+                QVERIFY2(window->findChild<QWidget*>(lower)->height() > 40, lower);
+            }
+        }
+    }
+
     void systemColoursComeFromTheDesktopPalette()
     {
         QPalette palette = QApplication::palette();
@@ -272,7 +309,7 @@ private slots:
         QCOMPARE(build->statusTip(), QString("Current edit  file Refresh View "));
         auto* bar = window->findChild<StatusBarWidget*>("StatusBar");
         QCOMPARE(bar->height(), 17);
-        QCOMPARE(bar->findChild<QWidget*>("StatusPanel5")->width(), 50);
+        QCOMPARE(bar->findChild<QWidget*>("StatusPanel0")->width(), 135);
         QCOMPARE(bar->toolTip().split('\n').first(), QString("Click MMB to reset \"Full  Time\""));
     }
 

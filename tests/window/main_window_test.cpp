@@ -2,6 +2,8 @@
 // program, the error handler, the status bar, settings written on close.
 
 #include "common/errors.h"
+#include "run/widgets/run_controller.h"
+#include "window/widgets/about_box.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -197,6 +200,39 @@ private slots:
         QCOMPARE(bar->panelWidths()[0], 140);
     }
 
+    void lastStatusPanelReachesTheRightEndOfTheBar()
+    {
+        auto window = start({});
+        window->resize(1200, 700);
+        auto* bar = window->findChild<StatusBarWidget*>("StatusBar");
+        const QString segment = "Feed: 3000.000 mm/min  Length: 94.263 mm";
+        bar->setPanel(5, segment.toStdString());
+        QTest::qWait(50);
+        auto* last = bar->findChild<QLabel*>("StatusPanel5");
+        QCOMPARE(last->geometry().right(), bar->width() - 1);
+        QVERIFY(last->width() >= last->fontMetrics().horizontalAdvance(segment));
+        // Panel 4's width still places the last panel's left edge.
+        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5));
+        QTest::qWait(50);
+        QCOMPARE(last->geometry().left(), bar->findChild<QLabel*>("StatusPanel4")->geometry().right() + 1);
+        QCOMPARE(last->geometry().right(), bar->width() - 1);
+    }
+
+    // The run timer keeps drawing the view behind the About box.
+    void aboutBoxKeepsTheViewRedrawn()
+    {
+        auto window = start({});
+        RunController& run = window->runController();
+        bool whileShown = false;
+        testing::answerNext<AboutForm>([&](AboutForm* box) {
+            whileShown = run.liveRedraw();
+            box->accept();
+        });
+        window->findChild<QAction*>("About1")->trigger();
+        QVERIFY(whileShown);
+        QVERIFY(!run.liveRedraw());
+    }
+
     void controlsKeepTheInterpreterSettingsCurrent()
     {
         auto window = start({});
@@ -306,6 +342,20 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(box->text(), folder->path() + "/c.nc");
         QCOMPARE(editor->text(), QString());
+    }
+    // The editor's context-help key is the Help menu's "Main Help".
+    void ctrlF1InTheEditorIsMainHelp()
+    {
+        auto window = start({});
+        window->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        int helps = 0;
+        connect(window->findChild<QAction*>("MainHelp1"), &QAction::triggered, [&helps] { ++helps; });
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_F1);
+        QCOMPARE(helps, 0);
+        QTest::keyClick(editor, Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(helps, 1);
     }
 };
 

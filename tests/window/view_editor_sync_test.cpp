@@ -57,6 +57,9 @@ private slots:
     void selectRangeRejectsEmptyAndNonNumericEdits();
     void picksFillBothEditsAfterTheEndWasClickedAndTheDialogReopened();
     void gutterClickGoesToTheBreakpointHook();
+    void clickInsideASelectionMovesTheViewToWhereTheCaretEnds();
+    void plainClickInTheEditorClearsTheMarkedRange();
+    void feedSearchesFindTheFWordsBothWays();
 
 private:
     SceneInput& input() { return view_->sceneInput(); }
@@ -238,6 +241,59 @@ void ViewEditorSyncTest::gutterClickGoesToTheBreakpointHook()
     sync_->toggleBreakpoint = [&toggled](int line) { toggled = line; };
     emit editor_->marginClicked(0, 2, Qt::NoModifier);
     QCOMPARE(toggled, 3);
+}
+
+void ViewEditorSyncTest::clickInsideASelectionMovesTheViewToWhereTheCaretEnds()
+{
+    // The editor moves the caret of a click inside its selection only on
+    // the release, in case the press began a drag.
+    editor_->setCursorPosition(4, 0);
+    editor_->setSelection(4, 0, 6, 0);
+    const long position = editor_->positionFromLineIndex(5, 2);
+    const QPoint text(static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, position)),
+                      static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position)) +
+                          2);
+    QTest::mouseClick(editor_->viewport(), Qt::LeftButton, Qt::NoModifier, text);
+    QTest::qWait(20);
+    QCOMPARE(caretLine(), 5);
+    QCOMPARE(input().FCursorLine, 6);
+}
+
+// A click in the text puts the view's cursor on the clicked line and ends
+// the marked range; with Shift held the range follows the editor's.
+void ViewEditorSyncTest::plainClickInTheEditorClearsTheMarkedRange()
+{
+    auto clickLine = [this](int line, Qt::KeyboardModifiers modifiers) {
+        const long position = editor_->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line - 1);
+        const int y = static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, position)) +
+                      static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL)) / 2;
+        const int x = static_cast<int>(editor_->SendScintilla(QsciScintilla::SCI_POINTXFROMPOSITION, 0UL, position));
+        QTest::mouseClick(editor_->viewport(), Qt::LeftButton, modifiers, QPoint(x + 2, y));
+    };
+    input().FSelBeginLine = 2;
+    input().FSelEndLine = 4;
+    clickLine(3, Qt::NoModifier);
+    QTRY_COMPARE(input().FCursorLine, 3);
+    QCOMPARE(input().FSelBeginLine, 0);
+    QCOMPARE(input().FSelEndLine, 0);
+
+    clickLine(5, Qt::ShiftModifier);
+    QTRY_COMPARE(input().FSelEndLine, 5);
+    QCOMPARE(input().FSelBeginLine, 3);
+}
+
+// "Goto next  Feed" and "Goto previous  Feed" select the next or the
+// previous "F" from the caret, in either case.
+void ViewEditorSyncTest::feedSearchesFindTheFWordsBothWays()
+{
+    editor_->setText("G0 X0\nG1 X1 f100\nG1 X2\nG1 X3 F200\n");
+    editor_->setCursorPosition(0, 0);
+    sync_->GotonextFeed1->trigger();
+    QCOMPARE(selection(), (Selection{1, 6, 1, 7}));
+    sync_->GotonextFeed1->trigger();
+    QCOMPARE(selection(), (Selection{3, 6, 3, 7}));
+    sync_->GotopreviouseFeed1->trigger();
+    QCOMPARE(selection(), (Selection{1, 6, 1, 7}));
 }
 
 QTEST_MAIN(ViewEditorSyncTest)

@@ -83,6 +83,24 @@ TEST_F(ZipEntryClickTest, AnArchiveOpenedFromTheExtractionFolderIsExtractedFromT
     EXPECT_EQ(readFile(ZipEntryClick(extractor, tempDir, zipExtracted, "part.nc")), "inner");
 }
 
+TEST_F(ZipEntryClickTest, ALinkedFolderIsReplacedAndWhatItPointsToStaysUntouched)
+{
+    const fs::path users = scratch / "users";
+    fs::create_directories(users);
+    writeFile(users / "same.nc", "the user's program");
+    fs::create_directories(fs::path(tempDir).parent_path().parent_path());
+    fs::create_directory_symlink(users, fs::path(tempDir).parent_path());
+    TestArchive(archive).add("same.nc", "the archive's program").modified(2000000000).close();
+    zip.SetZipFileName(archive.string());
+
+    const std::string path = ZipEntryClick(extractor, tempDir, zipExtracted, "same.nc");
+
+    EXPECT_EQ(readFile(users / "same.nc"), "the user's program");
+    EXPECT_EQ(std::distance(fs::directory_iterator(users), fs::directory_iterator()), 1);  // nothing added
+    EXPECT_EQ(fs::symlink_status(fs::path(tempDir).parent_path()).type(), fs::file_type::directory);
+    EXPECT_EQ(readFile(path), "the archive's program");
+}
+
 TEST_F(ZipEntryClickTest, AnArchiveWithoutEntriesRaisesAndStaysUnextracted)
 {
     writeFile(archive, std::string("PK\x05\x06", 4) + std::string(18, '\0'));

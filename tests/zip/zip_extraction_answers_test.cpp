@@ -55,16 +55,44 @@ TEST_F(ZipExtractionTest, AnEmptyPasswordSkipsTheEntryAfterOneQuestion)
     EXPECT_EQ(skipped, 1);
 }
 
-class DamagedAnswerTest : public ZipExtractionTest, public ::testing::WithParamInterface<ZipDamagedAnswer> {
+// Damaged data: a check sum that fails, or more data than the directory
+// declares, which could fill the disk.
+enum class Damage { CheckSum, LongerThanDeclared };
+
+struct DamageCase {
+    Damage damage;
+    ZipDamagedAnswer answer;
+};
+
+// Writes `size` as the uncompressed size of the archive's first entry, in
+// its local header and in its directory record.
+void declareFirstEntrySize(const fs::path& archive, std::uint32_t size)
+{
+    std::string bytes = readFile(archive);
+    for (auto [signature, offset] : {std::pair{"PK\x03\x04", 22}, std::pair{"PK\x01\x02", 24}}) {
+        const std::size_t at = bytes.find(signature);
+        ASSERT_NE(at, std::string::npos);
+        for (int i = 0; i < 4; ++i)
+            bytes[at + static_cast<std::size_t>(offset + i)] = static_cast<char>(size >> (8 * i));
+    }
+    writeFile(archive, bytes);
+}
+
+class DamagedAnswerTest : public ZipExtractionTest, public ::testing::WithParamInterface<DamageCase> {
 protected:
     const std::string program = "N10 G1 X5 Y5 F100\nN20 M30\n";
 
     void SetUp() override
     {
         ZipExtractionTest::SetUp();
-        TestArchive(archive).add("bad.nc", program).stored().add("next.nc", "%\n").close();
-        damage(archive, program);
-        window.damaged = GetParam();
+        if (GetParam().damage == Damage::CheckSum) {
+            TestArchive(archive).add("bad.nc", program).stored().add("next.nc", "%\n").close();
+            damage(archive, program);
+        } else {
+            TestArchive(archive).add("bad.nc", program + std::string(4 << 20, 'G')).add("next.nc", "%\n").close();
+            declareFirstEntrySize(archive, static_cast<std::uint32_t>(program.size()));
+        }
+        window.damaged = GetParam().answer;
     }
 };
 
@@ -72,11 +100,17 @@ TEST_P(DamagedAnswerTest, TheAnswerDecidesTheFileAndTheRest)
 {
     extract();
 
-    const ZipDamagedAnswer answer = GetParam();
-    EXPECT_EQ(window.lines("question:"),
+    const ZipDamagedAnswer answer = GetParam().answer;
+    ASSERT_EQ(window.lines("question:"),
               std::vector<std::string>{"question: \"bad.nc\" may be corrupted (CRC error).\nExtract this file anyway? ..."});
     EXPECT_EQ(fs::exists(out / "bad.nc"), answer == ZipDamagedAnswer::Yes);
+    if (answer == ZipDamagedAnswer::Yes) {
+        EXPECT_EQ(fs::file_size(out / "bad.nc"), program.size());  // never more than declared
+    }
     EXPECT_EQ(fs::exists(out / "next.nc"), answer != ZipDamagedAnswer::Cancel);
+    // Nothing else is left behind: no partial file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()),
+              (answer == ZipDamagedAnswer::Yes) + (answer != ZipDamagedAnswer::Cancel));
     EXPECT_EQ(extractor.Cancelled, answer == ZipDamagedAnswer::Cancel);
     // After Cancel the dialog is not shown again.
     const auto question = std::find(window.log.begin(), window.log.end(), window.lines("question:").front());
@@ -84,21 +118,29 @@ TEST_P(DamagedAnswerTest, TheAnswerDecidesTheFileAndTheRest)
     EXPECT_EQ(*(question + 1), answer == ZipDamagedAnswer::Cancel ? "dialog freed" : "show");
 }
 
-std::string answerName(const ::testing::TestParamInfo<ZipDamagedAnswer>& info)
+std::string caseName(const ::testing::TestParamInfo<DamageCase>& info)
 {
-    switch (info.param) {
+    const std::string damage = info.param.damage == Damage::CheckSum ? "CheckSum" : "LongerThanDeclared";
+    switch (info.param.answer) {
     case ZipDamagedAnswer::Yes:
-        return "Yes";
+        return damage + "Yes";
     case ZipDamagedAnswer::No:
-        return "No";
+        return damage + "No";
     default:
-        return "Cancel";
+        return damage + "Cancel";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, DamagedAnswerTest,
-                         ::testing::Values(ZipDamagedAnswer::Yes, ZipDamagedAnswer::No, ZipDamagedAnswer::Cancel),
-                         answerName);
+                         ::testing::ValuesIn(std::vector<DamageCase>{
+                             {Damage::CheckSum, ZipDamagedAnswer::Yes},
+                             {Damage::CheckSum, ZipDamagedAnswer::No},
+                             {Damage::CheckSum, ZipDamagedAnswer::Cancel},
+                             {Damage::LongerThanDeclared, ZipDamagedAnswer::Yes},
+                             {Damage::LongerThanDeclared, ZipDamagedAnswer::No},
+                             {Damage::LongerThanDeclared, ZipDamagedAnswer::Cancel},
+                         }),
+                         caseName);
 
 TEST_F(ZipExtractionTest, AnOlderFileIsReplacedAndANewerOneKept)
 {

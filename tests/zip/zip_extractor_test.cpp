@@ -85,6 +85,34 @@ TEST_F(ZipExtractionTest, AMissingFolderIsReportedAndNothingExtracted)
                                                    (scratch / "gone").string() + "\"\nThis folder does not exist."});
 }
 
+TEST_F(ZipExtractionTest, AnArchiveLargerThanTheFreeSpaceIsReportedAndNothingWritten)
+{
+    TestArchive(archive).add("a.nc", std::string(700, 'G')).folder("dir").add("dir/b.nc", std::string(1000, 'G')).close();
+    std::string queried;
+    extractor.FreeSpace = [&](const std::string& folder) {
+        queried = folder;
+        return std::optional<std::uintmax_t>(1699);
+    };
+
+    EXPECT_EQ(extract(), 0);
+
+    EXPECT_EQ(queried, out.string() + "/");
+    EXPECT_EQ(window.log, std::vector<std::string>{"error: Not enough free space to extract\n\"" + archive.string() +
+                                                   "\"\ninto \"" + out.string() +
+                                                   "/\":\n1,700 bytes are needed, 1,699 bytes are free."});
+    EXPECT_TRUE(fs::is_empty(out));
+
+    // Exactly enough, or a volume that cannot be asked: the extraction runs.
+    for (const std::optional<std::uintmax_t> free : {std::optional<std::uintmax_t>(1700), std::optional<std::uintmax_t>()}) {
+        extractor.FreeSpace = [free](const std::string&) { return free; };
+        window.log.clear();
+        fs::remove_all(out);
+        fs::create_directory(out);
+        EXPECT_EQ(extract(), 2);
+        EXPECT_TRUE(window.lines("error:").empty());
+    }
+}
+
 TEST_F(ZipExtractionTest, ALibraryThatIsMissingOrIncompleteCannotBeLoaded)
 {
     TestArchive(archive).add("part.nc", "M30\n").close();

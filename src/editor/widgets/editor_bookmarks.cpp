@@ -8,7 +8,7 @@
 namespace tarnix {
 namespace {
 
-// The editor's markers 10 to 18 are bookmarks 0 to 8.
+// The editor's markers 10 to 19 are bookmarks 0 to 9.
 constexpr int kFirstMarker = 10;
 
 QPixmap bookmarkImage(int index)
@@ -38,6 +38,8 @@ EditorBookmarks::EditorBookmarks(QsciScintilla& editor)
     for (int i = 0; i < kCount; ++i) {
         editor.markerDefine(bookmarkImage(i), kFirstMarker + i);
         mask |= 1 << (kFirstMarker + i);
+    }
+    for (int i = 0; i < kMenuCount; ++i) {
         setItems_[i] = setMenu->addAction(QString::number(i), this, [this, i] { BookmarkState(i); });
         gotoItems_[i] = gotoMenu->addAction(QString::number(i), this, [this, i] { GotoBookmark(i); });
         setItems_[i]->setObjectName(QString("SetBookmark%1").arg(i));
@@ -83,7 +85,7 @@ void EditorBookmarks::ClearBookmark(int index)
 
 void EditorBookmarks::reCheckMenu()
 {
-    for (int i = 0; i < kCount; ++i) {
+    for (int i = 0; i < kMenuCount; ++i) {
         setItems_[i]->setChecked(hasBookmark(i));
         gotoItems_[i]->setChecked(hasBookmark(i));
     }
@@ -93,7 +95,24 @@ void EditorBookmarks::GotoBookmark(int index)
 {
     // A checkable item flips its mark before it reports the click.
     gotoItems_[index]->setChecked(!gotoItems_[index]->isChecked());
-    if (!gotoItems_[index]->isChecked() || !hasBookmark(index))
+    if (gotoItems_[index]->isChecked())
+        gotoBookmarkKey(index);
+}
+
+void EditorBookmarks::toggleBookmarkKey(int index)
+{
+    int line = 0, column = 0;
+    editor_.getCursorPosition(&line, &column);
+    const bool onCaretLine = hasBookmark(index) && editor_.markerLine(handles_[index]) == line;
+    ClearBookmark(index);
+    if (!onCaretLine)
+        SetBookmark(index);
+    reCheckMenu();
+}
+
+void EditorBookmarks::gotoBookmarkKey(int index)
+{
+    if (!hasBookmark(index))
         return;
     const int line = editor_.markerLine(handles_[index]);
     editor_.setCursorPosition(line, columns_[index]);

@@ -1,7 +1,10 @@
 #pragma once
-// The nine bookmarks and the gutter menu `pmnBookMark`: "Set BookMark" and
-// "Goto BookMark", each with items "0" to "8". The check marks follow the
-// editor's bookmarks only when `reCheckMenu` runs, after a "Set BookMark" click.
+// The editor's ten bookmarks and the gutter menu `pmnBookMark`: "Set
+// BookMark" and "Goto BookMark", each with items "0" to "8" (bookmark 9 has
+// keys only). The check marks follow the editor's bookmarks when
+// `reCheckMenu` runs: after a "Set BookMark" click or a bookmark key.
+
+#include "editor/editor_commands.h"
 
 #include <QObject>
 
@@ -17,7 +20,8 @@ class EditorBookmarks : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kCount = 9;
+    static constexpr int kCount = kBookmarkCount;
+    static constexpr int kMenuCount = 9;
 
     explicit EditorBookmarks(QsciScintilla& editor);
 
@@ -30,11 +34,16 @@ public:
     void ClearBookmark(int index);
     void reCheckMenu();
 
+    // The editor's own bookmark keys: setting on the line the bookmark is
+    // on clears it, elsewhere moves it to the caret; going needs no check mark.
+    void toggleBookmarkKey(int index);
+    void gotoBookmarkKey(int index);
+
 private:
     QsciScintilla& editor_;
     QMenu* pmnBookMark_;
-    std::array<QAction*, kCount> setItems_{};
-    std::array<QAction*, kCount> gotoItems_{};
+    std::array<QAction*, kMenuCount> setItems_{};
+    std::array<QAction*, kMenuCount> gotoItems_{};
     // The editor keeps the line of a mark as the text changes; the column is ours.
     std::array<int, kCount> handles_{};
     std::array<int, kCount> columns_{};

@@ -1,5 +1,6 @@
 #include "editor/widgets/editor_key_filter.h"
 
+#include "editor/widgets/editor_command_runner.h"
 #include "editor/widgets/virtual_keys.h"
 
 #include <QAction>
@@ -10,16 +11,6 @@
 
 namespace tarnix {
 namespace {
-
-void appendBinding(TSynEditKeyStrokes& table, int qtKey, std::uint16_t command)
-{
-    if (qtKey == 0)
-        return;
-    const QKeyCombination combination = QKeyCombination::fromCombined(qtKey);
-    std::optional<std::uint16_t> key = virtualKeyFor(combination.key());
-    if (key && !(combination.keyboardModifiers() & Qt::MetaModifier))
-        table.push_back({*key, shiftBitsFor(combination.keyboardModifiers()), 0, 0, command});
-}
 
 QAction* popupActionFor(QMenu& popup, const QKeyEvent& event)
 {
@@ -36,27 +27,24 @@ bool isModifierKey(int key)
            key == Qt::Key_AltGr;
 }
 
+// The key's virtual-key code. With Shift held a digit key reports its sign
+// ("#" for 3 on many layouts), so the digit row is known by its place on the
+// keyboard: xkb key codes 10 to 19 are the keys 1 to 9 and 0.
+std::optional<std::uint16_t> virtualKeyOf(const QKeyEvent& event)
+{
+    if (std::optional<std::uint16_t> key = virtualKeyFor(static_cast<Qt::Key>(event.key())))
+        return key;
+    const quint32 code = event.nativeScanCode();
+    if (code >= 10 && code <= 19)
+        return static_cast<std::uint16_t>('0' + (code - 9) % 10);
+    return std::nullopt;
+}
+
 }  // namespace
 
-TSynEditKeyStrokes defaultKeystrokes(QsciScintilla& editor)
-{
-    TSynEditKeyStrokes table;
-    for (QsciCommand* command : editor.standardCommands()->commands()) {
-        const auto number = static_cast<std::uint16_t>(command->command());
-        appendBinding(table, command->key(), number);
-        appendBinding(table, command->alternateKey(), number);
-    }
-    return table;
-}
-
-QString commandDescription(QsciScintilla& editor, std::uint16_t command)
-{
-    QsciCommand* known = editor.standardCommands()->find(static_cast<QsciCommand::Command>(command));
-    return known ? known->description() : QString("Unknown command %1").arg(command);
-}
-
-EditorKeyFilter::EditorKeyFilter(QsciScintilla& editor, const TSynEditKeyStrokes& table, QMenu& popup)
-    : QObject(&editor), editor_(editor), table_(table), popup_(popup)
+EditorKeyFilter::EditorKeyFilter(QsciScintilla& editor, const TSynEditKeyStrokes& table, QMenu& popup,
+                                 EditorCommandRunner& commands)
+    : QObject(&editor), editor_(editor), table_(table), popup_(popup), commands_(commands)
 {
     editor.standardCommands()->clearKeys();
     editor.standardCommands()->clearAlternateKeys();
@@ -82,21 +70,13 @@ bool EditorKeyFilter::eventFilter(QObject* watched, QEvent* event)
     }
     if (isModifierKey(key->key()))
         return false;
-    std::optional<std::uint16_t> virtualKey = virtualKeyFor(static_cast<Qt::Key>(key->key()));
+    std::optional<std::uint16_t> virtualKey = virtualKeyOf(*key);
     if (!virtualKey)
         return false;
     KeystrokeMatcher::Outcome outcome = matcher_.press(table_, *virtualKey, shiftBitsFor(key->modifiers()));
     if (outcome.kind == KeystrokeMatcher::Outcome::Command)
-        runCommand(outcome.command);
+        commands_.run(outcome.command);
     return outcome.kind != KeystrokeMatcher::Outcome::NoMatch;
-}
-
-void EditorKeyFilter::runCommand(std::uint16_t command)
-{
-    // Only the editor's own commands: other message numbers take arguments
-    // a key cannot give.
-    if (QsciCommand* known = editor_.standardCommands()->find(static_cast<QsciCommand::Command>(command)))
-        known->execute();
 }
 
 }  // namespace tarnix

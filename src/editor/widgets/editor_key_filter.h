@@ -16,27 +16,23 @@ class QsciScintilla;
 
 namespace tarnix {
 
-// The editor's own bindings as a table, in the editor's order.
-TSynEditKeyStrokes defaultKeystrokes(QsciScintilla& editor);
-// The editor's command numbers with their descriptions.
-QString commandDescription(QsciScintilla& editor, std::uint16_t command);
+class EditorCommandRunner;
 
 class EditorKeyFilter : public QObject {
     Q_OBJECT
 
 public:
     // Removes the editor's own bindings; `table` is read at every key.
-    EditorKeyFilter(QsciScintilla& editor, const TSynEditKeyStrokes& table, QMenu& popup);
+    EditorKeyFilter(QsciScintilla& editor, const TSynEditKeyStrokes& table, QMenu& popup, EditorCommandRunner& commands);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runCommand(std::uint16_t command);
-
     QsciScintilla& editor_;
     const TSynEditKeyStrokes& table_;
     QMenu& popup_;
+    EditorCommandRunner& commands_;
     KeystrokeMatcher matcher_;
 };
 

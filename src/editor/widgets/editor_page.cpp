@@ -1,12 +1,14 @@
 #include "editor/widgets/editor_page.h"
 
 #include "editor/widgets/editor_bookmarks.h"
+#include "editor/widgets/editor_command_runner.h"
 #include "editor/widgets/editor_key_filter.h"
 #include "editor/widgets/editor_printing.h"
 #include "editor/widgets/editor_search.h"
 #include "editor/key_ini_file.h"
 #include "editor/widgets/keystroke_editor_dialog.h"
 #include "editor/widgets/program_lexer.h"
+#include "editor/widgets/quiet_change.h"
 #include "editor/widgets/search_dialog.h"
 
 #include <QCheckBox>
@@ -25,6 +27,19 @@
 #include <Qsci/qsciscintilla.h>
 
 namespace tarnix {
+namespace {
+
+// The program's text was set in "Courier New Cyr"; Liberation Mono has the
+// same metrics and Cyrillic letters, and Debian has it as a package.
+QFont programFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontDatabase::hasFamily("Liberation Mono"))
+        font.setFamily("Liberation Mono");
+    return font;
+}
+
+}  // namespace
 
 EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPageHooks hooks, QWidget* window)
     : QObject(window),
@@ -37,7 +52,7 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
       dialogs_(window)
 {
     document_ = std::make_unique<EditorDocument>(buffer_, nameBox_, dialogs_, hooks_.document);
-    const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont font = programFont();
     SynEdit.setFont(font);
     SynEdit.setMarginsFont(font);
     SynEdit.setUtf8(true);
@@ -56,8 +71,12 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
     buildPopup();
     buildToolBand(window);
     buildConfigBox();
-    keystrokes_ = defaultKeystrokes(SynEdit);
-    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_);
+    keystrokes_ = defaultKeystrokes();
+    commands_ = std::make_unique<EditorCommandRunner>(SynEdit, *bookmarks_, [this] {
+        if (hooks_.contextHelp)
+            hooks_.contextHelp();
+    });
+    keyFilter_ = new EditorKeyFilter(SynEdit, keystrokes_, *pmnEditRight_, *commands_);
 
     // A right click in the gutter shows the bookmark menu, elsewhere the pop-up.
     SynEdit.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -143,11 +162,11 @@ void EditorPage::buildToolBand(QWidget* window)
     searchButton->setMenu(pmnEditRight_);
     ControlBar2_->addSeparator();
     button("btnEditUndo", "Undo", "Undo", [this] {
-        SynEdit_.undo();
+        undoQuietly(SynEdit_);
         SynEdit_.setFocus();
     });
     button("btnEditRedo", "Redo", "Redo", [this] {
-        SynEdit_.redo();
+        redoQuietly(SynEdit_);
         SynEdit_.setFocus();
     });
     for (QAction* withMenu : {save, searchButton})
@@ -211,17 +230,20 @@ void EditorPage::mnOpenClick()
 
 void EditorPage::btnEditPrintClick()
 {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        QMessageBox::warning(window_, "Print", "No printer is installed: the program cannot be printed.");
+    QsciPrinter printer(QPrinter::HighResolution);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printOn(printer);
         return;
     }
-    QsciPrinter printer(QPrinter::HighResolution);
-    printOn(printer);
+    // Without a printer the print dialog offers a PDF file instead; the
+    // message is left for when that cannot be written either.
+    if (printThroughDialog(SynEdit_, printer, edFileName_.text(), window_) == DialogPrint::Failed)
+        QMessageBox::warning(window_, "Print", "No printer is installed: the program cannot be printed.");
 }
 
 void EditorPage::printOn(QsciPrinter& printer)
 {
-    setUpProgramPage(printer);
+    setUpProgramPage(SynEdit_, printer);
     printProgram(SynEdit_, printer);
 }
 
@@ -255,7 +277,7 @@ void EditorPage::GotoLine1Click()
 
 void EditorPage::btnEditClick()
 {
-    KeystrokeEditorDialog dialog(SynEdit_, keystrokes_, window_);
+    KeystrokeEditorDialog dialog(keystrokes_, window_);
     if (dialog.exec() == QDialog::Accepted) {
         keystrokes_ = dialog.table();
         writeKeyIni(kKeyFile, keystrokes_);

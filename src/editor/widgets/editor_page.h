@@ -25,6 +25,7 @@ class QsciScintilla;
 namespace tarnix {
 
 class EditorBookmarks;
+class EditorCommandRunner;
 class EditorKeyFilter;
 class EditorSearch;
 class ProgramLexer;
@@ -35,6 +36,8 @@ struct EditorPageHooks {
     // Makes the program page `tsPellam` the active page.
     std::function<void()> showProgramPage;
     std::function<void()> beep;
+    // The editor's context-help command.
+    std::function<void()> contextHelp;
 };
 
 class EditorPage : public QObject {
@@ -95,6 +98,7 @@ private:
     ProgramLexer* SynGeneralSyn1_ = nullptr;
     std::unique_ptr<EditorSearch> search_;
     EditorBookmarks* bookmarks_ = nullptr;
+    std::unique_ptr<EditorCommandRunner> commands_;
     EditorKeyFilter* keyFilter_ = nullptr;
     SearchDialog* FindDialog1_ = nullptr;
     SearchDialog* ReplaceDialog1_ = nullptr;

@@ -2,21 +2,47 @@
 
 #include "editor/widgets/program_lexer.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
 namespace tarnix {
+namespace {
 
-void setUpProgramPage(QsciPrinter& printer)
+bool printWhole(QsciScintilla& editor, QsciPrinter& printer)
+{
+    // A painter of our own tells whether the printer (or its file) opened.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const bool printed = printer.printRange(&editor, painter) != 0;
+    return painter.end() && printed;
+}
+
+QString pdfBeside(const QString& programFile)
+{
+    if (programFile.isEmpty())
+        return {};
+    const QFileInfo program(programFile);
+    return program.path() + "/" + program.completeBaseName() + ".pdf";
+}
+
+}  // namespace
+
+void setUpProgramPage(QsciScintilla& editor, QsciPrinter& printer)
 {
     printer.setPageMargins(QMarginsF(25, 25, 15, 25), QPageLayout::Millimeter);
+    printer.setPrintRange(editor.hasSelectedText() ? QPrinter::Selection : QPrinter::AllPages);
 }
 
 bool printProgram(QsciScintilla& editor, QsciPrinter& printer)
 {
-    if (!editor.hasSelectedText())
-        return printer.printRange(&editor) != 0;
+    // QsciPrinter's own printRange() hides the printer's range.
+    if (printer.QPrinter::printRange() != QPrinter::Selection || !editor.hasSelectedText())
+        return printWhole(editor, printer);
     // The printer prints whole lines: the selection goes through an editor
     // of its own that holds just the selected text, highlighted alike.
     QsciScintilla selection;
@@ -24,7 +50,21 @@ bool printProgram(QsciScintilla& editor, QsciPrinter& printer)
     if (auto* lexer = qobject_cast<ProgramLexer*>(editor.lexer()))
         selection.setLexer(new ProgramLexer(lexer->defaultFont(), &selection));
     selection.setText(editor.selectedText());
-    return printer.printRange(&selection) != 0;
+    return printWhole(selection, printer);
+}
+
+DialogPrint printThroughDialog(QsciScintilla& editor, QsciPrinter& printer, const QString& programFile,
+                               QWidget* parent)
+{
+    setUpProgramPage(editor, printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    if (const QString pdf = pdfBeside(programFile); !pdf.isEmpty())
+        printer.setOutputFileName(pdf);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, editor.hasSelectedText());
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogPrint::Cancelled;
+    return printProgram(editor, printer) ? DialogPrint::Printed : DialogPrint::Failed;
 }
 
 }  // namespace tarnix

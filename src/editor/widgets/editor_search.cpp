@@ -1,5 +1,6 @@
 #include "editor/widgets/editor_search.h"
 
+#include "editor/widgets/quiet_change.h"
 #include "editor/widgets/search_dialog.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -34,12 +35,31 @@ void EditorSearch::DoFindText(const SearchDialog& dialog)
 
 int EditorSearch::replacePass(const SearchDialog& dialog)
 {
+    // Straight through the editor's target, without selecting and scrolling
+    // to every match: a big program has thousands of them.
+    const QByteArray find = dialog.findText().toUtf8();
+    const QByteArray replacement = dialog.replaceText().toUtf8();
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETSEARCHFLAGS,
+                          (dialog.matchCase() ? QsciScintillaBase::SCFIND_MATCHCASE : 0) |
+                              (dialog.wholeWord() ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
+    long from = editor_.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    long lastStart = -1;
     int replaced = 0;
-    for (bool found = findFrom(dialog.findText(), dialog.matchCase(), dialog.wholeWord(), true); found;
-         found = editor_.findNext()) {
-        editor_.replace(dialog.replaceText());
+    for (;;) {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, from,
+                              editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+        const long found = editor_.SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, find.size(), find.constData());
+        if (found < 0)
+            break;
+        const long length =
+            editor_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, replacement.size(), replacement.constData());
+        lastStart = found;
+        from = found + length;  // a replacement holding the find text is not searched again
         ++replaced;
     }
+    // The last replacement ends selected, and the next pass starts after it.
+    if (replaced > 0)
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETSEL, lastStart, from);
     return replaced;
 }
 
@@ -56,10 +76,14 @@ void EditorSearch::DoReplaceText(const SearchDialog& dialog, bool all)
             beep_();
         return;
     }
-    editor_.beginUndoAction();
-    while (replacePass(dialog) > 0) {
-    }
-    editor_.endUndoAction();
+    changeQuietly(editor_, [this, &dialog] {
+        editor_.beginUndoAction();
+        int replaced = 0;
+        while (int pass = replacePass(dialog))
+            replaced += pass;
+        editor_.endUndoAction();
+        return replaced > 0;
+    });
     // The last pass found nothing: a Replace All always ends with a beep.
     beep_();
 }

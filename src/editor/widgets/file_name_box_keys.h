@@ -1,7 +1,9 @@
 #pragma once
 // `edFileNameKeyUp`: Enter in the program page's file-name box. Ctrl+Enter
 // alone runs the box's file dialog; Enter with any other modifiers reads
-// the named program's kind and header.
+// the named program's kind and header. Only the release of an Enter pressed
+// in the box counts: a box that Enter closed on its press hands the release
+// to the file-name box, which must not open the box again.
 
 #include <QObject>
 
@@ -23,6 +25,7 @@ protected:
 private:
     std::function<void()> ctrlEnter_;
     std::function<void()> enter_;
+    bool enterPressed_ = false;
 };
 
 }  // namespace tarnix

@@ -1,6 +1,6 @@
 #include "editor/widgets/keystroke_editor_dialog.h"
 
-#include "editor/widgets/editor_key_filter.h"
+#include "editor/editor_commands.h"
 #include "editor/widgets/virtual_keys.h"
 
 #include <QComboBox>
@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <Qsci/qscicommandset.h>
-#include <Qsci/qsciscintilla.h>
 
 namespace tarnix {
 namespace {
@@ -28,7 +26,7 @@ QString keystrokeText(const TSynEditKeyStroke& record)
 
 // One record: a command and up to two keys. Nothing when cancelled, or when
 // the keys have no virtual-key code.
-std::optional<TSynEditKeyStroke> askRecord(QsciScintilla& editor, const TSynEditKeyStroke& start, QWidget* parent)
+std::optional<TSynEditKeyStroke> askRecord(const TSynEditKeyStroke& start, QWidget* parent)
 {
     QDialog dialog(parent);
     dialog.setObjectName("KeystrokeRecordDialog");
@@ -36,8 +34,8 @@ std::optional<TSynEditKeyStroke> askRecord(QsciScintilla& editor, const TSynEdit
     auto* layout = new QFormLayout(&dialog);
     auto* command = new QComboBox(&dialog);
     command->setObjectName("cbCommand");
-    for (QsciCommand* known : editor.standardCommands()->commands())
-        command->addItem(known->description(), static_cast<int>(known->command()));
+    for (std::uint16_t known : editorCommands())
+        command->addItem(QString::fromStdString(editorCommandName(known)), static_cast<int>(known));
     command->setCurrentIndex(std::max(0, command->findData(static_cast<int>(start.Command))));
     auto* keys = new QKeySequenceEdit(&dialog);
     keys->setObjectName("edKeystroke");
@@ -76,8 +74,8 @@ std::optional<TSynEditKeyStroke> askRecord(QsciScintilla& editor, const TSynEdit
 
 }  // namespace
 
-KeystrokeEditorDialog::KeystrokeEditorDialog(QsciScintilla& editor, TSynEditKeyStrokes table, QWidget* parent)
-    : QDialog(parent), editor_(editor), table_(std::move(table))
+KeystrokeEditorDialog::KeystrokeEditorDialog(TSynEditKeyStrokes table, QWidget* parent)
+    : QDialog(parent), table_(std::move(table))
 {
     setObjectName("SynEditKeystrokesEditorForm");
     setWindowTitle("Pellam Keystroke Editor");
@@ -107,7 +105,7 @@ KeystrokeEditorDialog::KeystrokeEditorDialog(QsciScintilla& editor, TSynEditKeyS
     layout->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, [this] {
-        if (std::optional<TSynEditKeyStroke> record = askRecord(editor_, {}, this))
+        if (std::optional<TSynEditKeyStroke> record = askRecord({}, this))
             addRecord(*record);
     });
     connect(change, &QPushButton::clicked, this, [this] { editRow(list_->currentIndex().row()); });
@@ -122,14 +120,14 @@ void KeystrokeEditorDialog::fillList()
 {
     list_->clear();
     for (const TSynEditKeyStroke& record : table_)
-        list_->addTopLevelItem(new QTreeWidgetItem({commandDescription(editor_, record.Command), keystrokeText(record)}));
+        list_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(editorCommandName(record.Command)), keystrokeText(record)}));
 }
 
 void KeystrokeEditorDialog::editRow(int row)
 {
     if (row < 0 || row >= static_cast<int>(table_.size()))
         return;
-    if (std::optional<TSynEditKeyStroke> record = askRecord(editor_, table_[row], this))
+    if (std::optional<TSynEditKeyStroke> record = askRecord(table_[row], this))
         changeRecord(row, *record);
 }
 

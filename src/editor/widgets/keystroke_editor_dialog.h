@@ -8,7 +8,6 @@
 #include <QDialog>
 
 class QTreeWidget;
-class QsciScintilla;
 
 namespace tarnix {
 
@@ -16,7 +15,7 @@ class KeystrokeEditorDialog : public QDialog {
     Q_OBJECT
 
 public:
-    KeystrokeEditorDialog(QsciScintilla& editor, TSynEditKeyStrokes table, QWidget* parent);
+    KeystrokeEditorDialog(TSynEditKeyStrokes table, QWidget* parent);
 
     const TSynEditKeyStrokes& table() const { return table_; }
     // The rows' order is the table's order.
@@ -28,7 +27,6 @@ private:
     void fillList();
     void editRow(int row);
 
-    QsciScintilla& editor_;
     TSynEditKeyStrokes table_;
     QTreeWidget* list_ = nullptr;
 };

@@ -33,6 +33,13 @@ void PageShowHandlers::collapseFileList()
     w_.Splitter4->setSizes({sizes[0] + sizes.value(1), 0});
 }
 
+int PageShowHandlers::explorerListHeight() const
+{
+    if (w_.PageControl1->currentWidget() == w_.tsExplorer)
+        return w_.Splitter4->sizes().value(1);
+    return fileListHeight_;
+}
+
 void PageShowHandlers::showEditor()
 {
     w_.SynEdit->setVisible(true);

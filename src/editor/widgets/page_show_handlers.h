@@ -58,6 +58,9 @@ public:
     // Gives the view the whole right side, keeping the list's height for
     // the Explorer page.
     void collapseFileList();
+    // The file list's height as the Explorer page shows it, also while
+    // another page has it collapsed.
+    int explorerListHeight() const;
 
 private:
     void showEditor();

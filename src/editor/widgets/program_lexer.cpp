@@ -2,29 +2,31 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <string_view>
 
 namespace tarnix {
 namespace {
 
-ProgramLexer::Style styleOfWord(char letter)
+constexpr std::array<std::string_view, 21> kKeywords = {"G0",  "G1",  "G17", "G18", "G19", "G49", "G54",
+                                                        "G55", "G56", "G57", "G58", "G59", "H0",  "H1",
+                                                        "M3",  "M30", "M6",  "T0",  "T1",  "T2",  "T3"};
+
+bool isWordCharacter(char c)
 {
-    switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'G': return ProgramLexer::GWord;
-    case 'M': return ProgramLexer::MWord;
-    case 'N': return ProgramLexer::BlockNumber;
-    case 'F':
-    case 'S': return ProgramLexer::FeedOrSpeed;
-    case 'X': case 'Y': case 'Z': case 'I': case 'J': case 'K':
-    case 'A': case 'B': case 'C': case 'R': case 'U': case 'V': case 'W':
-        return ProgramLexer::Coordinate;
-    default: return ProgramLexer::OtherWord;
-    }
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-bool isNumberCharacter(char c)
+bool isKeyword(std::string_view word)
 {
-    return std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '+';
+    return std::any_of(kKeywords.begin(), kKeywords.end(), [word](std::string_view keyword) {
+        return keyword.size() == word.size() &&
+               std::equal(word.begin(), word.end(), keyword.begin(), [](char a, char b) {
+                   return std::toupper(static_cast<unsigned char>(a)) == b;
+               });
+    });
 }
 
 }  // namespace
@@ -34,22 +36,19 @@ ProgramLexer::ProgramLexer(const QFont& font, QObject* parent) : QsciLexerCustom
     setObjectName("SynGeneralSyn1");
     setDefaultFont(font);
     setFont(font, -1);
-    setColor(QColor(0x80, 0x80, 0x80), BlockNumber);
-    setColor(QColor(0x00, 0x00, 0xC0), GWord);
-    setColor(QColor(0xA0, 0x00, 0x00), MWord);
-    setColor(QColor(0x00, 0x00, 0x00), Coordinate);
-    setColor(QColor(0x00, 0x80, 0x00), FeedOrSpeed);
-    setColor(QColor(0x80, 0x00, 0x80), OtherWord);
-    setColor(QColor(0x00, 0x70, 0x70), Comment);
     QFont italic = font;
     italic.setItalic(true);
     setFont(italic, Comment);
+    setColor(QColor(0x00, 0x70, 0x70), Comment);
+    QFont bold = font;
+    bold.setBold(true);
+    setFont(bold, Keyword);
+    setColor(QColor(0x00, 0x00, 0xC0), Keyword);
 }
 
 QString ProgramLexer::description(int style) const
 {
-    static const char* names[StyleCount] = {"Default",    "Comment",    "G word",        "M word",
-                                            "Block number", "Coordinate", "Feed or speed", "Other word"};
+    static const char* names[StyleCount] = {"Default", "Comment", "Keyword"};
     return style >= 0 && style < StyleCount ? names[style] : QString();
 }
 
@@ -73,10 +72,12 @@ void ProgramLexer::styleText(int start, int end)
             while (next < length && bytes[next - 1] != ')' && bytes[next] != '\n' && bytes[next] != '\r')
                 ++next;
             style = Comment;
-        } else if (std::isalpha(static_cast<unsigned char>(c))) {
-            while (next < length && isNumberCharacter(bytes[next]))
+        } else if (isWordCharacter(c)) {
+            // A word that starts with a digit is a number, never a keyword.
+            while (next < length && isWordCharacter(bytes[next]))
                 ++next;
-            style = styleOfWord(c);
+            if (!std::isdigit(static_cast<unsigned char>(c)) && isKeyword({bytes.constData() + i, std::size_t(next - i)}))
+                style = Keyword;
         }
         setStyling(next - i, style);
         i = next;

@@ -1,6 +1,8 @@
 #pragma once
-// The part-program highlighter `SynGeneralSyn1`: G and M words, block
-// numbers, coordinates, feeds and speeds, comments in parentheses.
+// The part-program highlighter `SynGeneralSyn1`, a general highlighter with
+// a keyword list: words of letters, digits and "_" that start with a letter
+// are keywords when the list holds them (letter case ignored); comments run
+// from "(" to ")" or to the end of the line. Everything else is plain.
 
 #include <QFont>
 #include <Qsci/qscilexercustom.h>
@@ -11,7 +13,7 @@ class ProgramLexer : public QsciLexerCustom {
     Q_OBJECT
 
 public:
-    enum Style { Default, Comment, GWord, MWord, BlockNumber, Coordinate, FeedOrSpeed, OtherWord, StyleCount };
+    enum Style { Default, Comment, Keyword, StyleCount };
 
     explicit ProgramLexer(const QFont& font, QObject* parent = nullptr);
 

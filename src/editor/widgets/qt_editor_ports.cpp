@@ -29,14 +29,22 @@ QsciScintilla::EolMode eolModeOf(const std::string& text)
 
 }  // namespace
 
+// The text goes in and out with its length, never as a C string: a program
+// may hold NUL bytes, and every byte after them must survive.
 std::string QtEditorBuffer::text() const
 {
-    return editor_.text().toStdString();
+    const auto length = static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto* bytes = static_cast<const char*>(editor_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return std::string(bytes, length);
 }
 
 void QtEditorBuffer::replaceAll(const std::string& utf8)
 {
-    editor_.setText(QString::fromStdString(utf8));
+    const bool readOnly = editor_.isReadOnly();
+    editor_.setReadOnly(false);
+    editor_.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    editor_.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, utf8.size(), utf8.data());
+    editor_.setReadOnly(readOnly);
     editor_.markerDeleteAll();
     editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     editor_.setModified(false);

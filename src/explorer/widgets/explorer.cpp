@@ -15,6 +15,10 @@
 #include <QLocale>
 #include <QToolButton>
 
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
 namespace tarnix {
 namespace {
 
@@ -118,6 +122,23 @@ void Explorer::TreeChange()
     GetFolderFiles();
 }
 
+void Explorer::showWrittenFiles(const std::vector<std::string>& paths)
+{
+    namespace fs = std::filesystem;
+    if (FZipOpen || location_.FCurrentFolder.empty())
+        return;
+    auto listed = [this](const std::string& path) {
+        std::error_code error;
+        return fs::equivalent(fs::absolute(path, error).parent_path(), location_.FCurrentFolder, error);
+    };
+    if (std::none_of(paths.begin(), paths.end(), listed))
+        return;
+    lvFiles.clear();
+    GetFolderFiles();
+    if (paths.size() == 1)
+        selectListItem(fs::path(paths.front()).filename().string());
+}
+
 void Explorer::GetFolderFiles()
 {
     lvFiles.setDateFormat(folderDates_);
@@ -144,19 +165,17 @@ void Explorer::RefreshListview()
 
 void Explorer::lvFilesMouseUp()
 {
+    const bool quickViewPending = std::exchange(quickViewAfterExtraction_, false);
     if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
         location_.FSelectedFile = ExplorerFileList::itemName(item);
     std::string path;
     if (FZipOpen) {
-        const int listing = archiveListings_;
-        bool extracted = location_.FZipExtracted;
-        path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
-        // The extraction lets window events in. When the user left the
-        // archive meanwhile, the flag and the click belong to a list no
-        // longer shown.
-        if (listing != archiveListings_)
+        const std::optional<std::string> entry = extractOpenArchive();
+        if (!entry)
             return;
-        location_.FZipExtracted = extracted;
+        path = *entry;
+        if (quickViewPending)
+            quickView(path);
     } else {
         path = location_.FCurrentFolder + location_.FSelectedFile;
     }
@@ -169,6 +188,17 @@ void Explorer::lvFilesMouseUp()
     } else {
         hooks_.setProgramFileName(path);
     }
+}
+
+std::optional<std::string> Explorer::extractOpenArchive()
+{
+    const int listing = archiveListings_;
+    bool extracted = location_.FZipExtracted;
+    std::string path = ZipEntryClick(location_.extractionFolder, extracted, location_.FSelectedFile);
+    if (listing != archiveListings_)
+        return std::nullopt;
+    location_.FZipExtracted = extracted;
+    return path;
 }
 
 void Explorer::sbtnUpDirClick()

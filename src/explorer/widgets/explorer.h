@@ -17,6 +17,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ public:
     // Start-up: selects the items named `name` and scrolls to them.
     void selectListItem(const std::string& name);
 
+    // A transformation, a batch, a merge or an array wrote `paths`: when the
+    // list shows their folder it lists it again, and selects the file of a
+    // single output.
+    void showWrittenFiles(const std::vector<std::string>& paths);
+
     // Listing.
     void TreeChange();
     void GetFolderFiles();
@@ -82,6 +88,11 @@ private:
     // open archive is extracted (folders of the entry dropped), else in the
     // current folder.
     std::string programPath(const std::string& itemName) const;
+    // The first look into the open archive extracts it. Gives the path of
+    // the entry `FSelectedFile` in the extraction folder; nullopt when the
+    // user left the archive while the extraction let window events in: the
+    // click then belongs to a list no longer shown.
+    std::optional<std::string> extractOpenArchive();
     void quickView(const std::string& path);
     void showProgramInfo(const std::string& path);
     // Loads and draws the programs into one path, each as soon as it is read.
@@ -100,6 +111,9 @@ private:
     MessageBoxDiskPrompt prompt_;
     TsZip FZip{volumes_, prompt_};
     bool FZipOpen = false;
+    // A click on an entry of an archive not yet extracted: its file exists
+    // only once the release's handling has extracted the archive.
+    bool quickViewAfterExtraction_ = false;
     std::string FUpFolder;
     int treeListings_ = 0;
     // Counts the list's changes into and out of archives.

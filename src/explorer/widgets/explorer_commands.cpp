@@ -55,6 +55,12 @@ void Explorer::lvFilesClick()
     if (item == nullptr)
         return;
     location_.FSelectedFile = ExplorerFileList::itemName(item);
+    // An entry of an archive not yet extracted is read once the release
+    // has extracted it; the folder's file of that name is another program.
+    if (FZipOpen && !location_.FZipExtracted) {
+        quickViewAfterExtraction_ = true;
+        return;
+    }
     quickView(programPath(location_.FSelectedFile));
 }
 
@@ -63,6 +69,9 @@ void Explorer::lvFilesKeyUp(ListKey key)
     const QTreeWidgetItem* first = lvFiles.firstSelectedItem();
     if (first != nullptr)
         location_.FSelectedFile = ExplorerFileList::itemName(first);
+    // The keys, too, read an archive's entries only once it is extracted.
+    if (FZipOpen && !location_.FZipExtracted && !extractOpenArchive())
+        return;
     const std::string path = programPath(location_.FSelectedFile);
     hooks_.setProgramFileName(path);
     hooks_.clearLog();

@@ -3,7 +3,12 @@
 #include "run/cnc_debugger.h"
 #include "run/widgets/run_images.h"
 
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
 #include <Qsci/qsciscintilla.h>
+
+#include <array>
 
 namespace tarnix {
 namespace {
@@ -13,26 +18,44 @@ constexpr int glyphCurrent = 1;
 constexpr int glyphCurrentBreakpoint = 2;
 constexpr int glyphBreakpoint = 3;
 constexpr int marginCount = 5;
+constexpr int glyphX = 2;
 
-int glyphFor(int info)
-{
-    const bool current = (info & TCNCDebugger::lineCurrent) != 0;
-    const bool breakpoint = (info & TCNCDebugger::lineBreakpoint) != 0;
-    if (current)
-        return breakpoint ? glyphCurrentBreakpoint : glyphCurrent;
-    return breakpoint ? glyphBreakpoint : glyphExecutable;
-}
+// Lies over the glyph margin and paints a glyph for every row in view;
+// clicks pass through to the margin.
+class GutterGlyphs : public QWidget {
+public:
+    GutterGlyphs(QWidget& viewport, const TDebugSupportPlugin& plugin, const QsciScintilla& editor)
+        : QWidget(&viewport), plugin_(plugin), editor_(editor)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (int glyph = 0; glyph < 4; ++glyph)
+            images_[static_cast<std::size_t>(glyph)] = gutterGlyph(glyph);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const long top = editor_.SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+        const long rows = editor_.SendScintilla(QsciScintilla::SCI_LINESONSCREEN) + 2;
+        for (long row = 0; row < rows; ++row) {
+            const int line = static_cast<int>(top + row + 1);
+            const QRect at = plugin_.glyphRect(line).translated(-pos());
+            painter.drawImage(at.topLeft(), images_[static_cast<std::size_t>(plugin_.glyphFor(line))]);
+        }
+    }
+
+private:
+    const TDebugSupportPlugin& plugin_;
+    const QsciScintilla& editor_;
+    std::array<QImage, 4> images_;
+};
 
 }  // namespace
 
 TDebugSupportPlugin::TDebugSupportPlugin(QsciScintilla& editor, const TCNCDebugger& debugger)
     : editor_(editor), debugger_(debugger)
 {
-    int glyphMask = 0;
-    for (int glyph = 0; glyph < 4; ++glyph) {
-        glyphMarker_[glyph] = editor_.markerDefine(gutterGlyph(glyph));
-        glyphMask |= 1 << glyphMarker_[glyph];
-    }
     currentBackMarker_ = editor_.markerDefine(QsciScintilla::Background);
     editor_.setMarkerBackgroundColor(QColor(0, 0, 255), currentBackMarker_);
     breakpointBackMarker_ = editor_.markerDefine(QsciScintilla::Background);
@@ -40,62 +63,88 @@ TDebugSupportPlugin::TDebugSupportPlugin(QsciScintilla& editor, const TCNCDebugg
     whiteTextIndicator_ = editor_.indicatorDefine(QsciScintilla::TextColorIndicator);
     editor_.setIndicatorForegroundColor(Qt::white, whiteTextIndicator_);
 
-    // Glyphs show only in their own margin; line backgrounds only in the
-    // text, which Scintilla allows to markers that no margin shows.
+    // Line backgrounds only in the text, which Scintilla allows to markers
+    // that no margin shows; the glyph margin itself shows no marker.
     const int backMask = (1 << currentBackMarker_) | (1 << breakpointBackMarker_);
     for (int margin = 0; margin < marginCount; ++margin)
-        editor_.setMarginMarkerMask(margin, editor_.marginMarkerMask(margin) & ~(glyphMask | backMask));
+        editor_.setMarginMarkerMask(margin, editor_.marginMarkerMask(margin) & ~backMask);
     editor_.setMarginType(glyphMargin_, QsciScintilla::SymbolMargin);
-    editor_.setMarginMarkerMask(glyphMargin_, glyphMask);
-    editor_.setMarginWidth(glyphMargin_, gutterGlyphWidth + 4);
+    editor_.setMarginMarkerMask(glyphMargin_, 0);
+    editor_.setMarginWidth(glyphMargin_, gutterGlyphWidth + 2 * glyphX);
     editor_.setMarginSensitivity(glyphMargin_, true);
     connect(&editor_, &QsciScintilla::marginClicked, this, [this](int margin, int line, Qt::KeyboardModifiers) {
         if (margin == glyphMargin_)
             emit gutterClicked(line + 1);
     });
 
-    // Every line is executable: lines get their glyph as they come.
+    glyphs_ = new GutterGlyphs(*editor_.viewport(), *this, editor_);
+    editor_.viewport()->installEventFilter(this);
+    // Scrolling, zooming and margin changes all end in an update of the view.
+    connect(&editor_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { placeGlyphs(); });
     connect(&editor_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int, int linesAdded, int line, int, int, int, int) {
-                textModified(position, type, linesAdded, line);
+            [this](int, int type, const char*, int, int, int line, int, int, int, int) {
+                textModified(type, line);
             });
-    markExecutable(0, editor_.lines());
-}
-
-void TDebugSupportPlugin::textModified(int position, int modificationType, int linesAdded, int line)
-{
-    // Loading a program deletes every marker of the editor (line -1): the
-    // glyphs, breakpoints and current line come back as the engine has them.
-    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1) {
-        if ((editor_.markersAtLine(0) & (1U << glyphMarker_[glyphExecutable])) == 0) {
-            markExecutable(0, editor_.lines());
+    // Inserted or deleted lines carry the line colours along with the text;
+    // a quiet change of many pieces (an undone Replace All) tells only this.
+    connect(&editor_, &QsciScintilla::linesChanged, this, [this] {
+        if (!repainting_)
             repaintAll();
-        }
-        return;
-    }
-    if ((modificationType & QsciScintilla::SC_MOD_INSERTTEXT) == 0 || linesAdded <= 0)
-        return;
-    const int first = static_cast<int>(
-        editor_.SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
-    markExecutable(first, linesAdded + 1);
+    });
+    placeGlyphs();
+    glyphs_->show();
 }
 
-void TDebugSupportPlugin::markExecutable(int firstLine, int count)
+bool TDebugSupportPlugin::eventFilter(QObject* watched, QEvent* event)
 {
-    const unsigned long marker = static_cast<unsigned long>(glyphMarker_[glyphExecutable]);
-    for (int line = firstLine; line < firstLine + count; ++line) {
-        const unsigned long index = static_cast<unsigned long>(line);
-        if ((editor_.SendScintilla(QsciScintilla::SCI_MARKERGET, index) & (1 << marker)) == 0)
-            editor_.SendScintilla(QsciScintilla::SCI_MARKERADD, index, static_cast<long>(marker));
-    }
+    if (watched == editor_.viewport() && event->type() == QEvent::Resize)
+        placeGlyphs();
+    return QObject::eventFilter(watched, event);
+}
+
+void TDebugSupportPlugin::placeGlyphs()
+{
+    int x = 0;
+    for (int margin = 0; margin < glyphMargin_; ++margin)
+        x += editor_.marginWidth(margin);
+    glyphs_->setGeometry(x, 0, editor_.marginWidth(glyphMargin_), editor_.viewport()->height());
+    glyphs_->update();
+}
+
+void TDebugSupportPlugin::textModified(int modificationType, int line)
+{
+    if (repainting_)
+        return;
+    // Loading a program deletes every marker of the editor (line -1).
+    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1)
+        repaintAll();
+}
+
+QRect TDebugSupportPlugin::glyphRect(int line) const
+{
+    const long top = editor_.SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long topStart = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, static_cast<unsigned long>(top));
+    const int topY = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, topStart));
+    const int height = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+    const int y = topY + static_cast<int>(line - 1 - top) * height + (height - gutterGlyphHeight) / 2;
+    return {glyphs_->x() + glyphX, y, gutterGlyphWidth, gutterGlyphHeight};
+}
+
+int TDebugSupportPlugin::glyphFor(int line) const
+{
+    const int info = debugger_.GetLineInfo(line);
+    const bool current = (info & TCNCDebugger::lineCurrent) != 0;
+    const bool breakpoint = (info & TCNCDebugger::lineBreakpoint) != 0;
+    if (current)
+        return breakpoint ? glyphCurrentBreakpoint : glyphCurrent;
+    return breakpoint ? glyphBreakpoint : glyphExecutable;
 }
 
 void TDebugSupportPlugin::clearMarks(int line)
 {
     const unsigned long index = static_cast<unsigned long>(line - 1);
     const long marks = editor_.SendScintilla(QsciScintilla::SCI_MARKERGET, index);
-    for (int marker : {glyphMarker_[glyphCurrent], glyphMarker_[glyphCurrentBreakpoint], glyphMarker_[glyphBreakpoint],
-                       currentBackMarker_, breakpointBackMarker_})
+    for (int marker : {currentBackMarker_, breakpointBackMarker_})
         if (marks & (1L << marker))
             editor_.SendScintilla(QsciScintilla::SCI_MARKERDELETE, index, static_cast<long>(marker));
     const long start = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, index);
@@ -115,43 +164,35 @@ void TDebugSupportPlugin::whiteText(int line)
 
 void TDebugSupportPlugin::repaintLine(int line)
 {
+    glyphs_->update();
     if (line < 1 || line > editor_.lines())
         return;
+    repainting_ = true;
     clearMarks(line);
     const int info = debugger_.GetLineInfo(line);
-    const int glyph = glyphFor(info);
-    const int index = line - 1;
-    if (glyph != glyphExecutable)
-        editor_.markerAdd(index, glyphMarker_[glyph]);
     if (info & TCNCDebugger::lineCurrent) {
-        editor_.markerAdd(index, currentBackMarker_);
+        editor_.markerAdd(line - 1, currentBackMarker_);
         whiteText(line);
     } else if (info & TCNCDebugger::lineBreakpoint) {
-        editor_.markerAdd(index, breakpointBackMarker_);
+        editor_.markerAdd(line - 1, breakpointBackMarker_);
         whiteText(line);
     }
+    repainting_ = false;
 }
 
 void TDebugSupportPlugin::repaintAll()
 {
-    for (int marker : {glyphMarker_[glyphCurrent], glyphMarker_[glyphCurrentBreakpoint], glyphMarker_[glyphBreakpoint],
-                       currentBackMarker_, breakpointBackMarker_})
+    repainting_ = true;
+    for (int marker : {currentBackMarker_, breakpointBackMarker_})
         editor_.markerDeleteAll(marker);
     editor_.SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(whiteTextIndicator_));
     editor_.SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, 0UL,
                           editor_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
+    repainting_ = false;
     for (int line : debugger_.breakpoints())
         repaintLine(line);
     repaintLine(debugger_.currentLine());
-}
-
-int TDebugSupportPlugin::glyphAt(int line) const
-{
-    const unsigned marks = editor_.markersAtLine(line - 1);
-    for (int glyph : {glyphCurrentBreakpoint, glyphCurrent, glyphBreakpoint, glyphExecutable})
-        if (marks & (1U << glyphMarker_[glyph]))
-            return glyph;
-    return -1;
+    glyphs_->update();
 }
 
 }  // namespace tarnix

@@ -65,7 +65,7 @@ public:
 
     int debugLine() const { return FDebugLine; }
     // FLiveRedraw: Timer1 redraws the view while it is set. The engine sets
-    // it for a run; a modal dialog may set it to keep the view drawn.
+    // it for a run; a modal box sets it while it is shown (LiveRedrawWhileShown).
     bool liveRedraw() const { return FLiveRedraw; }
     void setLiveRedraw(bool on) override { FLiveRedraw = on; }
 
@@ -109,6 +109,24 @@ private:
     bool FLiveRedraw = false;
     bool FStepHeld = false;
     int FStepHeldMs = 0;
+};
+
+// Keeps Timer1 drawing the view behind a modal box for as long as it lives,
+// then gives the flag back as it found it: a run that was being drawn when
+// the box opened goes on being drawn when it closes.
+class LiveRedrawWhileShown {
+public:
+    explicit LiveRedrawWhileShown(RunController& run) : run_(run), before_(run.liveRedraw())
+    {
+        run_.setLiveRedraw(true);
+    }
+    ~LiveRedrawWhileShown() { run_.setLiveRedraw(before_); }
+    LiveRedrawWhileShown(const LiveRedrawWhileShown&) = delete;
+    LiveRedrawWhileShown& operator=(const LiveRedrawWhileShown&) = delete;
+
+private:
+    RunController& run_;
+    bool before_;
 };
 
 }  // namespace tarnix

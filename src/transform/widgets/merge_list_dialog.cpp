@@ -170,8 +170,11 @@ void TForm4::btnApplyMergeClick()
     const std::string output = mergeOutputName(*answer, filter, names.front());
     const MergeOutcome outcome = mergePrograms(merge_, progress_, location_, names, output);
     hooks_.refreshExplorer();
-    if (outcome == MergeOutcome::Copied)
+    if (outcome == MergeOutcome::Copied) {
+        if (hooks_.showWrittenFile)
+            hooks_.showWrittenFile(output);
         hide();
+    }
 }
 
 }  // namespace tarnix

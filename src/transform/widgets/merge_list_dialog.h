@@ -48,6 +48,8 @@ public:
         std::function<std::string()> programFileName;
         // The Explorer folder tree and the drive bar.
         std::function<void()> refreshExplorer;
+        // The Explorer's list shows the merged program.
+        std::function<void(const std::string& path)> showWrittenFile;
     };
 
     // Everything passed in must outlive the dialog.

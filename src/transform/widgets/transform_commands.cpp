@@ -8,7 +8,7 @@
 #include "explorer/widgets/explorer_file_list.h"
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/explorer_folder_tree.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 #include "run/widgets/run_controller.h"
 #include "transform/output_file_name.h"
 #include "transform/transform_output.h"
@@ -84,7 +84,7 @@ void TransformCommands::btnTransformClick()
         information("Check at least one or more files to Transform.");
         return;
     }
-    const TTransformPanel& panel = links_.context.transform.panel;
+    const TTransformPanel& panel = links_.transform.panel;
     if ((panel.cbZmax || panel.cbZmin) && panel.edZminmax.empty())
         return;
     if (panel.cbZmax) {
@@ -93,7 +93,7 @@ void TransformCommands::btnTransformClick()
                                                &answered);
         if (!answered)
             answer = "50";
-        links_.context.transform.FZSafe = parseFloat(answer.toStdString());
+        links_.transform.FZSafe = parseFloat(answer.toStdString());
     }
     if (links_.PageControl1.currentWidget() == &links_.tsExplorer)
         TransformMarked();
@@ -130,6 +130,7 @@ void TransformCommands::TransformMarked()
     FlagScope batch(FBatchTransform);
 
     long long position = 0;
+    writtenByBatch_.clear();
     for (QTreeWidgetItem* item : marked) {
         progress.setPosition(++position);
         const std::string name = ExplorerFileList::itemName(item);
@@ -141,13 +142,14 @@ void TransformCommands::TransformMarked()
         item->setSelected(false);
     }
     links_.folders.Tree().RefreshTree();
+    links_.showWrittenFiles(writtenByBatch_);
 }
 
 bool TransformCommands::TransformOne()
 {
     if (refusedWhileRunning())
         return false;
-    TTransformParams& params = links_.context.transform;
+    TTransformParams& params = links_.transform;
     RunController& run = links_.run;
     {
         FlagScope transforming(run.FTransforming);
@@ -168,8 +170,13 @@ bool TransformCommands::TransformOne()
     const std::string source = links_.edFileName.text().toStdString();
     const std::string outputName = IncrementFileName(folderOf(source), "", TransformSuffix(params, panel_.feedTexts()),
                                                      source, sourceExtension(source));
-    if (params.gTransformOut && !links_.FOutEdit().empty())
-        saveOutput(outputName);
+    if (params.gTransformOut && !links_.FOutEdit().empty()) {
+        const std::optional<std::string> written = saveOutput(outputName);
+        if (written && FBatchTransform)
+            writtenByBatch_.push_back(*written);
+        else if (written && !FMakingArray)
+            links_.showWrittenFiles({*written});
+    }
     return true;
 }
 
@@ -186,27 +193,28 @@ bool TransformCommands::ranToTheEnd()
     return false;
 }
 
-void TransformCommands::saveOutput(const std::string& outputName)
+std::optional<std::string> TransformCommands::saveOutput(const std::string& outputName)
 {
     const std::string text = outputText(links_.FOutEdit());
     if (FMakingArray) {
         writeFileAtomically(links_.location.FCurrentFolder + kArrayFile, text);
-        return;
+        return links_.location.FCurrentFolder + kArrayFile;
     }
     if (FBatchTransform) {
         writeFileAtomically(outputName, text);
-        return;
+        return outputName;
     }
     const SaveDialogSetup setup{links_.masks.maskFilter(), 1, links_.location.FCurrentFolder, outputName};
     const std::optional<SaveDialogAnswer> answer = dialogs_.saveDialog(setup);
     if (!answer)
-        return;
+        return std::nullopt;
     const std::string chosen = chosenOutputName(*answer, setup.filter);
     if (namesSameFile(chosen, links_.edFileName.text().toStdString())) {
         information(QString::fromStdString("File " + chosen + " exists, change File name to save."));
-        return;
+        return std::nullopt;
     }
     writeFileAtomically(chosen, text);
+    return chosen;
 }
 
 }  // namespace tarnix

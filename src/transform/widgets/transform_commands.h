@@ -6,6 +6,7 @@
 
 #include "common/sinks.h"
 #include "editor/widgets/qt_editor_ports.h"
+#include "conversion/converter_settings.h"
 #include "interpretation/interpreter_context.h"
 #include "path/program_location.h"
 #include "settings/file_masks.h"
@@ -13,6 +14,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ class TransformPanel;
 // What the commands use of the main window.
 struct TransformLinks {
     InterpreterContext& context;
+    TTransformParams& transform;  // the converter's settings
     RunController& run;
     EditorPage& editor;
     ProgramLocation& location;
@@ -44,6 +47,8 @@ struct TransformLinks {
     ProgressSink& ProgressBar;
     // The lines the hidden output editor FOutEdit holds.
     std::function<const std::vector<std::string>&()> FOutEdit;
+    // The Explorer's list shows the files a command wrote.
+    std::function<void(const std::vector<std::string>& paths)> showWrittenFiles;
 };
 
 class TransformCommands : public QObject, public MessageSink {
@@ -79,13 +84,15 @@ private:
     // would never return.
     bool refusedWhileRunning();
     bool ranToTheEnd();
-    void saveOutput(const std::string& outputName);
+    // The file written, if any.
+    std::optional<std::string> saveOutput(const std::string& outputName);
     void information(const QString& text);
 
     TransformPanel& panel_;
     TransformLinks links_;
     QWidget* window_;
     QtEditorDialogs dialogs_;
+    std::vector<std::string> writtenByBatch_;
 };
 
 }  // namespace tarnix

@@ -45,8 +45,8 @@ void showChoice(QButtonGroup* group, int item)
 
 }  // namespace
 
-TransformPanel::TransformPanel(InterpreterContext& context, QWidget* parent)
-    : QGroupBox("Transformation", parent), context_(context), panel_(context.transform.panel)
+TransformPanel::TransformPanel(InterpreterContext& context, TTransformPanel& panel, QWidget* parent)
+    : QGroupBox("Transformation", parent), context_(context), panel_(panel)
 {
     setObjectName("Panel11");
     auto* layout = new QVBoxLayout(this);
@@ -95,6 +95,7 @@ QWidget* TransformPanel::buildFeedColumn()
     cbConstFz = named<QCheckBox>("cbConstFz", "Const speed  Z");
     pair(cbConstFz, nullptr);
     cbG0 = named<QCheckBox>("cbG0", "G1 && G0 Const speed Z");
+    cbG0->setToolTip("Set Z speed constant both G1 and G0 ");
     pair(cbG0, nullptr);
     cbShiftX = named<QCheckBox>("cbShiftX", "Shift X");
     edShiftX = edit("edShiftX", "0");

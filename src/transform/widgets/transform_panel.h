@@ -26,7 +26,7 @@ public:
     static constexpr int openHeight = 321;
     static constexpr int closedHeight = 25;
 
-    TransformPanel(InterpreterContext& context, QWidget* parent = nullptr);
+    TransformPanel(InterpreterContext& context, TTransformPanel& panel, QWidget* parent = nullptr);
 
     // The speed edits as typed, with the feed boxes, for the output name.
     FeedOptionTexts feedTexts() const;

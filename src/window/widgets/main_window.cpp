@@ -23,6 +23,7 @@
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
 #include "window/widgets/info_form.h"
+#include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
 #include "settings/widgets/qt_color.h"
 #include "settings/widgets/system_colors.h"
@@ -36,10 +37,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +52,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
 
@@ -103,7 +101,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     sizeToCurrentPage(PageControl1->currentIndex());
     connect(PageControl1, &QTabWidget::currentChanged, this, sizeToCurrentPage);
     leftLayout->addWidget(PageControl1, 1);
-    Panel11 = new TransformPanel(context_, leftSide);
+    Panel11 = new TransformPanel(context_, converter_.params().panel, leftSide);
     leftLayout->addWidget(Panel11);
     Splitter1->addWidget(leftSide);
     Splitter1->addWidget(buildViewColumn());
@@ -160,9 +158,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     wireViewAndEditor();  // the view's commands join the editor's pop-up
     transformCommands_ = new TransformCommands(
         *Panel11,
-        TransformLinks{context_, *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
+        TransformLinks{context_, converter_.params(), *runController_, *editorPage_, location_, masks_, *explorerFolders_, *lvFiles,
                        *PageControl1, *tsPellam, *tsExplorer, *edFileName, *ProgressBar,
-                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); }},
+                       [this]() -> const std::vector<std::string>& { return FOutEdit.lines(); },
+                       [this](const std::vector<std::string>& paths) { explorer_->showWrittenFiles(paths); }},
         this);
     context_.messages = transformCommands_;
     createMergeAndArray();
@@ -180,6 +179,7 @@ void MainWindow::createEditorPage()
     hooks.document.requestRepaint = [this] { Panel10->requestRepaint(); };
     hooks.showProgramPage = [this] { PageControl1->setCurrentWidget(tsPellam); };
     hooks.beep = [] { QApplication::beep(); };
+    hooks.contextHelp = [this] { findChild<QAction*>("MainHelp1")->trigger(); };
     editorPage_ = new EditorPage(*SynEdit, *edFileName, std::move(hooks), this);
     static_cast<QVBoxLayout*>(tsPellam->layout())->insertWidget(0, editorPage_->ControlBar2());
     auto* configLayout = static_cast<QVBoxLayout*>(static_cast<QScrollArea*>(tsConfig)->widget()->layout());
@@ -570,20 +570,19 @@ void MainWindow::restoreFormStorage()
 
 void MainWindow::applyStoredHeights()
 {
-    auto setSecondHeight = [](QSplitter* splitter, int height) {
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::max(0, total - height), std::min(height, total)});
-    };
+    // A stored height is taken only when both panes of its splitter stay in
+    // sight: the folders and the log pane, the view and the file list. A
+    // damaged or stale value leaves the splitter as it was built.
     auto setFirstHeight = [](QSplitter* splitter, int height) {
+        constexpr int kPaneInSight = 32;
         const QList<int> sizes = splitter->sizes();
         const int total = sizes.value(0) + sizes.value(1);
-        if (height >= 0 && sizes.size() == 2 && total > 0)
-            splitter->setSizes({std::min(height, total), std::max(0, total - height)});
+        if (sizes.size() == 2 && height >= kPaneInSight && total - height >= kPaneInSight)
+            splitter->setSizes({height, total - height});
     };
     setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
-    setSecondHeight(Splitter4, storedListHeight_);
+    if (storedListHeight_ >= 0)
+        setFirstHeight(Splitter4, Splitter4->sizes().value(0) + Splitter4->sizes().value(1) - storedListHeight_);
     // Only the Explorer page shows the list; the others keep it for it.
     if (PageControl1->currentWidget() != tsExplorer)
         pageShowHandlers_->collapseFileList();
@@ -597,7 +596,7 @@ void MainWindow::saveFormStorage()
     storage.setValue("geometry", saveGeometry());
     storage.setValue("state", saveState());
     storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
-    storage.setValue("lvFiles.Height", lvFiles->height());
+    storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
     storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
     for (const char* name : kStoredTexts)
         if (auto* edit = findChild<QLineEdit*>(name))
@@ -722,18 +721,18 @@ void MainWindow::buildMenus()
     clear->setObjectName("Clear1");
     QAction* fileInfo = commands->addAction("Calculate File Info", this, guard([this] { GetFileInfo(); }));
     fileInfo->setObjectName("mnGetFileInfo");
+    // Listed with the other commands, but reading the information is all
+    // "Calculate File Info" does: this one does nothing.
+    commands->addAction("Read File Info")->setObjectName("ReadFileInfo1");
     QAction* info = commands->addAction("View Info panel", this, guard([this] { InfoForm->show(); }));
     info->setObjectName("ViewInfopanel1");
     commands->addAction("Distance", this, guard([this] { mnMeasureClick(); }))->setObjectName("mnMeasure");
 
     QMenu* help = menuBar()->addMenu("Help");
-    QAction* mainHelp = help->addAction("Main Help", this, guard([this] {
-        QString helpFile = QString::fromStdString(paths_.executableFolder) + "Tarnix.chm";
-        if (QFileInfo::exists(helpFile))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-    }));
-    mainHelp->setObjectName("MainHelp1");
+    mainHelp_ = new MainHelp(paths_.executableFolder, this);
+    help->addAction("Main Help", this, guard([this] { mainHelp_->MainHelp1Click(); }))->setObjectName("MainHelp1");
     QAction* about = help->addAction("About", this, guard([this] {
+        LiveRedrawWhileShown liveRedraw(*runController_);
         AboutForm box(this);
         box.findChild<QLabel*>("VersionInfo")->setText(
             "Version: " + QString::fromStdString(GetFileVersionString(paths_.executablePath)));

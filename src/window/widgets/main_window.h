@@ -4,6 +4,7 @@
 // It owns the model objects for the life of the process and keeps the
 // settings the model reads current from its controls.
 
+#include "conversion/gcode_converter.h"
 #include "interpretation/info_run.h"
 #include "interpretation/interpreter_context.h"
 #include "interpretation/program_loader.h"
@@ -50,6 +51,7 @@ class RunPanel;
 class StatusBarWidget;
 class TForm2;
 class TInfoForm;
+class MainHelp;
 class TarnixApplication;
 class TfrmSelRange;
 class ViewEditorSync;
@@ -65,6 +67,7 @@ public:
     ~MainWindow() override;
 
     InterpreterContext& context() { return context_; }
+    GCodeConverter& converter() { return converter_; }
     PathView* view() const { return Panel10; }
     TInfoForm* infoForm() const { return InfoForm; }
     Explorer* explorer() const { return explorer_.get(); }
@@ -88,6 +91,8 @@ public:
     // Starts a two-point measurement in the view.
     void mnMeasureClick();
     ViewEditorSync* viewEditorSync() const { return viewEditorSync_; }
+    // "Main Help" of the Help menu.
+    MainHelp& mainHelp() { return *mainHelp_; }
 
     // The information run on the program named by edFileName: shows the
     // "File Information" dialog and adds to "Full Time".
@@ -164,6 +169,7 @@ private:
 
     // Model side.
     InterpreterContext context_;
+    GCodeConverter converter_{context_};
     ProgramLocation location_;
     PathBuilder pathBuilder_{context_};
     ProgramLoader loader_{context_};
@@ -259,6 +265,7 @@ private:
     TForm2* Form2 = nullptr;
     TfrmSelRange* frmSelRange = nullptr;
     ViewEditorSync* viewEditorSync_ = nullptr;
+    MainHelp* mainHelp_ = nullptr;
 };
 
 }  // namespace tarnix

@@ -9,6 +9,7 @@
 #include "explorer/widgets/explorer.h"
 #include "explorer/widgets/explorer_file_list.h"
 #include "run/run_panel.h"
+#include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
 #include "window/widgets/file_info_dialog.h"
 #include "window/widgets/main_window.h"
@@ -18,6 +19,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPersistentModelIndex>
 #include <QToolButton>
 #include <QUrl>
@@ -48,7 +50,10 @@ void MainWindow::wireFileInfo()
         SetAsBox(context_.infoBox, context_.programBox);
         updateSceneInput();
     };
-    infoRun_.showFileInfo = [this](const FileInfoFields& info) { Form2->ShowFileInfo(info, FMultiInfo); };
+    infoRun_.showFileInfo = [this](const FileInfoFields& info) {
+        LiveRedrawWhileShown liveRedraw(*runController_);
+        Form2->ShowFileInfo(info, FMultiInfo);
+    };
     infoRun_.requestRepaint = [this] {
         updateSceneInput();
         Panel10->requestRepaint();
@@ -132,8 +137,10 @@ void MainWindow::pmnMakeReportClick()
                         cell(ExplorerFileList::SizeColumn), cell(ExplorerFileList::ProgramTimeColumn),
                         cell(ExplorerFileList::LinesColumn)});
     }
-    const std::string report = WriteReport(location_.FCurrentFolder, rows);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(report))));
+    const QString report = QFile::decodeName(QByteArray::fromStdString(WriteReport(location_.FCurrentFolder, rows)));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(report)))
+        QMessageBox::information(this, "Report",
+                                 "No application opens text files here. The report was written to\n" + report);
 }
 
 }  // namespace tarnix

@@ -17,7 +17,8 @@ namespace tarnix {
 void MainWindow::createMergeAndArray()
 {
     TForm4::Hooks mergeHooks{[this] { return edFileName->text().toStdString(); },
-                             [this] { explorer_->sbtnRefreshClick(); }};
+                             [this] { explorer_->sbtnRefreshClick(); },
+                             [this](const std::string& path) { explorer_->showWrittenFiles({path}); }};
     ArrayHooks arrayHooks;
     // Make Array shifts through the transformation panel's own controls, so
     // the panel shows what each copy was made with.
@@ -40,6 +41,7 @@ void MainWindow::createMergeAndArray()
         transformCommands_->FMakingArray = true;
         return transformCommands_->TransformOne();
     };
+    arrayHooks.showWrittenFile = [this](const std::string& path) { explorer_->showWrittenFiles({path}); };
     arrayHooks.openInEditor = [this](const std::string& path) {
         edFileName->setText(QString::fromStdString(path));
         findChild<QAction*>("btnEditOpen")->trigger();

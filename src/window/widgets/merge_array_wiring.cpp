@@ -1,5 +1,6 @@
 #include "window/widgets/merge_array_wiring.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace tarnix {
@@ -12,13 +13,31 @@ void InformationBox::showInformation(const std::string& text)
 MergeArrayWiring::MergeArrayWiring(QWidget* window, ProgressSink& progress, EventPump& events,
                                    ProgramLocation& location, const TFileMasks& masks, TForm4::Hooks mergeHooks,
                                    ArrayHooks arrayHooks)
-    : dialogs_(window),
+    : window_(window),
+      dialogs_(window),
       messages_(window),
-      merge_(progress, events, [this](const std::string& question) { return dialogs_.confirm(question); }),
+      merge_(progress, events, [this](const std::string& question) { return askInFront(question); }),
       array_(merge_, std::move(arrayHooks), dialogs_, messages_, masks),
       Form4_(new TForm4(merge_, progress, location, masks, dialogs_, std::move(mergeHooks), window)),
       frmMakeArray_(new TfrmMakeArray(array_, location, window))
 {
+}
+
+// The question belongs to the dialog that asked for the merge ("Merge List"
+// or "Make Array"), which stays on top of other windows: the box stays on
+// top too, over its owner, and takes the keyboard.
+bool MergeArrayWiring::askInFront(const std::string& question)
+{
+    QWidget* owner = Form4_->isVisible() ? static_cast<QWidget*>(Form4_)
+                     : frmMakeArray_->isVisible() ? static_cast<QWidget*>(frmMakeArray_)
+                                                  : window_;
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace tarnix

@@ -31,6 +31,9 @@ public:
     TfrmMakeArray& frmMakeArray() { return *frmMakeArray_; }
 
 private:
+    bool askInFront(const std::string& question);
+
+    QWidget* window_;
     QtEditorDialogs dialogs_;
     InformationBox messages_;
     FileMerge merge_;

@@ -20,14 +20,18 @@ StatusBarWidget::StatusBarWidget(QWidget* parent) : QWidget(parent)
         panels_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         layout->addWidget(panels_[i]);
     }
-    layout->addStretch(1);
+    // The last panel takes whatever the others leave, up to the bar's right
+    // end: its own width shows nowhere, and a long text must not widen the
+    // window.
+    panels_.back()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout->setStretchFactor(panels_.back(), 1);
     setFixedHeight(17);
     applyWidths();
 }
 
 void StatusBarWidget::applyWidths()
 {
-    for (std::size_t i = 0; i < panels_.size(); ++i)
+    for (std::size_t i = 0; i + 1 < panels_.size(); ++i)
         panels_[i]->setFixedWidth(std::max(0, widths_[i]));
 }
 

@@ -117,9 +117,17 @@ bool ViewEditorSync::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonRelease:
         if (watched == SynEdit.viewport()) {
-            // The click comes before the mouse-up.
-            SynEditClick();
-            SynEditMouseUp(static_cast<QMouseEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier));
+            // Handled once the editor has taken the release: a click inside
+            // the selection moves the caret only then. The click comes
+            // before the mouse-up.
+            const bool shiftHeld = static_cast<QMouseEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+            QMetaObject::invokeMethod(
+                this,
+                [this, shiftHeld] {
+                    SynEditClick();
+                    SynEditMouseUp(shiftHeld);
+                },
+                Qt::QueuedConnection);
         }
         break;
     default:

@@ -47,7 +47,8 @@ TEST_P(GoldenConversion, OutputMatchesByteForByte)
     ConversionOptions options = parseConversionOptions(arguments, unused);
 
     InterpreterContext context;
-    Conversion conversion = convertProgramFile(fs::path(base).replace_extension(".nc").string(), options, context);
+    GCodeConverter converter(context);
+    Conversion conversion = convertProgramFile(fs::path(base).replace_extension(".nc").string(), options, converter);
     ASSERT_EQ(conversion.error, "");
     std::string output;
     for (const std::string& line : conversion.lines)

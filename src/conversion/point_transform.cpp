@@ -1,4 +1,4 @@
-#include "interpretation/point_transform.h"
+#include "conversion/point_transform.h"
 
 namespace tarnix {
 

@@ -3,7 +3,7 @@
 // from the panel, and the part of a fresh run's set-up that turns the
 // converter on. The window and the convert_program tool both call these.
 
-#include "interpretation/interpreter_context.h"
+#include "conversion/converter_settings.h"
 
 namespace tarnix {
 
@@ -16,8 +16,7 @@ void setTransformCommandSettings(TTransformParams& params);
 // armed and the rotation pairs from the angle ("0", "360", "180", "-180",
 // "90", "-90" and "270" exactly as typed give exact pairs); otherwise the
 // converter off and no rotation. Then the plane-swap flags of a rotation by
-// a right angle, and the converter's state from scratch, so that each run
-// converts alike. Throws ConversionError when the angle is not a number.
-void setUpTransformRun(InterpreterContext& context, bool transforming);
+// a right angle. Throws ConversionError when the angle is not a number.
+void setUpTransformRun(TTransformParams& params, bool transforming);
 
 }  // namespace tarnix

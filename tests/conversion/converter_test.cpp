@@ -3,8 +3,9 @@
 
 #include "program_conversion.h"
 
-#include "interpretation/coordinate_text.h"
-#include "interpretation/transform_setup.h"
+#include "conversion/coordinate_text.h"
+#include "conversion/transform_setup.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ struct RecordingMessages : MessageSink {
 
 fs::path writeProgram(const std::string& name, const std::string& text)
 {
-    fs::path path = fs::temp_directory_path() / name;
+    static const tarnix::testing::ScratchFolder folder;  // this process's own
+    fs::path path = folder.file(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -64,12 +66,11 @@ TEST(TransformSetUp, RotationPairsFromTheAngleAsTyped)
     // Where each axis keeps its cosine and sine in gRotCoef.
     const int cosineAt[3] = {3, 4, 1}, sineAt[3] = {2, 5, 0};
     for (const Case& c : cases) {
-        InterpreterContext context;
-        TTransformParams& params = context.transform;
+        TTransformParams params;
         params.panel.rgRotate = c.axis;
         params.panel.edAngle = c.angle;
         setTransformCommandSettings(params);
-        setUpTransformRun(context, true);
+        setUpTransformRun(params, true);
         EXPECT_NEAR(params.gRotCoef[cosineAt[c.axis]], c.cosine, 1e-15) << c.angle;
         EXPECT_NEAR(params.gRotCoef[sineAt[c.axis]], c.sine, 1e-15) << c.angle;
         for (int other = 0; other < 3; ++other) {
@@ -87,25 +88,27 @@ TEST(TransformSetUp, RotationPairsFromTheAngleAsTyped)
 
 TEST(TransformSetUp, WithoutTransformationTheConverterIsOffAndNothingRotates)
 {
-    InterpreterContext context;
-    context.transform.panel.rgRotate = 2;
-    context.transform.panel.edAngle = "90";
-    setTransformCommandSettings(context.transform);
-    setUpTransformRun(context, false);
-    EXPECT_FALSE(context.transform.gTransformOut);
-    EXPECT_EQ(context.transform.gRotCoef[0], 0);
-    EXPECT_EQ(context.transform.gRotCoef[1], 1);
+    TTransformParams params;
+    params.panel.rgRotate = 2;
+    params.panel.edAngle = "90";
+    setTransformCommandSettings(params);
+    setUpTransformRun(params, false);
+    EXPECT_FALSE(params.gTransformOut);
+    EXPECT_EQ(params.gRotCoef[0], 0);
+    EXPECT_EQ(params.gRotCoef[1], 1);
 }
 
 TEST(TransformSetUp, NonNumericTextsAreConversionErrors)
 {
     fs::path program = writeProgram("tarnix_bad_texts.nc", "G1 X1\n");
-    InterpreterContext angle;
+    InterpreterContext angleContext;
+    GCodeConverter angle(angleContext);
     Conversion badAngle = convertProgramFile(program.string(), options({"--rotate", "Z", "--angle", "9O"}), angle);
     EXPECT_EQ(badAngle.error, "'9O' is not a valid floating point value");
     EXPECT_EQ(badAngle.errorLine, 0);
     EXPECT_TRUE(badAngle.lines.empty());
-    InterpreterContext shift;
+    InterpreterContext shiftContext;
+    GCodeConverter shift(shiftContext);
     Conversion badShift = convertProgramFile(program.string(), options({"--shift-y", "1,5"}), shift);
     EXPECT_EQ(badShift.error, "'1,5' is not a valid floating point value");
     EXPECT_EQ(badShift.errorLine, 1);
@@ -116,11 +119,12 @@ TEST(ConverterRuns, ASecondRunConvertsLikeTheFirst)
 {
     fs::path program = writeProgram("tarnix_twice.nc", "G1 X5 Y5 F100\n%\nG0 Z2\nG1 Z-1\n");
     InterpreterContext context;
+    GCodeConverter converter(context);
     ConversionOptions constZ = options({"--const-z", "50"});
-    Conversion first = convertProgramFile(program.string(), constZ, context);
-    Conversion second = convertProgramFile(program.string(), constZ, context);
+    Conversion first = convertProgramFile(program.string(), constZ, converter);
+    Conversion second = convertProgramFile(program.string(), constZ, converter);
     EXPECT_EQ(first.lines, second.lines);
-    EXPECT_EQ(first.lines.front(), "G1X5.000Y5.000F100");
+    EXPECT_EQ(first.lines.front(), "G1X5.000Y5.000Z0.000F100");
     fs::remove(program);
 }
 
@@ -128,12 +132,13 @@ TEST(ConverterRuns, ArcWarningOncePerRun)
 {
     fs::path program = writeProgram("tarnix_warn.nc", "G1 X1 I1\nG1 X2 J1\nG2 X3 I2.5\n");
     InterpreterContext context;
+    GCodeConverter converter(context);
     RecordingMessages messages;
     context.messages = &messages;
-    convertProgramFile(program.string(), {}, context);
+    convertProgramFile(program.string(), {}, converter);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Attention! Circle interpolation was used. Convertion result may be incorrect!");
-    convertProgramFile(program.string(), {}, context);
+    convertProgramFile(program.string(), {}, converter);
     EXPECT_EQ(messages.shown.size(), 2u);
     fs::remove(program);
 }
@@ -151,3 +156,67 @@ TEST(ConverterOptions, LaterChoicesClearEarlierOnesAsThePanelDoes)
     EXPECT_THROW(options({"--rotate", "W"}), std::invalid_argument);
     EXPECT_THROW(options({"--zmin"}), std::invalid_argument);
 }
+
+// Small programs whose converted lines must carry what the source said and
+// put a reader of the output where the transformed source goes.
+struct WrittenCase {
+    const char* name;
+    const char* program;
+    std::vector<std::string> arguments;
+    std::vector<std::string> lines;
+};
+
+class WrittenLines : public ::testing::TestWithParam<WrittenCase> {};
+
+TEST_P(WrittenLines, AreTheExpectedOnes)
+{
+    tarnix::testing::ScratchFolder scratch;
+    fs::path program = scratch.path() / "program.nc";
+    std::ofstream(program, std::ios::binary) << GetParam().program;
+    InterpreterContext context;
+    GCodeConverter converter(context);
+    Conversion conversion = convertProgramFile(program.string(), options(GetParam().arguments), converter);
+    ASSERT_EQ(conversion.error, "");
+    EXPECT_EQ(conversion.lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Converter, WrittenLines,
+    ::testing::Values(
+        // The output may be joined after a program that ends anywhere.
+        WrittenCase{"TheFirstMoveWritesEveryAxis",
+                    "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X5\n",
+                    {"--shift-x", "10"},
+                    {"G90G17", "G0X10.000Y0.000Z5.000", "G1Z-1.000F100", "G1X15.000"}},
+        WrittenCase{"ALabelledBlockIsBuiltFromItsWords",
+                    "G0 X0 Y0 Z0\nN5 G1 X2 :7\n",
+                    {"--rotate", "Z", "--angle", "90"},
+                    {"G0X0.000Y0.000Z0.000", "N5G1 :7Y2.000"}},
+        // A control may skip an optional block: the next move cannot
+        // count on what it did.
+        WrittenCase{"ProgramNumbersAndBlockDeleteStay",
+                    "O1000\nG0 X0 Y0 Z0\n/G1 X5 F100\nX6 Y5\nM30\n",
+                    {},
+                    {"O1000", "G0X0.000Y0.000Z0.000", "/G1X5.000F100", "G01X6.000Y5.000Z0.000", "M30"}},
+        WrittenCase{"UnreadNumbersKeepTheirLetters",
+                    "G0 X0 Y0 Z0\nG1 X1 Y 0.18 F100\nG1 X 0.2\n",
+                    {"--rotate", "Z", "--angle", "90"},
+                    {"G0X0.000Y0.000Z0.000", "G1 Y 0.18Y1.000F100", "G1 X 0.2"}},
+        // Rounded centres and end points move the drawn points by a few
+        // last digits, which is no reason to write chords.
+        WrittenCase{"ARotatedArcStaysAnArc",
+                    "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X10 Y0 I5 J0\nG3 X20 Y0 I5 J0\nM30\n",
+                    {"--rotate", "Z", "--angle", "45"},
+                    {"G90G17", "G0X0.000Y0.000Z5.000", "G1Z-1.000F100",
+                     "G2X7.071Y7.071Z-1.000I3.535J3.535", "G3X14.142Y14.142Z-1.000I3.535J3.535", "M30"}},
+        WrittenCase{"AnArcRotatedByAnyAngleStaysAnArc",
+                    "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X10 Y0 I5 J0\nG3 X20 Y0 I15 J0\nM30\n",
+                    {"--rotate", "Z", "--angle", "17.5"},
+                    {"G90G17", "G0X0.000Y0.000Z5.000", "G1Z-1.000F100",
+                     "G2X9.537Y3.007Z-1.000I4.769J1.504", "G3X19.074Y6.014Z-1.000I14.306J4.511", "M30"}},
+        WrittenCase{"AMirroredArcTurnsTheOtherWay",
+                    "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X10 Y0 I5 J0\nG3 X20 Y0 I15 J0\nM30\n",
+                    {"--mirror", "X"},
+                    {"G90G17", "G0X0.000Y0.000Z5.000", "G1Z-1.000F100",
+                     "G03X-10.000Y0.000Z-1.000I-5.000J0.000", "G02X-20.000Y0.000Z-1.000I-15.000J0.000", "M30"}}),
+    [](const auto& info) { return std::string(info.param.name); });

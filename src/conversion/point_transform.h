@@ -2,7 +2,7 @@
 // The geometry of a transformation: rotation about Z, then X, then Y, a
 // mirror and a shift, and what they do to planes and arc senses.
 
-#include "interpretation/converter_settings.h"
+#include "conversion/converter_settings.h"
 
 #include <array>
 #include <cstdint>

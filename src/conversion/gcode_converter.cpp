@@ -1,10 +1,11 @@
-#include "interpretation/gcode_converter.h"
+#include "conversion/gcode_converter.h"
 
 #include "common/number_format.h"
 #include "common/number_text.h"
 #include "interpretation/arc_geometry.h"
-#include "interpretation/coordinate_text.h"
+#include "conversion/coordinate_text.h"
 #include "interpretation/gcode_words.h"
+#include "conversion/transform_setup.h"
 
 #include <cmath>
 #include <algorithm>
@@ -22,19 +23,9 @@ bool isPlaneCode(double value) { return value == 17 || value == 18 || value == 1
 
 }  // namespace
 
-void ConvertedBlock::clear()
-{
-    text = {};
-    comment.clear();
-    start = centreWords = {};
-    feedSet = 0;
-    arcPoints.clear();
-    arcClosed = false;
-}
-
 // The words of a block as the converter rewrites them.
 struct GCodeConverter::Words {
-    std::string percent;  // a first word at the start of the text that holds "%"
+    bool unread = false;  // the text starts inside a word: the interpreter reads none of it
     std::string n;        // "N" + the last N word
     struct G {
         double value;
@@ -49,9 +40,27 @@ struct GCodeConverter::Words {
     bool moveWord = false, planeWord = false;
 };
 
+GCodeConverter::GCodeConverter(InterpreterContext& context) : context_(context)
+{
+    context_.converter = this;
+}
+
+GCodeConverter::~GCodeConverter()
+{
+    if (context_.converter == this)
+        context_.converter = nullptr;
+}
+
+void GCodeConverter::startRun(bool transforming)
+{
+    setUpTransformRun(params_, transforming);
+    state_ = TConverterState{};
+    state_.readerMoveMode = context_.state.gMoveMode;
+}
+
 void GCodeConverter::beginBlock()
 {
-    const TTransformPanel& panel = context_.transform.panel;
+    const TTransformPanel& panel = params_.panel;
     shift_ = {panel.cbShiftX ? parseFloat(panel.edShiftX) : 0.0,
               panel.cbShiftY ? parseFloat(panel.edShiftY) : 0.0,
               panel.cbShiftZ ? parseFloat(panel.edShiftZ) : 0.0};
@@ -60,17 +69,19 @@ void GCodeConverter::beginBlock()
 GCodeConverter::Words GCodeConverter::scan(std::string_view text) const
 {
     Words words;
-    if (!text.empty() && !GCodeWordScanner::isDelimiter(text.front())) {
-        std::size_t end = 0;
-        while (end < text.size() && !GCodeWordScanner::isDelimiter(text[end]))
-            ++end;
-        std::string_view first = text.substr(0, end);
-        if (first.find('%') != std::string_view::npos)
-            words.percent = first;
-    }
+    words.unread = !text.empty() && !GCodeWordScanner::isDelimiter(text.front());
     GCodeWordScanner scanner(text);
+    std::size_t previousEnd = 0;
     for (GCodeWord word; scanner.next(word);) {
+        const std::size_t end = static_cast<std::size_t>(word.text.data() - text.data()) + word.text.size();
         std::string written = word.letter + std::string(word.text);
+        // A number after a blank, ":" or "/" ("Y 0.18", ":7") is no word the
+        // interpreter reads: it is kept as written, with the letters the
+        // scan skipped before it, so that no number loses its letter.
+        if (word.letter < 'A' || word.letter > 'Z') {
+            written = text.substr(previousEnd, end - previousEnd);
+        }
+        previousEnd = end;
         switch (word.letter) {
         case 'X': words.axis[0] = true; break;
         case 'Y': words.axis[1] = true; break;
@@ -97,15 +108,27 @@ GCodeConverter::Words GCodeConverter::scan(std::string_view text) const
 void GCodeConverter::writeBlock(const ConvertedBlock& block)
 {
     const TInterpreterState& s = context_.state;
+    const std::size_t first = block.text.find_first_not_of(' ');
+    blockDelete_ = first != std::string_view::npos && block.text[first] == '/';
     Words words = scan(block.text);
     bool axisWord = words.axis[0] || words.axis[1] || words.axis[2] || words.centre;
-    PointTransform transform(context_.transform, shift_);
-    if (!axisWord)
+    PointTransform transform(params_, shift_);
+    if (words.unread)
+        writeUnread(block);
+    else if (!axisWord)
         writePlain(words, block);
     else if (s.gMoveMode == 0 || s.gMoveMode == 1)
         writeStraight(words, block, transform);
     else
         writeArc(words, block, transform);
+    if (axisWord)
+        state_.gPercentSeen = false;
+    // A control may skip the block: what it leaves a reader in is unknown.
+    if (blockDelete_) {
+        state_.positionKnown = false;
+        state_.readerMoveMode = -1;
+        state_.readerPlane = 0;
+    }
 }
 
 // N, the G words (move words other than `motion` become `motionText`, plane
@@ -114,7 +137,7 @@ void GCodeConverter::writeBlock(const ConvertedBlock& block)
 GCodeConverter::Line GCodeConverter::head(const Words& words, int motion, const std::string& motionText,
                                           bool moves, int addPlane) const
 {
-    PointTransform planes(context_.transform, {});
+    PointTransform planes(params_, {});
     Line line;
     line.text = words.n;
     for (const Words::G& g : words.g) {
@@ -131,7 +154,7 @@ GCodeConverter::Line GCodeConverter::head(const Words& words, int motion, const 
             line.text += g.text;
         }
     }
-    if (motion >= 0 && moves && !words.moveWord && context_.converter.readerMoveMode != motion) {
+    if (motion >= 0 && moves && !words.moveWord && state_.readerMoveMode != motion) {
         line.text += motionText;
         line.motion = motion;
     }
@@ -141,21 +164,6 @@ GCodeConverter::Line GCodeConverter::head(const Words& words, int motion, const 
     }
     line.text += words.kept;
     return line;
-}
-
-// The "%" word, the line of a ":" block and the comment.
-void GCodeConverter::finishStart(Line& line, const Words& words, const ConvertedBlock& block)
-{
-    if (!words.percent.empty()) {
-        line.text += words.percent;
-        context_.converter.gPercentSeen = true;
-    }
-    if (context_.FBlockText.find(':') != std::string::npos) {
-        line.text = context_.FBlockText;
-        line.motion = words.moveWord ? context_.state.gMoveMode : -1;
-        line.plane = words.planeWord ? context_.state.gPlane : 0;
-    }
-    line.text += block.comment;
 }
 
 void GCodeConverter::appendKeptTail(Line& line, const Words& words)
@@ -191,7 +199,7 @@ std::string GCodeConverter::coordinates(const Vec3& target, const std::array<boo
 
 std::string GCodeConverter::feedText(double feed) const
 {
-    return "F" + formatGeneral(feed * context_.transform.FFeedCoeff);
+    return "F" + formatGeneral(feed * params_.FFeedCoeff);
 }
 
 void GCodeConverter::writeLine(const Line& line)
@@ -199,32 +207,41 @@ void GCodeConverter::writeLine(const Line& line)
     if (line.text.empty())
         return;
     if (context_.FOutEdit != nullptr)
-        context_.FOutEdit->appendLine(line.text);
+        context_.FOutEdit->appendLine(blockDelete_ ? "/" + line.text : line.text);
     if (line.motion >= 0)
-        context_.converter.readerMoveMode = line.motion;
+        state_.readerMoveMode = line.motion;
     if (line.plane != 0)
-        context_.converter.readerPlane = line.plane;
+        state_.readerPlane = line.plane;
 }
 
 Vec3 GCodeConverter::readerPosition() const
 {
-    const TConverterState& c = context_.converter;
+    const TConverterState& c = state_;
     return {c.gOutX, c.gOutY, c.gOutZ};
 }
 
 void GCodeConverter::setReaderPosition(const Vec3& position)
 {
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     c.gOutX = position[0];
     c.gOutY = position[1];
     c.gOutZ = position[2];
+}
+
+// A block that starts inside a word ("%", "O1000"): the interpreter read
+// none of it, so it stays as written.
+void GCodeConverter::writeUnread(const ConvertedBlock& block)
+{
+    writeLine({std::string(block.text) + block.comment});
+    if (block.text.find('%') != std::string_view::npos)
+        state_.gPercentSeen = true;
 }
 
 // A block without coordinates: its words, and the feed its F word sets.
 void GCodeConverter::writePlain(const Words& words, const ConvertedBlock& block)
 {
     Line line = head(words, -1, {}, false, 0);
-    finishStart(line, words, block);
+    line.text += block.comment;
     if (context_.state.gHasFeedWord)
         line.text += feedText(block.feedSet);
     appendKeptTail(line, words);
@@ -234,9 +251,9 @@ void GCodeConverter::writePlain(const Words& words, const ConvertedBlock& block)
 void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform)
 {
     TInterpreterState& s = context_.state;
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     const TInterpreterSettings& settings = context_.settings;
-    TTransformParams& params = context_.transform;
+    TTransformParams& params = params_;
 
     if (params.gArcWarn && words.centre) {
         params.gArcWarn = false;
@@ -251,7 +268,8 @@ void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& blo
                                        (c.gPercentSeen && words.axis[1]) || c.writeXYAgain,
                                        c.gPercentSeen && words.axis[2]};
     Vec3 reader = before;
-    std::string coords = coordinates(target, force, false, reader);
+    std::string coords = coordinates(target, force, !c.positionKnown, reader);
+    c.positionKnown = true;
     c.writeXYAgain = c.gPercentSeen;
 
     std::optional<double> feed;
@@ -289,7 +307,7 @@ void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& blo
 
     int motion = rapidToFeed ? 1 : s.gMoveMode;
     Line line = head(words, motion, motion == 0 ? s.gG0Text : s.gG1Text, !coords.empty() || rapidToFeed, 0);
-    finishStart(line, words, block);
+    line.text += block.comment;
     line.text += coords;
     if (feed)
         line.text += feedText(*feed);
@@ -304,7 +322,7 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
         writeChords(words, block, transform);
         return;
     }
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     const std::int32_t plane = transform.mapPlane(s.gPlane);
     const std::int32_t mode = transform.mappedArcMode(s.gPlane, s.gMoveMode, plane);
     const bool incrementalCentre = s.gDistMode != 90 || context_.settings.cbIncMode;
@@ -331,73 +349,94 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
     line.text += coords + centreText;
     if (s.gHasFeedWord)
         line.text += feedText(block.feedSet);
-    finishStart(line, words, block);
+    line.text += block.comment;
     appendKeptTail(line, words);
     writeLine(line);
     setReaderPosition(reader);
+    c.positionKnown = true;
     c.writeXYAgain = c.gPercentSeen;
 }
 
-// Whether a reader of the written arc draws the points the block drew,
-// transformed, within what rounding allows: the same number of points (one
-// more or fewer where the last falls on the end point). Tiny arcs whose
-// rounded centre moves their angles, and full circles of the XY plane that a
-// rotation moves into another plane (or the reverse), are drawn otherwise.
+// Whether a reader of the written arc draws the block's circle, transformed:
+// the same centre and radius, the same sweep and the same point halfway
+// round (so the same sense), each within the rounding of the written values
+// (half a unit of their last digit, twice over for a value a reader adds up
+// from two written ones). Full circles of the XY plane that a rotation moves
+// into another plane (or the reverse), and end points that round into the
+// other side of the start angle, are drawn otherwise.
 bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTransform& transform,
                                       const Vec3& readerEnd, const Vec3& centre, std::int32_t plane,
                                       std::int32_t mode) const
 {
-    ArcInput in;
-    in.start = readerPosition();
-    in.end = readerEnd;
-    in.words = centre;
-    in.plane = plane;
-    in.moveMode = mode;
-    in.centreIsIncremental = context_.state.gDistMode != 90 || context_.settings.cbIncMode;
-    in.radiusFromWords = context_.settings.cbIncMode;
-    ArcGeometry arc;
-    if (!arcGeometry(in, arc))
+    const TInterpreterState& s = context_.state;
+    ArcInput source;
+    source.start = block.start;
+    source.end = {s.gX, s.gY, s.gZ};
+    source.words = block.centreWords;
+    source.plane = s.gPlane;
+    source.moveMode = s.gMoveMode;
+    source.centreIsIncremental = s.gDistMode != 90 || context_.settings.cbIncMode;
+    source.radiusFromWords = context_.settings.cbIncMode;
+    ArcInput written = source;
+    written.start = readerPosition();
+    written.end = readerEnd;
+    written.words = centre;
+    written.plane = plane;
+    written.moveMode = mode;
+    ArcGeometry wanted, drawn;
+    if (!arcGeometry(source, wanted) || !arcGeometry(written, drawn))
         return false;
-    std::int32_t n = parseInt(context_.settings.edFine);
-    if (n == 0)
-        n = 1;
-    std::vector<Vec3> drawn;
-    for (std::int64_t counter = 0; counter < arc.sweep / n; counter += n) {
-        double theta = arc.startAngle + arc.dir * static_cast<double>(counter) * n * std::numbers::pi / 180.0;
+
+    auto pointAt = [](const ArcGeometry& arc, double degrees, double w) {
+        const double theta = arc.startAngle + arc.dir * degrees * std::numbers::pi / 180.0;
         Vec3 point;
         point[arc.u] = arc.centre[arc.u] + arc.radius * std::cos(theta);
         point[arc.v] = arc.centre[arc.v] + arc.radius * std::sin(theta);
-        point[arc.w] = readerEnd[arc.w];
-        drawn.push_back(point);
-    }
-    std::vector<Vec3> expected;
-    for (const Vec3& point : block.arcPoints)
-        expected.push_back(transform.point(point));
-    // Half a unit of the last written digit, twice over for a redrawn point.
+        point[arc.w] = w;
+        return point;
+    };
+    // Half a unit of the last written digit for the centre and as much again
+    // for the radius the reader finds from its rounded start.
     auto near = [](const Vec3& a, const Vec3& b) {
         for (int axis = 0; axis < 3; ++axis)
-            if (std::fabs(a[axis] - b[axis]) > 0.001 + 1e-4 * std::fabs(b[axis]))
+            if (std::fabs(a[axis] - b[axis]) > 0.0012 + 1e-4 * std::fabs(b[axis]))
                 return false;
         return true;
     };
-    const std::size_t common = std::min(drawn.size(), expected.size());
-    if (std::max(drawn.size(), expected.size()) > common + 1)
+    const double sweepLength = std::fabs(drawn.sweep - wanted.sweep) * std::numbers::pi / 180.0 * wanted.radius;
+    if (sweepLength > 0.001)
         return false;
-    for (std::size_t i = 0; i < common; ++i)
-        if (!near(drawn[i], expected[i]))
+    // The points a reader draws lie on a circle, so their distance from the
+    // block's changes smoothly: a point every 1/64 of the sweep and the end
+    // tell the whole.
+    const double sweep = std::min(drawn.sweep, wanted.sweep);
+    for (int step = 0; step <= 64; ++step) {
+        const double degrees = sweep * step / 64;
+        if (!near(pointAt(drawn, degrees, readerEnd[drawn.w]),
+                  transform.point(pointAt(wanted, degrees, source.end[wanted.w]))))
             return false;
-    if (drawn.size() > common)
-        return near(drawn.back(), readerEnd);
-    if (expected.size() > common)
-        return near(expected.back(), readerEnd);
-    return true;
+    }
+    // One point more or fewer only where it falls on the end point.
+    std::int32_t n = parseInt(context_.settings.edFine);
+    if (n == 0)
+        n = 1;
+    const std::int64_t drawnCount = arcPointCount(drawn.sweep, n), wantedCount = arcPointCount(wanted.sweep, n);
+    if (drawnCount == wantedCount)
+        return true;
+    if (std::max(drawnCount, wantedCount) > std::min(drawnCount, wantedCount) + 1)
+        return false;
+    const bool drawnMore = drawnCount > wantedCount;
+    const ArcGeometry& longer = drawnMore ? drawn : wanted;
+    const double lastDegrees = static_cast<double>((std::max(drawnCount, wantedCount) - 1) * n) * n;
+    Vec3 last = pointAt(longer, lastDegrees, drawnMore ? readerEnd[drawn.w] : source.end[wanted.w]);
+    return near(drawnMore ? last : transform.point(last), readerEnd);
 }
 
 // An arc as straight moves through its drawn points and on to its end.
 void GCodeConverter::writeChords(const Words& words, const ConvertedBlock& block, const PointTransform& transform)
 {
     const TInterpreterState& s = context_.state;
-    TConverterState& c = context_.converter;
+    TConverterState& c = state_;
     std::vector<Vec3> points = block.arcPoints;
     points.push_back({s.gX, s.gY, s.gZ});
     Vec3 reader = readerPosition();
@@ -411,12 +450,13 @@ void GCodeConverter::writeChords(const Words& words, const ConvertedBlock& block
         if (i == 0 && s.gHasFeedWord)
             line.text += feedText(block.feedSet);
         if (i + 1 == points.size()) {
-            finishStart(line, words, block);
+            line.text += block.comment;
             appendKeptTail(line, words);
         }
         writeLine(line);
     }
     setReaderPosition(reader);
+    c.positionKnown = true;
     c.writeXYAgain = c.gPercentSeen;
 }
 

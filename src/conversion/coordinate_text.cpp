@@ -1,4 +1,4 @@
-#include "interpretation/coordinate_text.h"
+#include "conversion/coordinate_text.h"
 
 #include "common/number_format.h"
 

@@ -50,8 +50,11 @@ struct TConverterState {
     bool gOutZFeedPending = false;  // a Z-limited feed was written
     bool gPercentSeen = false;      // a "%" line was written
     bool writeXYAgain = false;      // the move after the one after "%" writes X and Y
-    int readerMoveMode = 0;         // 0 to 3
-    int readerPlane = 17;
+    // Not before the first move, nor after a block a control may skip: the
+    // output may be joined after a program that ends anywhere.
+    bool positionKnown = false;
+    int readerMoveMode = 0;         // 0 to 3, -1 unknown
+    int readerPlane = 17;           // 0 unknown
 };
 
 }  // namespace tarnix

@@ -10,8 +10,10 @@
 // that reader holds, and writes every word the block had that it does not
 // transform.
 
+#include "interpretation/block_converter.h"
+#include "conversion/converter_settings.h"
 #include "interpretation/interpreter_context.h"
-#include "interpretation/point_transform.h"
+#include "conversion/point_transform.h"
 
 #include <array>
 #include <optional>
@@ -21,29 +23,26 @@
 
 namespace tarnix {
 
-// What the interpreter tells the converter about the block it has executed.
-struct ConvertedBlock {
-    std::string_view text;            // the cleaned block: commas read as points, comment cut
-    std::string comment;              // the comment as written, parentheses included
-    Vec3 start{};                     // the position before the block
-    Vec3 centreWords{};               // I, J, K of an arc, before G91 clears them
-    double feedSet = 0;               // the feed the block's F word set
-    std::vector<Vec3> arcPoints;      // an arc's intermediate points
-    bool arcClosed = false;           // the arc ends at its start angle
-
-    void clear();
-};
-
-class GCodeConverter {
+// The converter lends itself to the context's interpreters while it lives.
+class GCodeConverter : public BlockConverter {
 public:
-    explicit GCodeConverter(InterpreterContext& context) : context_(context) {}
+    explicit GCodeConverter(InterpreterContext& context);
+    ~GCodeConverter() override;
+    GCodeConverter(const GCodeConverter&) = delete;
+    GCodeConverter& operator=(const GCodeConverter&) = delete;
 
-    // At the start of every block: reads the shift edits of checked boxes.
+    InterpreterContext& context() { return context_; }
+    // The transformation's settings, kept current by the panel.
+    TTransformParams& params() { return params_; }
+    const TTransformParams& params() const { return params_; }
+    const TConverterState& state() const { return state_; }
+
+    void startRun(bool transforming) override;
+    bool converting() const override { return params_.gTransformOut; }
+    // Reads the shift edits of checked boxes.
     // Throws ConversionError when one is not a number.
-    void beginBlock();
-
-    // At the end of a block: writes its converted lines.
-    void writeBlock(const ConvertedBlock& block);
+    void beginBlock() override;
+    void writeBlock(const ConvertedBlock& block) override;
 
 private:
     struct Words;
@@ -55,12 +54,12 @@ private:
 
     Words scan(std::string_view text) const;
     Line head(const Words& words, int motion, const std::string& motionText, bool moves, int addPlane) const;
-    void finishStart(Line& line, const Words& words, const ConvertedBlock& block);
     static void appendKeptTail(Line& line, const Words& words);
     std::string coordinates(const Vec3& target, const std::array<bool, 3>& force, bool all, Vec3& reader) const;
     std::string feedText(double feed) const;
     void writeLine(const Line& line);
 
+    void writeUnread(const ConvertedBlock& block);
     void writePlain(const Words& words, const ConvertedBlock& block);
     void writeStraight(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
     void writeArc(const Words& words, const ConvertedBlock& block, const PointTransform& transform);
@@ -72,7 +71,10 @@ private:
     void setReaderPosition(const Vec3& position);
 
     InterpreterContext& context_;
+    TTransformParams params_;
+    TConverterState state_;
     Vec3 shift_{};
+    bool blockDelete_ = false;  // the block starts with "/": so does every line of it
 };
 
 }  // namespace tarnix

@@ -1,4 +1,4 @@
-#include "interpretation/transform_setup.h"
+#include "conversion/transform_setup.h"
 
 #include "common/number_text.h"
 
@@ -41,9 +41,8 @@ void setTransformCommandSettings(TTransformParams& params)
     params.FDoMirror = panel.rgMirror >= 0;
 }
 
-void setUpTransformRun(InterpreterContext& context, bool transforming)
+void setUpTransformRun(TTransformParams& params, bool transforming)
 {
-    TTransformParams& params = context.transform;
     double* coef = params.gRotCoef;  // sin Z, cos Z, sin X, cos X, cos Y, sin Y
     coef[0] = 0; coef[1] = 1; coef[2] = 0; coef[3] = 1; coef[4] = 1; coef[5] = 0;
     params.gTransformOut = transforming;
@@ -67,9 +66,6 @@ void setUpTransformRun(InterpreterContext& context, bool transforming)
         params.gSwap17_19 = axis == 1 && rightAngle(coef[5]);
         params.gSwap17_18 = axis == 0 && rightAngle(coef[2]);
     }
-
-    context.converter = TConverterState{};
-    context.converter.readerMoveMode = context.state.gMoveMode;
 }
 
 }  // namespace tarnix
