@@ -57,9 +57,11 @@ public:
                     if (answered_.contains(dialog))
                         continue;
                     answered_ << dialog;
-                    // After the dialog has listed its folder, which resets its selection.
+                    // After the dialog has listed its folder, which resets its
+                    // selection; into the name box itself, which selectFile
+                    // leaves alone while it has the keyboard.
                     QTimer::singleShot(300, dialog, [dialog, fileName] {
-                        dialog->selectFile(fileName);
+                        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fileName);
                         QMetaObject::invokeMethod(dialog, "accept");
                     });
                 } else if (auto* picker = qobject_cast<QColorDialog*>(widget)) {

@@ -48,9 +48,17 @@ std::unique_ptr<QTimer> answerSaveWith(const QString& fileName)
                 continue;
             if (auto* box = qobject_cast<QMessageBox*>(widget))
                 box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->accept();
-            if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
-                dialog->selectFile(fileName);
-                QTimer::singleShot(0, dialog, [dialog] { QMetaObject::invokeMethod(dialog, "accept"); });
+            // Once a dialog, after it has listed its folder (which resets its
+            // selection). The name goes into the dialog's name box itself:
+            // selectFile leaves that box alone while it has the keyboard,
+            // which it has when other tests ran before.
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (dialog && !dialog->property("answered").toBool()) {
+                dialog->setProperty("answered", true);
+                QTimer::singleShot(300, dialog, [dialog, fileName] {
+                    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fileName);
+                    QMetaObject::invokeMethod(dialog, "accept");
+                });
             }
         }
     });
