@@ -220,12 +220,16 @@ Vec3 GCodeConverter::readerPosition() const
     return {c.gOutX, c.gOutY, c.gOutZ};
 }
 
-void GCodeConverter::setReaderPosition(const Vec3& position)
+// After a written move: the reader stands where it ends and knows every
+// axis; after a "%" it must be given X and Y again.
+void GCodeConverter::readerMovesTo(const Vec3& position)
 {
     TConverterState& c = state_;
     c.gOutX = position[0];
     c.gOutY = position[1];
     c.gOutZ = position[2];
+    c.positionKnown = true;
+    c.writeXYAgain = c.gPercentSeen;
 }
 
 // A block that starts inside a word ("%", "O1000"): the interpreter read
@@ -269,8 +273,6 @@ void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& blo
                                        c.gPercentSeen && words.axis[2]};
     Vec3 reader = before;
     std::string coords = coordinates(target, force, !c.positionKnown, reader);
-    c.positionKnown = true;
-    c.writeXYAgain = c.gPercentSeen;
 
     std::optional<double> feed;
     double dx = std::fabs(target[0] - before[0]), dy = std::fabs(target[1] - before[1]);
@@ -291,7 +293,7 @@ void GCodeConverter::writeStraight(const Words& words, const ConvertedBlock& blo
         c.gOutFeedPending = true;
         rapidToFeed = s.gMoveMode == 0;
     }
-    setReaderPosition(reader);
+    readerMovesTo(reader);
     if (context_.FZFeedLimited) {
         feed = s.gFeed;
         c.gOutZFeedPending = true;
@@ -352,9 +354,7 @@ void GCodeConverter::writeArc(const Words& words, const ConvertedBlock& block, c
     line.text += block.comment;
     appendKeptTail(line, words);
     writeLine(line);
-    setReaderPosition(reader);
-    c.positionKnown = true;
-    c.writeXYAgain = c.gPercentSeen;
+    readerMovesTo(reader);
 }
 
 // Whether a reader of the written arc draws the block's circle, transformed:
@@ -436,7 +436,6 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTr
 void GCodeConverter::writeChords(const Words& words, const ConvertedBlock& block, const PointTransform& transform)
 {
     const TInterpreterState& s = context_.state;
-    TConverterState& c = state_;
     std::vector<Vec3> points = block.arcPoints;
     points.push_back({s.gX, s.gY, s.gZ});
     Vec3 reader = readerPosition();
@@ -455,9 +454,7 @@ void GCodeConverter::writeChords(const Words& words, const ConvertedBlock& block
         }
         writeLine(line);
     }
-    setReaderPosition(reader);
-    c.positionKnown = true;
-    c.writeXYAgain = c.gPercentSeen;
+    readerMovesTo(reader);
 }
 
 }  // namespace tarnix

@@ -68,7 +68,7 @@ private:
                           const Vec3& centre, std::int32_t plane, std::int32_t mode) const;
 
     Vec3 readerPosition() const;
-    void setReaderPosition(const Vec3& position);
+    void readerMovesTo(const Vec3& position);
 
     InterpreterContext& context_;
     TTransformParams params_;

@@ -76,8 +76,7 @@ public:
     void Add(const GLColor& color, std::int32_t lineNo, long double x, long double y,
              long double z, long double feed, bool rapid)
     {
-        if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
-            startBlock();
+        makeRoomForRecord();
         const bool first = count_ == 0;
         unsigned char flags = rapid ? kRapid : 0;
         unsigned char* to = putPosition(free_ + 1, flags, x, y, z, first);
@@ -86,11 +85,7 @@ public:
             to = put(to, color.data(), sizeof last_.Color);
             std::memcpy(last_.Color, color.data(), sizeof last_.Color);
         }
-        if (first || std::memcmp(&feed, &last_.Feed, kExtendedBytes) != 0) {
-            flags |= kNewFeed;
-            to = put(to, &feed, kExtendedBytes);
-            std::memcpy(&last_.Feed, &feed, kExtendedBytes);
-        }
+        to = putIfNew(to, flags, kNewFeed, feed, last_.Feed, first);
         if (first || lineNo != last_.LineNo) {
             flags |= kNewLine;
             to = put(to, &lineNo, sizeof lineNo);
@@ -107,8 +102,7 @@ public:
     // By reference: copies of 80-bit values cost more than the rest.
     void AddPosition(const long double& x, const long double& y, const long double& z)
     {
-        if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
-            startBlock();
+        makeRoomForRecord();
         unsigned char flags = last_.Rapid ? kRapid : 0;
         unsigned char* to = putPosition(free_ + 1, flags, x, y, z, false);
         *free_ = flags;
@@ -149,25 +143,30 @@ private:
         return to + count;
     }
 
+    void makeRoomForRecord()
+    {
+        if (static_cast<std::size_t>(blockEnd_ - free_) < kLongestRecord)
+            startBlock();
+    }
+
     // Writes the coordinates that differ from the last point's, flagging them.
-    // Values are copied as bytes: an 80-bit load and store cost far more.
     unsigned char* putPosition(unsigned char* to, unsigned char& flags, const long double& x,
                                const long double& y, const long double& z, bool first)
     {
-        if (first || std::memcmp(&x, &last_.X, kExtendedBytes) != 0) {
-            flags |= kNewX;
-            to = put(to, &x, kExtendedBytes);
-            std::memcpy(&last_.X, &x, kExtendedBytes);
-        }
-        if (first || std::memcmp(&y, &last_.Y, kExtendedBytes) != 0) {
-            flags |= kNewY;
-            to = put(to, &y, kExtendedBytes);
-            std::memcpy(&last_.Y, &y, kExtendedBytes);
-        }
-        if (first || std::memcmp(&z, &last_.Z, kExtendedBytes) != 0) {
-            flags |= kNewZ;
-            to = put(to, &z, kExtendedBytes);
-            std::memcpy(&last_.Z, &z, kExtendedBytes);
+        to = putIfNew(to, flags, kNewX, x, last_.X, first);
+        to = putIfNew(to, flags, kNewY, y, last_.Y, first);
+        return putIfNew(to, flags, kNewZ, z, last_.Z, first);
+    }
+
+    // Writes `value` where it differs from the last point's, flagging it.
+    // Values are copied as bytes: an 80-bit load and store cost far more.
+    unsigned char* putIfNew(unsigned char* to, unsigned char& flags, unsigned char flag, const long double& value,
+                            long double& last, bool first)
+    {
+        if (first || std::memcmp(&value, &last, kExtendedBytes) != 0) {
+            flags |= flag;
+            to = put(to, &value, kExtendedBytes);
+            std::memcpy(&last, &value, kExtendedBytes);
         }
         return to;
     }

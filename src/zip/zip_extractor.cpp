@@ -110,7 +110,7 @@ bool ZipExtractor::fitsInto(const std::string& archive, const std::string& folde
 {
     // The library writes no entry beyond its declared size, so the sum
     // bounds what the extraction can write. Every entry counts, also one
-    // that file specifications or the library would leave out.
+    // that the name patterns or the library would leave out.
     std::uint64_t needed = 0;
     for (int n = 0; n < zip_.Count(); ++n)
         needed += zip_.GetEntry(n).Header.UncompressedSize;

@@ -2,6 +2,7 @@
 // A fresh folder for one test's files, removed when the test ends. Made by
 // mkdtemp, so tests of two checkouts or two processes never share one.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnix::testing {
 
@@ -31,6 +33,15 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path file(const std::string& name) const { return path_ / name; }
+    // The names of the files in the folder, sorted.
+    std::vector<std::string> fileNames() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     // Writes `bytes` verbatim and returns the file's full path.
     std::string write(std::string_view name, std::string_view bytes) const
     {

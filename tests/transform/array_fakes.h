@@ -29,6 +29,7 @@ public:
             [this] { shiftChecked = false; },
             [this](const std::string& path) { opened = path; },
             [this] { return transformOne(); },
+            {},  // no file list here
         };
     }
 

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -40,14 +39,7 @@ struct MergeRig {
     }
     std::string output() const { return scratch.file("merged.nc").string(); }
     // No file but the inputs: a given-up merge leaves no partial output.
-    std::vector<std::string> files() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(scratch.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> files() const { return scratch.fileNames(); }
 };
 
 class LineRules : public ::testing::TestWithParam<std::string> {};

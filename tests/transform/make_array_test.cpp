@@ -42,14 +42,7 @@ struct ArrayRig {
         dialogs.answer = SaveDialogAnswer{folder + "out.nc", 1};
     }
     void apply(ArrayRequest request) { array.btnApplyClick(folder, "part.nc", request); }
-    std::vector<std::string> files() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(scratch.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> files() const { return scratch.fileNames(); }
 };
 
 struct GridCase {

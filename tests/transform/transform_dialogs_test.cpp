@@ -62,7 +62,7 @@ private slots:
         masks.parseExt("*.nc;*.zip");
         Form4 = std::make_unique<TForm4>(*merge, progress, location, masks, dialogs,
                                          TForm4::Hooks{[] { return std::string("/cnc/open.nc"); },
-                                                       [this] { ++refreshes; }});
+                                                       [this] { ++refreshes; }, {}});
     }
 
     void theDialogStaysOnTopAndIsNotModal()

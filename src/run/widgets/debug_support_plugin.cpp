@@ -147,19 +147,17 @@ void TDebugSupportPlugin::clearMarks(int line)
     for (int marker : {currentBackMarker_, breakpointBackMarker_})
         if (marks & (1L << marker))
             editor_.SendScintilla(QsciScintilla::SCI_MARKERDELETE, index, static_cast<long>(marker));
-    const long start = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, index);
-    const long end = editor_.SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, index);
-    editor_.SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(whiteTextIndicator_));
-    editor_.SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start), end - start);
+    whiteText(line, false);
 }
 
-void TDebugSupportPlugin::whiteText(int line)
+void TDebugSupportPlugin::whiteText(int line, bool white)
 {
     const unsigned long index = static_cast<unsigned long>(line - 1);
     const long start = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, index);
     const long end = editor_.SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, index);
     editor_.SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(whiteTextIndicator_));
-    editor_.SendScintilla(QsciScintilla::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start), end - start);
+    editor_.SendScintilla(white ? QsciScintilla::SCI_INDICATORFILLRANGE : QsciScintilla::SCI_INDICATORCLEARRANGE,
+                          static_cast<unsigned long>(start), end - start);
 }
 
 void TDebugSupportPlugin::repaintLine(int line)
@@ -170,12 +168,9 @@ void TDebugSupportPlugin::repaintLine(int line)
     repainting_ = true;
     clearMarks(line);
     const int info = debugger_.GetLineInfo(line);
-    if (info & TCNCDebugger::lineCurrent) {
-        editor_.markerAdd(line - 1, currentBackMarker_);
-        whiteText(line);
-    } else if (info & TCNCDebugger::lineBreakpoint) {
-        editor_.markerAdd(line - 1, breakpointBackMarker_);
-        whiteText(line);
+    if (info & (TCNCDebugger::lineCurrent | TCNCDebugger::lineBreakpoint)) {
+        editor_.markerAdd(line - 1, (info & TCNCDebugger::lineCurrent) ? currentBackMarker_ : breakpointBackMarker_);
+        whiteText(line, true);
     }
     repainting_ = false;
 }

@@ -47,7 +47,7 @@ protected:
 
 private:
     void clearMarks(int line);
-    void whiteText(int line);
+    void whiteText(int line, bool white);
     void textModified(int modificationType, int line);
     void placeGlyphs();
 
