@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/number_format.h"
 #include "common/time_length_text.h"
+#include "interpretation/info_run.h"
 #include "interpretation/program_line_reader.h"
 #include "interpretation/program_loader.h"
 #include "path/path_builder.h"
@@ -20,6 +21,23 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string fixed(long double value) { return formatFixed(static_cast<double>(value), 6); }
+
+// The time and length "Info" measures for the program, from a pass of its
+// own so that the built path is left as it is. A pass stopped by a word that
+// is no number keeps what it summed, as the build keeps its points.
+void measureAsInfo(const std::string& path, InterpreterContext& context)
+{
+    InterpreterContext measured;
+    measured.settings = context.settings;
+    InfoRun info(measured);
+    info.edFileName = path;
+    try {
+        info.GetFileInfo();
+    } catch (const TarnixError&) {
+    }
+    context.totals.FTime = measured.totals.FTime;
+    context.totals.FLength = measured.totals.FLength;
+}
 
 }  // namespace
 
@@ -69,6 +87,9 @@ ProgramRun runProgramFile(const std::string& path, InterpreterContext& context)
         run.errorLine = builder.linesRead();
     }
     run.lines = builder.linesRead();
+    run.kind = context.settings.programKind;
+    if (run.kind == ProgramKind::Roland)
+        measureAsInfo(file.string(), context);
     return run;
 }
 
@@ -83,11 +104,16 @@ std::string describeRun(const ProgramRun& run, const InterpreterContext& context
     out << "points: " << context.FPathPoints->Count() << "\n";
     out << "time: \"" << formatTimeText(totals.FTime) << "\" (" << fixed(totals.FTime) << " s)\n";
     out << "length(m): " << formatLengthText(totals.FLength) << " (" << fixed(totals.FLength) << ")\n";
-    out << "X: " << formatGeneral(box.gInfoMinX) << " .. " << formatGeneral(box.gInfoMaxX) << "\n";
-    out << "Y: " << formatGeneral(box.gInfoMinY) << " .. " << formatGeneral(box.gInfoMaxY) << "\n";
-    out << "Z: " << formatGeneral(box.gInfoMinZ) << " .. " << formatGeneral(box.gInfoMaxZ) << "\n";
-    out << "Z of rapids: " << formatGeneral(box.gInfoMinZG0) << " .. " << formatGeneral(box.gInfoMaxZG0) << "\n";
-    out << "F: " << formatGeneral(box.gInfoMinF) << " .. " << formatGeneral(box.gInfoMaxF) << "\n";
+    if (run.kind == ProgramKind::Roland) {
+        out << "extents and feeds: not measured in a Roland program\n";
+    } else {
+        out << "X: " << formatGeneral(box.gInfoMinX) << " .. " << formatGeneral(box.gInfoMaxX) << "\n";
+        out << "Y: " << formatGeneral(box.gInfoMinY) << " .. " << formatGeneral(box.gInfoMaxY) << "\n";
+        out << "Z: " << formatGeneral(box.gInfoMinZ) << " .. " << formatGeneral(box.gInfoMaxZ) << "\n";
+        out << "Z of rapids: " << formatGeneral(box.gInfoMinZG0) << " .. " << formatGeneral(box.gInfoMaxZG0)
+            << "\n";
+        out << "F: " << formatGeneral(box.gInfoMinF) << " .. " << formatGeneral(box.gInfoMaxF) << "\n";
+    }
     if (withPoints) {
         for (auto point = context.FPathPoints->First(); point; point.Next()) {
             out << "line " << point->LineNo << ": " << fixed(point->X) << " " << fixed(point->Y) << " "

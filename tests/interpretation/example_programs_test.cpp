@@ -3,6 +3,7 @@
 // box of its two ends. An arc turned the wrong way (G2 for G3) loops three
 // quarters round the other side and leaves that box.
 
+#include "interpretation/info_run.h"
 #include "program_stats.h"
 
 #include <gtest/gtest.h>
@@ -60,4 +61,29 @@ TEST(ExamplePrograms, ArcsRoundOffCornersWithinTheirEnds)
         if (entry.path().extension() == ".nc")
             arcs += checkArcs(entry.path());
     EXPECT_GT(arcs, 0);
+}
+
+// The statistics tool measures a Roland program as "Info" does, and says
+// which figures such a program does not have instead of printing the start
+// values of the extents.
+TEST(ExamplePrograms, RolandProgramIsMeasuredAsInfoMeasuresIt)
+{
+    const fs::path program = fs::path(TARNIX_EXAMPLES) / "plate.rol";
+    InterpreterContext measured;
+    InfoRun info(measured);
+    info.edFileName = program.string();
+    ASSERT_TRUE(info.GetFileInfo());
+
+    InterpreterContext context;
+    const ProgramRun run = runProgramFile(program.string(), context);
+    EXPECT_EQ(run.error, "");
+    EXPECT_DOUBLE_EQ(context.totals.FTime, measured.totals.FTime);
+    EXPECT_DOUBLE_EQ(context.totals.FLength, measured.totals.FLength);
+
+    const std::string described = describeRun(run, context, false);
+    EXPECT_NE(described.find("time: \" 0: 0:15\""), std::string::npos) << described;
+    EXPECT_NE(described.find("length(m): 0.259"), std::string::npos) << described;
+    EXPECT_EQ(described.find("99999"), std::string::npos) << described;
+    EXPECT_NE(described.find("extents and feeds: not measured in a Roland program"), std::string::npos)
+        << described;
 }
