@@ -395,11 +395,12 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTr
         point[arc.w] = w;
         return point;
     };
-    // Half a unit of the last written digit for the centre and as much again
-    // for the radius the reader finds from its rounded start.
+    // Every value is written to the same last digit at any magnitude: half a
+    // unit of it for the centre, and up to twice as much again for the radius
+    // the reader finds from its rounded start.
     auto near = [](const Vec3& a, const Vec3& b) {
         for (int axis = 0; axis < 3; ++axis)
-            if (std::fabs(a[axis] - b[axis]) > 0.0012 + 1e-4 * std::fabs(b[axis]))
+            if (std::fabs(a[axis] - b[axis]) > 0.002)
                 return false;
         return true;
     };

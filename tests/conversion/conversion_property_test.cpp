@@ -32,14 +32,12 @@ struct PathPoint {
     std::int32_t line;
 };
 
-// Rounding to five significant digits and three decimals, once for each of
-// the rounded start, end and centre a reader redraws an arc from.
-double tolerance(double value) { return 1e-9 + 0.0015 + 1e-4 * std::fabs(value); }
-
+// Rounding to three decimals, once for each of the rounded start, end and
+// centre a reader redraws an arc from.
 bool samePlace(const Vec3& a, const Vec3& b)
 {
     for (int axis = 0; axis < 3; ++axis)
-        if (std::fabs(a[axis] - b[axis]) > tolerance(b[axis]))
+        if (std::fabs(a[axis] - b[axis]) > 1e-9 + 0.002)
             return false;
     return true;
 }
