@@ -404,8 +404,10 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTr
                 return false;
         return true;
     };
+    // The rounded start and end each move along the circle by up to half a
+    // unit of the last digit on both axes.
     const double sweepLength = std::fabs(drawn.sweep - wanted.sweep) * std::numbers::pi / 180.0 * wanted.radius;
-    if (sweepLength > 0.001)
+    if (sweepLength > 0.0015)
         return false;
     // The points a reader draws lie on a circle, so their distance from the
     // block's changes smoothly: a point every 1/64 of the sweep and the end
