@@ -58,14 +58,30 @@ private:
         return names;
     }
 
+    // How a dialog was shown: over which window, whether it stays on top
+    // and whether it had the keyboard.
+    struct Shown {
+        QWidget* parent = nullptr;
+        bool onTop = false;
+        bool focused = false;
+    };
+
+    static Shown shownAs(QWidget* dialog)
+    {
+        return {dialog->parentWidget(), dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                dialog->isActiveWindow() || QApplication::activeModalWidget() == dialog};
+    }
+
     // Answers the next save dialog with `name` in the program folder.
-    void answerSaveDialogWith(const QString& name)
+    void answerSaveDialogWith(const QString& name, Shown* shown = nullptr)
     {
         auto* poll = new QTimer;
         poll->setInterval(20);
-        QObject::connect(poll, &QTimer::timeout, [this, poll, name] {
+        QObject::connect(poll, &QTimer::timeout, [this, poll, name, shown] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                    if (shown != nullptr)
+                        *shown = shownAs(dialog);
                     dialog->setDirectory(folder->path());
                     dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
                     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
@@ -144,6 +160,36 @@ private slots:
         QCOMPARE(questionParent, static_cast<QWidget*>(Form4));
         QVERIFY(onTop);
         QVERIFY(focused);
+    }
+
+    // Both dialogs stay on top: their save dialogs must open over them,
+    // whole, and take the keyboard.
+    void mergeSaveDialogOpensInFrontOfTheMergeList()
+    {
+        mark({"a.nc", "b.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        Shown shown;
+        answerSaveDialogWith("merged.nc", &shown);
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(QFile::exists(path("merged.nc")));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(Form4));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
+    }
+
+    void arraySaveDialogOpensInFrontOfMakeArray()
+    {
+        mark({"b.nc"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        Shown shown;
+        answerSaveDialogWith("grid.nc", &shown);
+        frmMakeArray->btnApply->click();
+        QVERIFY(QFile::exists(path("grid.nc")));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(frmMakeArray));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
     }
 
     void theListShowsTheMergedProgramSelected()
