@@ -14,6 +14,7 @@
 #include "window/widgets/tarnix_application.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,6 +102,8 @@ private slots:
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
         testing::writeFile(path("c.nc"), "T2 M6\nG0 X3\nM30\n");
+        testing::writeFile(path("r.rol"), "!PA;PA;VS2;!VZ2;\nZ376,20,-61;\n");
+        testing::writeFile(path("s.tap"), "G0 X1 Y1\nM30\n");
         testing::writeFile(path("arr2.nc"), "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X5\nG1 Y5\nG0 Z5\nM30\n");
         window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
@@ -190,6 +193,60 @@ private slots:
         QCOMPARE(shown.parent, static_cast<QWidget*>(frmMakeArray));
         QVERIFY(shown.onTop);
         QVERIFY(shown.focused);
+    }
+
+    // Joined, G-code and Roland lines are read by neither reader: the merge
+    // is refused before the save dialog, over the Merge List.
+    void mergeOfGCodeWithRolandIsRefusedBeforeAnythingIsWritten()
+    {
+        const QStringList before = QDir(folder->path()).entryList(QDir::Files);
+        mark({"a.nc", "r.rol"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        QString text;
+        Shown shown;
+        bool saveDialogShown = false;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                    saveDialogShown = true;
+                    dialog->reject();
+                }
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    text = box->text();
+                    shown = shownAs(box);
+                    box->accept();
+                }
+            }
+        });
+        poll.start();
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(!saveDialogShown);
+        QCOMPARE(text, QString("Programs of different kinds cannot be merged:\na.nc - G-code\nr.rol - Roland"));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(Form4));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), before);
+        QVERIFY(Form4->isVisible());
+    }
+
+    // "s" under "All files" is completed to s.tap, the source itself.
+    void arrayRefusesTheSourceNameTypedWithoutExtension()
+    {
+        const std::string source = testing::readFile(path("s.tap").toStdString());
+        mark({"s.tap"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        frmMakeArray->edNumX->setText("2");
+        frmMakeArray->edX->setText("10");
+        QString text;
+        answerSaveDialogWith("s");
+        testing::answerNextMessageBox(&text);
+        frmMakeArray->btnApply->click();
+        QCOMPARE(text, "File " + path("s.tap") + " exists, change File name to save.");
+        QCOMPARE(testing::readFile(path("s.tap").toStdString()), source);
     }
 
     void theListShowsTheMergedProgramSelected()
