@@ -5,10 +5,11 @@
 
 namespace tarnix {
 
-// Three decimals after rounding to five significant digits (12.3456 gives
-// 12.346, 12345.6 gives 12346.000); from 100000 on, five significant digits
-// in exponent form with a lower-case "e" ("1.2346e+05"), which the word
-// scanner reads back as one number. A value that rounds to zero has no sign.
+// Fixed notation with three decimals at every magnitude (1234.56 gives
+// 1234.560, 100002.25 gives 100002.250), rounded once from the value itself:
+// controls read no exponent form, and rounding first to fewer digits would
+// move a coordinate far from the origin or tip a last digit over. A value
+// that rounds to zero has no sign.
 std::string formatCoordinate(double value);
 
 }  // namespace tarnix

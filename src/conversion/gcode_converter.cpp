@@ -395,16 +395,19 @@ bool GCodeConverter::readerDrawsAlike(const ConvertedBlock& block, const PointTr
         point[arc.w] = w;
         return point;
     };
-    // Half a unit of the last written digit for the centre and as much again
-    // for the radius the reader finds from its rounded start.
+    // Every value is written to the same last digit at any magnitude: half a
+    // unit of it for the centre, and up to twice as much again for the radius
+    // the reader finds from its rounded start.
     auto near = [](const Vec3& a, const Vec3& b) {
         for (int axis = 0; axis < 3; ++axis)
-            if (std::fabs(a[axis] - b[axis]) > 0.0012 + 1e-4 * std::fabs(b[axis]))
+            if (std::fabs(a[axis] - b[axis]) > 0.002)
                 return false;
         return true;
     };
+    // The rounded start and end each move along the circle by up to half a
+    // unit of the last digit on both axes.
     const double sweepLength = std::fabs(drawn.sweep - wanted.sweep) * std::numbers::pi / 180.0 * wanted.radius;
-    if (sweepLength > 0.001)
+    if (sweepLength > 0.0015)
         return false;
     // The points a reader draws lie on a circle, so their distance from the
     // block's changes smoothly: a point every 1/64 of the sweep and the end

@@ -5,6 +5,7 @@
 #include "common/number_text.h"
 #include "editor/save_as_name.h"
 #include "transform/mask_save_filter.h"
+#include "transform/transform_output.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -119,12 +120,14 @@ std::optional<std::string> MakeArray::save(const std::string& folder, const std:
     if (!answer)
         return std::nullopt;
     std::string name = answer->fileName;
-    if (name == source) {
+    if (!hasExtension(name))
+        name += answer->filterIndex == 1 ? ".tap" : filter.extensionOf(answer->filterIndex);
+    // The name as it will be written: "part" completed to "part.tap" would
+    // otherwise replace the source it was made from.
+    if (namesSameFile(name, source)) {
         messages_.showInformation("File " + name + " exists, change File name to save.");
         return std::nullopt;
     }
-    if (!hasExtension(name))
-        name += answer->filterIndex == 1 ? ".tap" : filter.extensionOf(answer->filterIndex);
     writeFileAtomically(name, fileBytes(folder + kOutput));
     return name;
 }

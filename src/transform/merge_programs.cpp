@@ -1,6 +1,8 @@
 #include "transform/merge_programs.h"
 
+#include "common/text_encoding.h"
 #include "editor/save_as_name.h"
+#include "interpretation/program_loader.h"
 
 namespace tarnix {
 
@@ -19,6 +21,27 @@ std::string mergeOutputName(const SaveDialogAnswer& answer, const MaskSaveFilter
     if (hasExtension(answer.fileName))
         return answer.fileName;
     return answer.fileName + extensionOf(fileNamePartOf(firstEntry));
+}
+
+std::optional<std::string> mixedKindsRefusal(const ProgramLocation& location, const std::vector<std::string>& entries,
+                                             ProgramKind unnamedKind)
+{
+    std::vector<ProgramKind> kinds;
+    bool gCode = false, roland = false;
+    for (const std::string& entry : entries) {
+        kinds.push_back(programKindOf(location.pathOf(entry)).value_or(unnamedKind));
+        gCode = gCode || kinds.back() == ProgramKind::Fanuc;
+        roland = roland || kinds.back() == ProgramKind::Roland;
+    }
+    if (!gCode || !roland)
+        return std::nullopt;
+    std::string text = "Programs of different kinds cannot be merged:";
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        const ProgramKind kind = kinds[n];
+        text += "\n" + decodeProgramText(entries[n]) + " - " +
+                (kind == ProgramKind::Fanuc ? "G-code" : kind == ProgramKind::Roland ? "Roland" : "no kind");
+    }
+    return text;
 }
 
 MergeOutcome mergePrograms(FileMerge& merge, ProgressSink& progress, ProgramLocation& location,

@@ -3,10 +3,12 @@
 // dialog's proposal, the name its answer gives, and the copying in order.
 
 #include "editor/editor_ports.h"
+#include "interpretation/interpreter_settings.h"
 #include "path/program_location.h"
 #include "transform/file_merge.h"
 #include "transform/mask_save_filter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,14 @@ std::string proposedMergeName(const std::string& programFileName, const std::str
 // with its own.
 std::string mergeOutputName(const SaveDialogAnswer& answer, const MaskSaveFilter& filter,
                             const std::string& firstEntry);
+
+// G-code and Roland lines in one file are read by neither reader. Each
+// program is of the kind its first character names, else of `unnamedKind`
+// (the Config page's, which it is read as). The text of the box that
+// refuses a merge of programs of different kinds, naming each program and
+// its kind; nothing when they are of one kind.
+std::optional<std::string> mixedKindsRefusal(const ProgramLocation& location, const std::vector<std::string>& entries,
+                                             ProgramKind unnamedKind);
 
 // Copies the programs `entries` (list captions, found by `location`'s
 // path rule) in order into `outputPath`, which is replaced only when every

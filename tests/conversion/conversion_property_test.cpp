@@ -1,21 +1,28 @@
 // Every real program, converted with each transformation and read again with
 // the converter off, gives the transformed path of the original: point by
 // point within the written decimals, with the same rapid flags and the feeds
-// the settings ask for.
+// the settings ask for, and with at least as many arc lines as recorded for
+// the program and transformation: an arc that turns into chords re-reads as
+// the same path, so only the count shows it (a mirrored arc turning the
+// wrong way and falling back to chords, for one).
 
 #include "program_conversion.h"
 
 #include "conversion/coordinate_text.h"
 #include "interpretation/gcode_interpreter.h"
+#include "interpretation/program_line_reader.h"
 #include "conversion/point_transform.h"
 #include "run/fresh_run.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 using namespace tarnix;
@@ -24,6 +31,10 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kCorpus = fs::path(TARNIX_CORPUS) / "gcode";
+// One file per transformation, a line per corpus program with arcs:
+// "PROGRAM WRITTEN of SOURCE" arc lines. TARNIX_UPDATE_GOLDEN=1 rewrites them
+// after a reviewed change.
+const fs::path kArcLineCounts = fs::path(TARNIX_CONVERSION_DIR) / "corpus_arc_lines";
 
 struct PathPoint {
     Vec3 at;
@@ -32,14 +43,12 @@ struct PathPoint {
     std::int32_t line;
 };
 
-// Rounding to five significant digits and three decimals, once for each of
-// the rounded start, end and centre a reader redraws an arc from.
-double tolerance(double value) { return 1e-9 + 0.0015 + 1e-4 * std::fabs(value); }
-
+// Rounding to three decimals, once for each of the rounded start, end and
+// centre a reader redraws an arc from.
 bool samePlace(const Vec3& a, const Vec3& b)
 {
     for (int axis = 0; axis < 3; ++axis)
-        if (std::fabs(a[axis] - b[axis]) > tolerance(b[axis]))
+        if (std::fabs(a[axis] - b[axis]) > 1e-9 + 0.002)
             return false;
     return true;
 }
@@ -61,7 +70,13 @@ std::vector<PathPoint> points(const InterpreterContext& context, const PointTran
     return result;
 }
 
-std::vector<PathPoint> readAgain(const std::vector<std::string>& lines, const ConversionOptions& options)
+// What a reader of program lines draws, and how many of the lines draw an arc.
+struct ReadBack {
+    std::vector<PathPoint> points;
+    int arcLines = 0;
+};
+
+ReadBack readLines(const std::vector<std::string>& lines, const ConversionOptions& options)
 {
     InterpreterContext context;
     GCodeConverter converter(context);
@@ -73,10 +88,51 @@ std::vector<PathPoint> readAgain(const std::vector<std::string>& lines, const Co
     applyConversionOptions(machine, converter);
     startFreshRun(context, false);
     GCodeInterpreter interpreter(context);
+    ReadBack read;
     std::int32_t lineNo = 0;
-    for (const std::string& line : lines)
+    for (const std::string& line : lines) {
+        const std::int32_t drawn = context.FPathPoints->Count();
         interpreter.ParseFanucStr(line, ++lineNo);
-    return points(context, nullptr, 1, 0);
+        const std::int32_t mode = context.state.gMoveMode;
+        if ((mode == 2 || mode == 3) && context.FPathPoints->Count() > drawn)
+            ++read.arcLines;
+    }
+    read.points = points(context, nullptr, 1, 0);
+    return read;
+}
+
+// The lines of a program that a conversion read through (all of them, or
+// those before the line it stopped at).
+std::vector<std::string> convertedSourceLines(const fs::path& path, const Conversion& conversion)
+{
+    std::vector<std::string> lines;
+    ProgramLineReader reader(path.string());
+    for (std::string line; reader.readLine(line);) {
+        if (conversion.errorLine > 0 && static_cast<std::int32_t>(lines.size()) + 1 == conversion.errorLine)
+            break;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<fs::path> corpusPrograms()
+{
+    std::vector<fs::path> programs;
+    for (const auto& entry : fs::recursive_directory_iterator(kCorpus))
+        if (entry.is_regular_file())
+            programs.push_back(entry.path());
+    std::sort(programs.begin(), programs.end());
+    return programs;
+}
+
+std::map<std::string, int> recordedArcLines(const std::string& transformation)
+{
+    std::map<std::string, int> written;
+    std::ifstream file(kArcLineCounts / (transformation + ".txt"));
+    std::string program;
+    for (int count; file >> program >> count; file.ignore(1000, '\n'))
+        written[program] = count;
+    return written;
 }
 
 std::string describe(const PathPoint& p)
@@ -145,21 +201,33 @@ TEST_P(ConversionProperty, ReadingTheOutputAgainGivesTheTransformedPath)
         GTEST_SKIP() << "no corpus at " << kCorpus;
     std::string unused;
     ConversionOptions options = parseConversionOptions(GetParam().arguments, unused);
-    for (const auto& entry : fs::recursive_directory_iterator(kCorpus)) {
-        if (!entry.is_regular_file())
-            continue;
+    const std::map<std::string, int> recorded = recordedArcLines(GetParam().name);
+    std::ostringstream record;
+    for (const fs::path& program : corpusPrograms()) {
         InterpreterContext context;
         GCodeConverter converter(context);
-        Conversion conversion = convertProgramFile(entry.path().string(), options, converter);
+        Conversion conversion = convertProgramFile(program.string(), options, converter);
         const TTransformParams& params = converter.params();
         PointTransform transform(params, {params.panel.cbShiftX ? 10.5 : 0.0, params.panel.cbShiftY ? -3.25 : 0.0,
                                           params.panel.cbShiftZ ? 2.0 : 0.0});
         Vec3 origin = transform.point({0, 0, 0});
         origin[2] = transform.clipZ(origin[2]);
         double rapid = std::stod(options.edRapid);
-        expectSamePath(points(context, &transform, params.FFeedCoeff, rapid),
-                       readAgain(conversion.lines, options), origin, conversion.lines,
-                       entry.path().filename().string() + " " + GetParam().name);
+        const std::string name = program.lexically_relative(kCorpus).generic_string();
+        const std::string what = name + " " + GetParam().name;
+        ReadBack output = readLines(conversion.lines, options);
+        expectSamePath(points(context, &transform, params.FFeedCoeff, rapid), output.points, origin,
+                       conversion.lines, what);
+        const int sourceArcLines = readLines(convertedSourceLines(program, conversion), options).arcLines;
+        if (sourceArcLines > 0)
+            record << name << " " << output.arcLines << " of " << sourceArcLines << "\n";
+        const auto before = recorded.find(name);
+        EXPECT_GE(output.arcLines, before == recorded.end() ? 0 : before->second)
+            << what << ": arc lines written, of " << sourceArcLines << " in the source";
+    }
+    if (std::getenv("TARNIX_UPDATE_GOLDEN") != nullptr) {
+        fs::create_directories(kArcLineCounts);
+        std::ofstream(kArcLineCounts / (std::string(GetParam().name) + ".txt")) << record.str();
     }
 }
 
@@ -185,7 +253,7 @@ TEST(ConversionProperty, MirroringTwiceGivesTheOriginalPath)
         InterpreterContext again;
         GCodeConverter againConverter(again);
         Conversion twice = convertProgramFile(mirrored.string(), mirror, againConverter);
-        expectSamePath(points(original, nullptr, 1, 0), readAgain(twice.lines, mirror), {0, 0, 0}, twice.lines,
+        expectSamePath(points(original, nullptr, 1, 0), readLines(twice.lines, mirror).points, {0, 0, 0}, twice.lines,
                        entry.path().filename().string());
     }
 }

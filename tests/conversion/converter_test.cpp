@@ -40,11 +40,15 @@ ConversionOptions options(const std::vector<std::string>& arguments)
 
 }  // namespace
 
-TEST(CoordinateText, FiveSignificantDigitsThenThreeDecimals)
+// Controls read no exponent, and a coordinate must stay where the source
+// puts it at any magnitude: one rounding, from the value itself.
+TEST(CoordinateText, ThreeDecimalsRoundedOnceAtEveryMagnitude)
 {
     const std::pair<double, const char*> cases[] = {
-        {12.3456, "12.346"}, {123.456, "123.460"}, {1234.56, "1234.600"}, {12345.6, "12346.000"},
-        {99999.7, "1.0000e+05"}, {-123456, "-1.2346e+05"}, {-0.0001, "0.000"}, {0, "0.000"}};
+        {12.3456, "12.346"},          {3.5355339, "3.536"},         {-3.5355339, "-3.536"},
+        {123.456, "123.456"},         {1234.56, "1234.560"},        {12345.6, "12345.600"},
+        {99999.7, "99999.700"},       {100002.25, "100002.250"},    {-123456, "-123456.000"},
+        {1e9 + 0.0004, "1000000000.000"}, {-0.0001, "0.000"},       {0, "0.000"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(formatCoordinate(value), text) << value;
 }
@@ -208,7 +212,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X10 Y0 I5 J0\nG3 X20 Y0 I5 J0\nM30\n",
                     {"--rotate", "Z", "--angle", "45"},
                     {"G90G17", "G0X0.000Y0.000Z5.000", "G1Z-1.000F100",
-                     "G2X7.071Y7.071Z-1.000I3.535J3.535", "G3X14.142Y14.142Z-1.000I3.535J3.535", "M30"}},
+                     "G2X7.071Y7.071Z-1.000I3.536J3.536", "G3X14.142Y14.142Z-1.000I3.536J3.536", "M30"}},
+        WrittenCase{"ARotatedArcWithIncrementalCentreStaysAnArc",
+                    "G90 G17\nG1 X40 Y25 F100\nG2 X30 Y25 I-5 J0\n",
+                    {"--incmode", "--rotate", "Z", "--angle", "45"},
+                    {"G90G17", "G1X10.607Y45.962Z0.000F100", "G2X3.536Y38.891Z0.000I-3.536J-3.536"}},
+        // Far from the origin every digit still counts: the half circle
+        // must not collapse onto one X.
+        WrittenCase{"AnArcShiftedFarAwayStaysAnArc",
+                    "G0 X0 Y0 Z5\nG2 X3 Y0 I1.5 J0\n",
+                    {"--shift-x", "99999"},
+                    {"G0X99999.000Y0.000Z5.000", "G2X100002.000Y0.000Z5.000I100000.500J0.000"}},
         WrittenCase{"AnArcRotatedByAnyAngleStaysAnArc",
                     "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X10 Y0 I5 J0\nG3 X20 Y0 I15 J0\nM30\n",
                     {"--rotate", "Z", "--angle", "17.5"},

@@ -114,14 +114,21 @@ TEST(MakeArraySaving, CancelSavesNothing)
     EXPECT_EQ(rig.dialogs.shown[0].folder, rig.folder);
 }
 
+// The name is checked as it will be written: completed with the filter's
+// extension, and by the file it names.
 TEST(MakeArraySaving, SourceNameIsRefused)
 {
-    ArrayRig rig;
-    rig.dialogs.answer = SaveDialogAnswer{rig.folder + "part.nc", 2};
-    rig.apply({"1", "1", "1", "0", "0", "0"});
-    EXPECT_EQ(rig.messages.texts,
-              std::vector<std::string>{"File " + rig.folder + "part.nc exists, change File name to save."});
-    EXPECT_EQ(readFile(rig.folder + "part.nc"), readFile(kData / "part.nc"));
+    for (const auto& [typed, index] : {std::pair{"part.nc", 2}, std::pair{"part", 2}, std::pair{"./part.nc", 1}}) {
+        ArrayRig rig;
+        rig.dialogs.answer = SaveDialogAnswer{rig.folder + typed, index};
+        rig.apply({"2", "1", "1", "10", "0", "0"});
+        const std::string written = rig.folder + (std::string(typed) == "part" ? "part.nc" : typed);
+        EXPECT_EQ(rig.messages.texts,
+                  std::vector<std::string>{"File " + written + " exists, change File name to save."})
+            << typed;
+        EXPECT_EQ(readFile(rig.folder + "part.nc"), readFile(kData / "part.nc")) << typed;
+        EXPECT_EQ(rig.files(), std::vector<std::string>{"part.nc"}) << typed;
+    }
 }
 
 TEST(MakeArraySaving, NameWithoutExtensionTakesTheFiltersOne)

@@ -14,6 +14,7 @@
 #include "window/widgets/tarnix_application.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,14 +59,30 @@ private:
         return names;
     }
 
+    // How a dialog was shown: over which window, whether it stays on top
+    // and whether it had the keyboard.
+    struct Shown {
+        QWidget* parent = nullptr;
+        bool onTop = false;
+        bool focused = false;
+    };
+
+    static Shown shownAs(QWidget* dialog)
+    {
+        return {dialog->parentWidget(), dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                dialog->isActiveWindow() || QApplication::activeModalWidget() == dialog};
+    }
+
     // Answers the next save dialog with `name` in the program folder.
-    void answerSaveDialogWith(const QString& name)
+    void answerSaveDialogWith(const QString& name, Shown* shown = nullptr)
     {
         auto* poll = new QTimer;
         poll->setInterval(20);
-        QObject::connect(poll, &QTimer::timeout, [this, poll, name] {
+        QObject::connect(poll, &QTimer::timeout, [this, poll, name, shown] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                    if (shown != nullptr)
+                        *shown = shownAs(dialog);
                     dialog->setDirectory(folder->path());
                     dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
                     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
@@ -85,6 +102,8 @@ private slots:
         testing::writeFile(path("a.nc"), "T1 M6\nG0 X1\nM30\n");
         testing::writeFile(path("b.nc"), "T1 M6\nG0 X2\nM30\n");
         testing::writeFile(path("c.nc"), "T2 M6\nG0 X3\nM30\n");
+        testing::writeFile(path("r.rol"), "!PA;PA;VS2;!VZ2;\nZ376,20,-61;\n");
+        testing::writeFile(path("s.tap"), "G0 X1 Y1\nM30\n");
         testing::writeFile(path("arr2.nc"), "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X5\nG1 Y5\nG0 Z5\nM30\n");
         window = testing::startMainWindow(paths, {path("a.nc").toStdString()});
         list = window->findChild<ExplorerFileList*>("lvFiles");
@@ -144,6 +163,90 @@ private slots:
         QCOMPARE(questionParent, static_cast<QWidget*>(Form4));
         QVERIFY(onTop);
         QVERIFY(focused);
+    }
+
+    // Both dialogs stay on top: their save dialogs must open over them,
+    // whole, and take the keyboard.
+    void mergeSaveDialogOpensInFrontOfTheMergeList()
+    {
+        mark({"a.nc", "b.nc"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        Shown shown;
+        answerSaveDialogWith("merged.nc", &shown);
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(QFile::exists(path("merged.nc")));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(Form4));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
+    }
+
+    void arraySaveDialogOpensInFrontOfMakeArray()
+    {
+        mark({"b.nc"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        Shown shown;
+        answerSaveDialogWith("grid.nc", &shown);
+        frmMakeArray->btnApply->click();
+        QVERIFY(QFile::exists(path("grid.nc")));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(frmMakeArray));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
+    }
+
+    // Joined, G-code and Roland lines are read by neither reader: the merge
+    // is refused before the save dialog, over the Merge List.
+    void mergeOfGCodeWithRolandIsRefusedBeforeAnythingIsWritten()
+    {
+        const QStringList before = QDir(folder->path()).entryList(QDir::Files);
+        mark({"a.nc", "r.rol"});
+        window->findChild<QAction*>("btnMerge")->trigger();
+        auto* Form4 = window->findChild<TForm4*>("Form4");
+        QString text;
+        Shown shown;
+        bool saveDialogShown = false;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                    saveDialogShown = true;
+                    dialog->reject();
+                }
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                    text = box->text();
+                    shown = shownAs(box);
+                    box->accept();
+                }
+            }
+        });
+        poll.start();
+        Form4->findChild<QPushButton*>("btnApplyMerge")->click();
+        QVERIFY(!saveDialogShown);
+        QCOMPARE(text, QString("Programs of different kinds cannot be merged:\na.nc - G-code\nr.rol - Roland"));
+        QCOMPARE(shown.parent, static_cast<QWidget*>(Form4));
+        QVERIFY(shown.onTop);
+        QVERIFY(shown.focused);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), before);
+        QVERIFY(Form4->isVisible());
+    }
+
+    // "s" under "All files" is completed to s.tap, the source itself.
+    void arrayRefusesTheSourceNameTypedWithoutExtension()
+    {
+        const std::string source = testing::readFile(path("s.tap").toStdString());
+        mark({"s.tap"});
+        window->findChild<QAction*>("btnMakeArray")->trigger();
+        auto* frmMakeArray = window->findChild<TfrmMakeArray*>("frmMakeArray");
+        frmMakeArray->edNumX->setText("2");
+        frmMakeArray->edX->setText("10");
+        QString text;
+        answerSaveDialogWith("s");
+        testing::answerNextMessageBox(&text);
+        frmMakeArray->btnApply->click();
+        QCOMPARE(text, "File " + path("s.tap") + " exists, change File name to save.");
+        QCOMPARE(testing::readFile(path("s.tap").toStdString()), source);
     }
 
     void theListShowsTheMergedProgramSelected()

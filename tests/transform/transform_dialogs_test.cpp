@@ -62,7 +62,8 @@ private slots:
         masks.parseExt("*.nc;*.zip");
         Form4 = std::make_unique<TForm4>(*merge, progress, location, masks, dialogs,
                                          TForm4::Hooks{[] { return std::string("/cnc/open.nc"); },
-                                                       [this] { ++refreshes; }, {}});
+                                                       [this] { ++refreshes; }, {},
+                                                       [] { return ProgramKind::Fanuc; }});
     }
 
     void theDialogStaysOnTopAndIsNotModal()

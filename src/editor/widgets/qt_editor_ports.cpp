@@ -1,5 +1,7 @@
 #include "editor/widgets/qt_editor_ports.h"
 
+#include "common/widgets/in_front.h"
+
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -88,15 +90,21 @@ void LineEditNameBox::setFileName(const std::string& name)
     box_.setText(QString::fromStdString(name));
 }
 
+int QtEditorDialogs::run(QDialog& dialog) const
+{
+    return inFront_ ? execInFront(dialog) : dialog.exec();
+}
+
 bool QtEditorDialogs::confirm(const std::string& question)
 {
-    return QMessageBox::question(parent_, "Confirm", QString::fromStdString(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, owner_());
+    return run(box) == QMessageBox::Yes;
 }
 
 std::optional<SaveDialogAnswer> QtEditorDialogs::saveDialog(const SaveDialogSetup& setup)
 {
-    QFileDialog dialog(parent_, "Save As", QString::fromStdString(setup.folder));
+    QFileDialog dialog(owner_(), "Save As", QString::fromStdString(setup.folder));
     dialog.setObjectName("SaveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -106,7 +114,7 @@ std::optional<SaveDialogAnswer> QtEditorDialogs::saveDialog(const SaveDialogSetu
         dialog.selectNameFilter(filters[setup.filterIndex - 1]);
     if (!setup.fileName.empty())
         dialog.selectFile(QString::fromStdString(setup.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return SaveDialogAnswer{dialog.selectedFiles().first().toStdString(),
                             static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
@@ -114,11 +122,11 @@ std::optional<SaveDialogAnswer> QtEditorDialogs::saveDialog(const SaveDialogSetu
 
 std::optional<std::string> QtEditorDialogs::openDialog(const std::string& folder, const std::string& filter)
 {
-    QFileDialog dialog(parent_, "Open", QString::fromStdString(folder));
+    QFileDialog dialog(owner_(), "Open", QString::fromStdString(folder));
     dialog.setObjectName("OpenDialog");
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }

@@ -4,6 +4,9 @@
 
 #include "editor/editor_ports.h"
 
+#include <functional>
+
+class QDialog;
 class QLineEdit;
 class QWidget;
 class QsciScintilla;
@@ -37,13 +40,22 @@ private:
 
 class QtEditorDialogs : public EditorDialogs {
 public:
-    explicit QtEditorDialogs(QWidget* parent) : parent_(parent) {}
+    explicit QtEditorDialogs(QWidget* parent) : owner_([parent] { return parent; }) {}
+    // Dialogs over the window `owner` gives when asked, which stays on top
+    // of others: they open in front of it (execInFront).
+    struct InFront {
+        std::function<QWidget*()> owner;
+    };
+    explicit QtEditorDialogs(InFront inFront) : owner_(std::move(inFront.owner)), inFront_(true) {}
     bool confirm(const std::string& question) override;
     std::optional<SaveDialogAnswer> saveDialog(const SaveDialogSetup& setup) override;
     std::optional<std::string> openDialog(const std::string& folder, const std::string& filter) override;
 
 private:
-    QWidget* parent_;
+    int run(QDialog& dialog) const;
+
+    std::function<QWidget*()> owner_;
+    bool inFront_ = false;
 };
 
 }  // namespace tarnix

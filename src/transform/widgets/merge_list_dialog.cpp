@@ -2,6 +2,7 @@
 
 #include "common/text_encoding.h"
 #include "common/widgets/deferred_error.h"
+#include "common/widgets/in_front.h"
 #include "transform/mask_save_filter.h"
 #include "transform/merge_programs.h"
 
@@ -162,6 +163,12 @@ void TForm4::btnApplyMergeClick()
     const std::vector<std::string> names = entries();
     if (names.empty())
         return;
+    if (const std::optional<std::string> refusal = mixedKindsRefusal(location_, names, hooks_.programKind())) {
+        QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(*refusal), QMessageBox::Ok,
+                        this);
+        execInFront(box);
+        return;
+    }
     const MaskSaveFilter filter(masks_, true);
     const std::optional<SaveDialogAnswer> answer = dialogs_.saveDialog(
         {filter.text(), 1, location_.FCurrentFolder, proposedMergeName(hooks_.programFileName(), names.front())});

@@ -4,6 +4,7 @@
 // merged into one file by Apply. It stays on top and is not modal.
 
 #include "editor/editor_ports.h"
+#include "interpretation/interpreter_settings.h"
 #include "path/program_location.h"
 #include "settings/file_masks.h"
 #include "transform/file_merge.h"
@@ -50,6 +51,8 @@ public:
         std::function<void()> refreshExplorer;
         // The Explorer's list shows the merged program.
         std::function<void(const std::string& path)> showWrittenFile;
+        // The kind a program that names none is read as (the Config page's).
+        std::function<ProgramKind()> programKind;
     };
 
     // Everything passed in must outlive the dialog.

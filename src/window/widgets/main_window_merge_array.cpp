@@ -18,7 +18,8 @@ void MainWindow::createMergeAndArray()
 {
     TForm4::Hooks mergeHooks{[this] { return edFileName->text().toStdString(); },
                              [this] { explorer_->sbtnRefreshClick(); },
-                             [this](const std::string& path) { explorer_->showWrittenFiles({path}); }};
+                             [this](const std::string& path) { explorer_->showWrittenFiles({path}); },
+                             [this] { return context_.settings.programKind; }};
     ArrayHooks arrayHooks;
     // Make Array shifts through the transformation panel's own controls, so
     // the panel shows what each copy was made with.

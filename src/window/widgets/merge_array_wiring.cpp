@@ -1,5 +1,7 @@
 #include "window/widgets/merge_array_wiring.h"
 
+#include "common/widgets/in_front.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,18 +9,20 @@ namespace tarnix {
 
 void InformationBox::showInformation(const std::string& text)
 {
-    QMessageBox::information(parent_, "Information", QString::fromStdString(text));
+    QMessageBox box(QMessageBox::Information, "Information", QString::fromStdString(text), QMessageBox::Ok, owner_());
+    execInFront(box);
 }
 
 MergeArrayWiring::MergeArrayWiring(QWidget* window, ProgressSink& progress, EventPump& events,
                                    ProgramLocation& location, const TFileMasks& masks, TForm4::Hooks mergeHooks,
                                    ArrayHooks arrayHooks)
     : window_(window),
-      dialogs_(window),
-      messages_(window),
+      mergeDialogs_(QtEditorDialogs::InFront{[this] { return static_cast<QWidget*>(Form4_); }}),
+      arrayDialogs_(QtEditorDialogs::InFront{[this] { return static_cast<QWidget*>(frmMakeArray_); }}),
+      arrayMessages_([this] { return static_cast<QWidget*>(frmMakeArray_); }),
       merge_(progress, events, [this](const std::string& question) { return askInFront(question); }),
-      array_(merge_, std::move(arrayHooks), dialogs_, messages_, masks),
-      Form4_(new TForm4(merge_, progress, location, masks, dialogs_, std::move(mergeHooks), window)),
+      array_(merge_, std::move(arrayHooks), arrayDialogs_, arrayMessages_, masks),
+      Form4_(new TForm4(merge_, progress, location, masks, mergeDialogs_, std::move(mergeHooks), window)),
       frmMakeArray_(new TfrmMakeArray(array_, location, window))
 {
 }
@@ -33,11 +37,7 @@ bool MergeArrayWiring::askInFront(const std::string& question)
                                                   : window_;
     QMessageBox box(QMessageBox::Question, "Confirm", QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No, owner);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.show();
-    box.raise();
-    box.activateWindow();
-    return box.exec() == QMessageBox::Yes;
+    return execInFront(box) == QMessageBox::Yes;
 }
 
 }  // namespace tarnix

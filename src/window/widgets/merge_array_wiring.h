@@ -9,16 +9,19 @@
 #include "transform/widgets/make_array_dialog.h"
 #include "transform/widgets/merge_list_dialog.h"
 
+#include <functional>
+
 namespace tarnix {
 
-// An information box with an OK button, over `parent`.
+// An information box with an OK button, in front of the window `owner`
+// gives when asked, which stays on top.
 class InformationBox : public MessageSink {
 public:
-    explicit InformationBox(QWidget* parent) : parent_(parent) {}
+    explicit InformationBox(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
     void showInformation(const std::string& text) override;
 
 private:
-    QWidget* parent_;
+    std::function<QWidget*()> owner_;
 };
 
 class MergeArrayWiring {
@@ -34,8 +37,10 @@ private:
     bool askInFront(const std::string& question);
 
     QWidget* window_;
-    QtEditorDialogs dialogs_;
-    InformationBox messages_;
+    // The save dialogs and boxes of each dialog open in front of it.
+    QtEditorDialogs mergeDialogs_;
+    QtEditorDialogs arrayDialogs_;
+    InformationBox arrayMessages_;
     FileMerge merge_;
     MakeArray array_;
     TForm4* Form4_;
