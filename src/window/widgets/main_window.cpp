@@ -455,6 +455,10 @@ void MainWindow::FormClose()
 
 void MainWindow::readSettings()
 {
+    // A process that died while writing its settings left its temporary
+    // files beside them; the old files are whole, the temporaries are junk.
+    removeLeftoverTemporaries(paths_.settingsFile);
+    removeLeftoverTemporaries(shellToolbarFilePath(paths_.settingsFile));
     try {
         configuration_.ReadConfiguration(paths_.settingsFile);
     } catch (const ConversionError& error) {
