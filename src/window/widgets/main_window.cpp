@@ -107,7 +107,9 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     Splitter1->addWidget(buildViewColumn());
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({420, 750});
+    // The pages start wide enough for the Explorer tool bar, in whatever
+    // font the desktop gives it: a button behind ">>" is a button few find.
+    Splitter1->setSizes({std::max(420, PageControl1->sizeHint().width()), 750});
     layout->addWidget(Splitter1, 1);
 
     ProgressBar = new ProgressPanel(central);
