@@ -158,6 +158,28 @@ private slots:
         QCOMPARE(window->context().FPathPoints->Count(), 1);
     }
 
+    // Started with -e the program page is arranged as a switch to it
+    // arranges it: the transformation panel below the editor; the Explorer
+    // page then shows it as "View Feedrate limits in Explorer" says.
+    void editSwitchShowsTheTransformationPanelAsAPageSwitchDoes()
+    {
+        QString program = folder->path() + "/edit.nc";
+        testing::writeFile(program, "%\n G1 X1 F100\n");
+        for (const bool limitsInExplorer : {false, true}) {
+            testing::writeFile(QString::fromStdString(paths.settingsFile),
+                               QByteArray("[Options]\nFeedRateLimitsVisible=") + (limitsInExplorer ? "1" : "0") + "\n");
+            auto window = start({"-e", program.toStdString()});
+            QTest::qWait(50);
+            auto* panel = window->findChild<QWidget*>("Panel11");
+            QVERIFY(panel->isVisible());
+            auto* pages = window->findChild<QTabWidget*>("PageControl1");
+            pages->setCurrentIndex(0);
+            QCOMPARE(panel->isVisible(), limitsInExplorer);
+            pages->setCurrentIndex(1);
+            QVERIFY(panel->isVisible());
+        }
+    }
+
     // No button of the Explorer tool bar hides behind its ">>" button at
     // the window's first size, in the desktop's font and in the fonts the
     // install script brings to a bare machine.
