@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -19,12 +20,30 @@ InputOutputError writeError(const std::string& path, int error)
     return InputOutputError("Cannot create \"" + path + "\": " + std::strerror(error));
 }
 
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+std::string temporaryName(const std::string& path, unsigned number)
+{
+    return path + "." + std::to_string(number) + std::string(kTemporarySuffix);
+}
+
+// Whether `name` is `base` + "." + digits + ".tmp", as temporaryName makes it.
+bool isTemporaryNameOf(std::string_view name, std::string_view base)
+{
+    if (name.size() <= base.size() + 1 + kTemporarySuffix.size() || !name.starts_with(base)
+        || !name.ends_with(kTemporarySuffix) || name[base.size()] != '.')
+        return false;
+    const std::string_view number =
+        name.substr(base.size() + 1, name.size() - base.size() - 1 - kTemporarySuffix.size());
+    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A new file beside `path` that no one else uses; the process's umask applies.
 int createTemporary(const std::string& path, std::string& temporary)
 {
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + "." + std::to_string(seed()) + ".tmp";
+        temporary = temporaryName(path, seed());
         const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0 || errno != EEXIST)
             return file;
@@ -124,6 +143,20 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
     FileReplacement file(path);
     file.write(bytes);
     file.commit();
+}
+
+void removeLeftoverTemporaries(const std::string& path) noexcept
+{
+    const std::filesystem::path target = linkTarget(path);
+    const std::string base = target.filename().string();
+    std::error_code error;
+    std::filesystem::directory_iterator entries(target.parent_path().empty() ? "." : target.parent_path(), error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        std::error_code ignored;
+        if (entries->is_regular_file(ignored) && !entries->is_symlink(ignored)
+            && isTemporaryNameOf(entries->path().filename().string(), base))
+            std::filesystem::remove(entries->path(), ignored);
+    }
 }
 
 }  // namespace tarnix

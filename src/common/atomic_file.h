@@ -37,4 +37,10 @@ private:
 
 void writeFileAtomically(const std::string& path, const std::string& bytes);
 
+// Removes the temporary files that replacements of `path` left when the
+// process died before renaming them ("<name>.<number>.tmp" beside the file,
+// or beside the file a link names). Nothing else is touched; failures are
+// ignored.
+void removeLeftoverTemporaries(const std::string& path) noexcept;
+
 }  // namespace tarnix

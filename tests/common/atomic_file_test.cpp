@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,4 +77,46 @@ TEST(AtomicFile, ReadOnlyFileIsRefusedNotReplaced)
     ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
     EXPECT_THROW(writeFileAtomically(readOnly, "defaults"), InputOutputError);
     EXPECT_EQ(readFile(readOnly), "user's settings");
+}
+
+// A crash between writing and renaming leaves "<name>.<number>.tmp"; the
+// next start removes exactly those, whatever else lies in the folder.
+TEST(AtomicFile, LeftoverTemporariesOfOneFileAreRemovedAndNothingElse)
+{
+    ScratchFolder folder;
+    const std::string path = folder.write("CNCconfig.ini", "settings");
+    for (const char* name : {"CNCconfig.ini.3141592653.tmp", "CNCconfig.ini.0.tmp"})
+        folder.write(name, "half written");
+    const std::vector<std::string> kept = {
+        "CNCconfig.ini",           "CNCconfig.ini.12a.tmp", "CNCconfig.ini..tmp",     "CNCconfig.ini.tmp",
+        "CNCconfig.ini.5.tmp.bak", "CNCconfig.ini.5.TMP",   "xCNCconfig.ini.5.tmp",   "shellTB.ini.5.tmp",
+        "CNCconfig.ini.-5.tmp",    "CNCconfig.ini.7.tmp",
+    };
+    for (const std::string& name : kept)
+        if (name != "CNCconfig.ini" && name != "CNCconfig.ini.7.tmp")
+            folder.write(name, "the user's");
+    // A folder is never the program's leftover.
+    std::filesystem::create_directory(folder.file("CNCconfig.ini.7.tmp"));
+
+    removeLeftoverTemporaries(path);
+
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.fileNames(), expected);
+    EXPECT_EQ(readFile(path), "settings");
+}
+
+TEST(AtomicFile, LeftoversOfALinkedFileAreTheTargetsAndAMissingFolderIsNoError)
+{
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.file("real"));
+    const std::string target = folder.write("real/settings.ini", "old");
+    folder.write("real/settings.ini.42.tmp", "half written");
+    const auto link = folder.file("settings.ini");
+    std::filesystem::create_symlink(target, link);
+    removeLeftoverTemporaries(link.string());
+    EXPECT_FALSE(std::filesystem::exists(folder.file("real/settings.ini.42.tmp")));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+    EXPECT_NO_THROW(removeLeftoverTemporaries(folder.file("missing/a.ini").string()));
 }

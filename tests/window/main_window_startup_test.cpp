@@ -178,6 +178,22 @@ private slots:
         QVERIFY(!QDir(QString::fromStdString(paths.tempFolder)).exists());
     }
 
+    // Settings written when the process died leave their temporary files;
+    // the next start clears them away, and only them.
+    void startRemovesTheTemporaryFilesOfAnInterruptedSettingsWrite()
+    {
+        const QString bin = QString::fromStdString(paths.executableFolder);
+        const QStringList leftovers = {"CNCconfig.ini.2718281828.tmp", "shellTB.ini.17.tmp"};
+        const QStringList others = {"CNCconfig.ini.bak", "notes.17.tmp", "CNCconfig.ini.x.tmp"};
+        for (const QString& name : leftovers + others)
+            testing::writeFile(bin + name, "x");
+        auto window = start({});
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFile::exists(bin + name), qPrintable(name));
+        for (const QString& name : others)
+            QVERIFY2(QFile::exists(bin + name), qPrintable(name));
+    }
+
     void storedControlValuesAndHeightsSurviveARestart()
     {
         const QString masks = "*.nc;" + QString(40'000, 'x');

@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <Qsci/qsciscintilla.h>
 
 #include <memory>
@@ -155,6 +156,53 @@ private slots:
         QCOMPARE(pages->currentWidget()->objectName(), QString("tsPellam"));
         QCOMPARE(window->findChild<QsciScintilla*>("SynEdit")->text(), QString("%\n G1 X1 F100\n"));
         QCOMPARE(window->context().FPathPoints->Count(), 1);
+    }
+
+    // Started with -e the program page is arranged as a switch to it
+    // arranges it: the transformation panel below the editor; the Explorer
+    // page then shows it as "View Feedrate limits in Explorer" says.
+    void editSwitchShowsTheTransformationPanelAsAPageSwitchDoes()
+    {
+        QString program = folder->path() + "/edit.nc";
+        testing::writeFile(program, "%\n G1 X1 F100\n");
+        for (const bool limitsInExplorer : {false, true}) {
+            testing::writeFile(QString::fromStdString(paths.settingsFile),
+                               QByteArray("[Options]\nFeedRateLimitsVisible=") + (limitsInExplorer ? "1" : "0") + "\n");
+            auto window = start({"-e", program.toStdString()});
+            QTest::qWait(50);
+            auto* panel = window->findChild<QWidget*>("Panel11");
+            QVERIFY(panel->isVisible());
+            auto* pages = window->findChild<QTabWidget*>("PageControl1");
+            pages->setCurrentIndex(0);
+            QCOMPARE(panel->isVisible(), limitsInExplorer);
+            pages->setCurrentIndex(1);
+            QVERIFY(panel->isVisible());
+        }
+    }
+
+    // No button of the Explorer tool bar hides behind its ">>" button at
+    // the window's first size, in the desktop's font and in the fonts the
+    // install script brings to a bare machine.
+    void explorerToolBarShowsEveryButtonAtTheFirstSize()
+    {
+        const QFont desktopFont = QApplication::font();
+        for (const QFont& font :
+             {desktopFont, QFont("Liberation Sans", 9), QFont("Liberation Sans", 10), QFont("Liberation Mono", 9)}) {
+            QApplication::setFont(font);
+            auto window = start({});
+            QTest::qWait(50);
+            QCOMPARE(window->size(), QSize(1174, 801));
+            auto* toolBar = window->findChild<QToolBar*>("ExplorerToolBar");
+            for (QAction* action : toolBar->actions()) {
+                if (action->isSeparator())
+                    continue;
+                QWidget* button = toolBar->widgetForAction(action);
+                QVERIFY2(button && button->isVisible() && toolBar->rect().contains(button->geometry()),
+                         qPrintable(font.family() + ": " + action->text()));
+            }
+            window.reset();
+            QApplication::setFont(desktopFont);
+        }
     }
 
     void conversionErrorShowsOneBoxAndTheNineLogLines()

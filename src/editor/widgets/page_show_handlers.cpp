@@ -12,17 +12,23 @@ namespace tarnix {
 PageShowHandlers::PageShowHandlers(const PageShowWidgets& widgets, PageShowHooks hooks, QObject* parent)
     : QObject(parent), w_(widgets), hooks_(std::move(hooks))
 {
-    connect(w_.PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        QWidget* page = w_.PageControl1->widget(index);
-        if (page == w_.tsExplorer)
-            tsExplorerShow();
-        else if (page == w_.tsPellam)
-            tsPellamShow();
-        else if (page == w_.tsConfig)
-            tsConfigShow();
+    connect(w_.PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (w_.PageControl1->isVisible())
+            showCurrentPage();
     });
     connect(w_.Splitter4, &QSplitter::splitterMoved, this, [this] { Splitter4Moved(); });
     connect(w_.Splitter5, &QSplitter::splitterMoved, this, [this] { Splitter5Moved(); });
+}
+
+void PageShowHandlers::showCurrentPage()
+{
+    QWidget* page = w_.PageControl1->currentWidget();
+    if (page == w_.tsExplorer)
+        tsExplorerShow();
+    else if (page == w_.tsPellam)
+        tsPellamShow();
+    else if (page == w_.tsConfig)
+        tsConfigShow();
 }
 
 void PageShowHandlers::collapseFileList()
@@ -38,6 +44,15 @@ int PageShowHandlers::explorerListHeight() const
     if (w_.PageControl1->currentWidget() == w_.tsExplorer)
         return w_.Splitter4->sizes().value(1);
     return fileListHeight_;
+}
+
+void PageShowHandlers::setExplorerListHeight(int height)
+{
+    const QList<int> sizes = w_.Splitter4->sizes();
+    if (sizes.value(1) == 0)
+        fileListHeight_ = height;
+    else
+        w_.Splitter4->setSizes({sizes[0] + sizes[1] - height, height});
 }
 
 void PageShowHandlers::showEditor()

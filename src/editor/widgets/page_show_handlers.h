@@ -50,19 +50,26 @@ public:
 
     PageShowHandlers(const PageShowWidgets& widgets, PageShowHooks hooks, QObject* parent);
 
+    // Runs the show handler of the page in front: the window's first
+    // showing shows it as a switch to it would. Switches made before the
+    // window is shown (start-up's) wait for this.
+    void showCurrentPage();
     void tsExplorerShow();
     void tsPellamShow();
     void tsConfigShow();
     void Splitter4Moved();
     void Splitter5Moved();
-    // Gives the view the whole right side, keeping the list's height for
-    // the Explorer page.
-    void collapseFileList();
     // The file list's height as the Explorer page shows it, also while
     // another page has it collapsed.
     int explorerListHeight() const;
+    // Sets that height: at once while the list is in sight, else for the
+    // Explorer page to give back.
+    void setExplorerListHeight(int height);
 
 private:
+    // Gives the view the whole right side, keeping the list's height for
+    // the Explorer page.
+    void collapseFileList();
     void showEditor();
     void resizeAndRender();
 

@@ -25,6 +25,7 @@
 #include "window/widgets/info_form.h"
 #include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
+#include "window/widgets/pending_pane_height.h"
 #include "settings/widgets/qt_color.h"
 #include "settings/widgets/system_colors.h"
 #include "zip/widgets/qt_zip_extraction_window.h"
@@ -107,7 +108,9 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     Splitter1->addWidget(buildViewColumn());
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({420, 750});
+    // The pages start wide enough for the Explorer tool bar, in whatever
+    // font the desktop gives it: a button behind ">>" is a button few find.
+    Splitter1->setSizes({std::max(420, PageControl1->sizeHint().width()), 750});
     layout->addWidget(Splitter1, 1);
 
     ProgressBar = new ProgressPanel(central);
@@ -394,9 +397,13 @@ void MainWindow::showEvent(QShowEvent* event)
     // Without a window manager (a kiosk or a virtual display) the window is
     // never activated; the first showing then stands in for the activation.
     QTimer::singleShot(0, this, [this] {
-        if (!heightsApplied_) {
-            heightsApplied_ = true;
-            applyStoredHeights();
+        if (!shownOnce_) {
+            shownOnce_ = true;
+            folderPanelHeight_->tryToApply();
+            listHeight_->tryToApply();
+            // The page in front is arranged as a switch to it arranges it,
+            // once the window and the list have their sizes.
+            pageShowHandlers_->showCurrentPage();
         }
         if (!activatedOnce_)
             FormActivate();
@@ -455,6 +462,10 @@ void MainWindow::FormClose()
 
 void MainWindow::readSettings()
 {
+    // A process that died while writing its settings left its temporary
+    // files beside them; the old files are whole, the temporaries are junk.
+    removeLeftoverTemporaries(paths_.settingsFile);
+    removeLeftoverTemporaries(shellToolbarFilePath(paths_.settingsFile));
     try {
         configuration_.ReadConfiguration(paths_.settingsFile);
     } catch (const ConversionError& error) {
@@ -560,32 +571,21 @@ void MainWindow::restoreFormStorage()
     for (const char* name : kStoredChecks)
         if (auto* box = findChild<QCheckBox*>(name))
             box->setChecked(storage.value(QString(name) + ".Checked", box->isChecked()).toBool());
-    // The splitters take these heights once the window has its size.
-    storedFolderPanelHeight_ = storage.value("Panel3.Height", -1).toInt();
-    storedListHeight_ = storage.value("lvFiles.Height", -1).toInt();
+    // The splitters take these heights once the window can show them.
+    folderPanelHeight_ = new PendingPaneHeight(
+        *explorerSplitter_, [this] { return explorerSplitter_->sizes().value(0); },
+        [this](int height) {
+            const QList<int> sizes = explorerSplitter_->sizes();
+            explorerSplitter_->setSizes({height, sizes.value(0) + sizes.value(1) - height});
+        },
+        storage.value("Panel3.Height", -1).toInt(), this);
+    listHeight_ = new PendingPaneHeight(
+        *Splitter4, [this] { return pageShowHandlers_->explorerListHeight(); },
+        [this](int height) { pageShowHandlers_->setExplorerListHeight(height); },
+        storage.value("lvFiles.Height", -1).toInt(), this);
     // "InitDir" is stored and deliberately not restored.
     if (storage.value("maximized", true).toBool())
         setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void MainWindow::applyStoredHeights()
-{
-    // A stored height is taken only when both panes of its splitter stay in
-    // sight: the folders and the log pane, the view and the file list. A
-    // damaged or stale value leaves the splitter as it was built.
-    auto setFirstHeight = [](QSplitter* splitter, int height) {
-        constexpr int kPaneInSight = 32;
-        const QList<int> sizes = splitter->sizes();
-        const int total = sizes.value(0) + sizes.value(1);
-        if (sizes.size() == 2 && height >= kPaneInSight && total - height >= kPaneInSight)
-            splitter->setSizes({height, total - height});
-    };
-    setFirstHeight(explorerSplitter_, storedFolderPanelHeight_);
-    if (storedListHeight_ >= 0)
-        setFirstHeight(Splitter4, Splitter4->sizes().value(0) + Splitter4->sizes().value(1) - storedListHeight_);
-    // Only the Explorer page shows the list; the others keep it for it.
-    if (PageControl1->currentWidget() != tsExplorer)
-        pageShowHandlers_->collapseFileList();
 }
 
 void MainWindow::saveFormStorage()
@@ -595,8 +595,8 @@ void MainWindow::saveFormStorage()
     storage.setValue("maximized", isMaximized());
     storage.setValue("geometry", saveGeometry());
     storage.setValue("state", saveState());
-    storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
-    storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
+    storage.setValue("Panel3.Height", folderPanelHeight_->height());
+    storage.setValue("lvFiles.Height", listHeight_->height());
     storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
     for (const char* name : kStoredTexts)
         if (auto* edit = findChild<QLineEdit*>(name))

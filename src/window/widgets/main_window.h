@@ -39,6 +39,7 @@ namespace tarnix {
 class EditorPage;
 class MergeArrayWiring;
 class PageShowHandlers;
+class PendingPaneHeight;
 class Explorer;
 class QtZipExtractionWindow;
 class RunController;
@@ -161,7 +162,6 @@ private:
     void showSegmentTexts(const struct SegmentTexts& texts);
     void paintColorBox(QPushButton* box, TColor color);
     void restoreFormStorage();
-    void applyStoredHeights();
     void saveFormStorage();
 
     TarnixApplication& application_;
@@ -185,9 +185,10 @@ private:
     bool configurationReadFailed_ = false;
     bool FMakePathPending = true;
     bool activatedOnce_ = false;
-    bool heightsApplied_ = false;
-    int storedFolderPanelHeight_ = -1;
-    int storedListHeight_ = -1;
+    bool shownOnce_ = false;
+    // "Panel3.Height" and "lvFiles.Height" of the form storage.
+    PendingPaneHeight* folderPanelHeight_ = nullptr;
+    PendingPaneHeight* listHeight_ = nullptr;
     PageShowHandlers* pageShowHandlers_ = nullptr;
     bool FDecSepChanged = false;
     std::string savedNumericLocale_;

@@ -100,6 +100,11 @@ QWidget* MainWindow::buildExplorerPage()
     splitter->addWidget(explorerFolders_);
     splitter->addWidget(Scroll);
     splitter->setSizes({400, 250});
+    // The folders keep their height as the window changes size, as the
+    // list under the view does: the height stored for them is the one the
+    // next start shows, whenever the window manager maximises the window.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter, 1);
 
     // The frustum command: a button that is never shown, kept for the
@@ -328,6 +333,8 @@ QWidget* MainWindow::buildViewColumn()
     listLayout->addWidget(lvFiles);
     Splitter4->addWidget(Panel9);
     Splitter4->setSizes({520, 220});
+    Splitter4->setStretchFactor(0, 1);
+    Splitter4->setStretchFactor(1, 0);
     layout->addWidget(Splitter4, 1);
     return column;
 }
