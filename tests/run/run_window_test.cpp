@@ -255,6 +255,27 @@ private slots:
         QCOMPARE(glyphAt(2), 0);
     }
 
+    // Rows past the engine's last line (the empty one after the last line
+    // end, and those below the text) hold no line a run could stop on: a
+    // click there, in the line numbers or on the glyphs, sets nothing.
+    void gutterClickBelowTheLastLineSetsNoBreakpoint()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\n");
+        const int glyphX = 2 + static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, 0UL)) +
+                           static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, 1UL));
+        const int rowHeight = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+        for (int x : {4, glyphX})
+            for (int rowsBelowLine2 : {1, 3}) {
+                QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                                  QPoint(x, lineY(2) + rowsBelowLine2 * rowHeight));
+                QVERIFY2(engine().breakpoints().empty(), qPrintable(QString("x %1, %2 rows below line 2")
+                                                                       .arg(x)
+                                                                       .arg(rowsBelowLine2)));
+            }
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(4, lineY(2)));
+        QCOMPARE(engine().breakpoints(), std::vector<int>{2});
+    }
+
     void loadedProgramShowsTheGlyphsAndKeepsTheBreakpoints()
     {
         editor->setText("G1 X1 F100\nG1 X2\nG1 X3\n");
