@@ -708,6 +708,30 @@ private slots:
         QVERIFY(pdfPages(pdf) >= 4);
     }
 
+    // The gutter's line numbers are the screen's, not the program's: the
+    // whole text and a selection both print the text alone.
+    void printsNeitherWayTheGutterLineNumbers()
+    {
+        SynEdit->setText(numberedLines(30));
+        named<QCheckBox>("cbLineNum")->click();
+        QVERIFY(named<QCheckBox>("cbLineNum")->isChecked());
+        const QString pdf = folder->filePath("print.pdf");
+        for (bool selected : {false, true}) {
+            SynEdit->setSelection(10, 0, 13, 0);
+            if (!selected)
+                SynEdit->selectAll(false);
+            QsciPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            page->printOn(printer);
+            const QStringList lines = pdfText(pdf).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.first().trimmed(), selected ? QString("N11 G1 X11") : QString("N1 G1 X1"));
+            for (const QString& line : lines)
+                QVERIFY2(line.trimmed().isEmpty() || line.trimmed().startsWith('N'), qPrintable(line));
+        }
+        QVERIFY(SynEdit->marginWidth(0) > 0);
+    }
+
     // With no printer, Print offers a PDF file through the print dialog,
     // proposed beside the program; the dialog starts from the editor's
     // selection and the user may still choose the whole text.
