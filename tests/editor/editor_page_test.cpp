@@ -280,6 +280,35 @@ private slots:
         }
     }
 
+    // "High Lighter" off takes the colours away and leaves the letters as
+    // they were: the same font, the same size, lines as high as before.
+    void highlighterOffKeepsTheFont()
+    {
+        SynEdit->setText("G1 X1 (cut)\n");
+        auto fontNow = [this] {
+            auto fontOf = [this](unsigned long style) {
+                QByteArray family(64, '\0');
+                SynEdit->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, family.data());
+                return QString::fromLatin1(family.constData()) + " " +
+                       QString::number(SynEdit->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, style));
+            };
+            return QString("text %1, line numbers %2 / %3 px high, %4 px wide")
+                .arg(fontOf(QsciScintillaBase::STYLE_DEFAULT))
+                .arg(fontOf(QsciScintillaBase::STYLE_LINENUMBER))
+                .arg(SynEdit->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL))
+                .arg(SynEdit->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH, 0UL, "G1 X1"));
+        };
+        const QString highlighted = fontNow();
+        auto* box = named<QCheckBox>("cbHighLighter");
+        QVERIFY(box->isChecked());
+        box->click();
+        QCOMPARE(SynEdit->lexer(), nullptr);
+        QCOMPARE(fontNow(), highlighted);
+        box->click();
+        QVERIFY(SynEdit->lexer() != nullptr);
+        QCOMPARE(fontNow(), highlighted);
+    }
+
     // The program's monospaced font with Cyrillic letters, or the system's
     // fixed font where it is missing.
     void editorFontIsMonospacedWithCyrillic()
