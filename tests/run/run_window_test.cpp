@@ -373,6 +373,25 @@ private slots:
                  editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 3UL));
     }
 
+    // The editor ends the run showing the last line run, wherever the
+    // run's pumps had scrolled it before.
+    void wholeRunEndsShowingTheLastLineRun()
+    {
+        QString program;
+        for (int line = 1; line <= 400; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        editor->setFirstVisibleLine(100);
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        int caret = 0, column = 0;
+        editor->getCursorPosition(&caret, &column);
+        QCOMPARE(caret + 1, 400);
+        const long first = editor->firstVisibleLine();
+        const long rows = editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+        QVERIFY2(first <= 399 && 399 < first + rows, qPrintable(QString("rows %1 to %2 shown").arg(first + 1).arg(first + rows)));
+    }
+
     // A fresh Run starts the totals and the position from zero; Run after a
     // pause goes on with what the lines before summed and where they left
     // the tool.

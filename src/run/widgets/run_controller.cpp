@@ -235,7 +235,10 @@ void RunController::showDebugLine()
         plugin_.repaintLine(old);
         plugin_.repaintLine(FDebugLine);
     }
-    if (FDebugLine > 0)
+    // A run that has stopped leaves the caret on the last line it ran (the
+    // step past the end clamps it there): the editor shows that line, not
+    // wherever the run's last pump had scrolled it.
+    if (FDebugLine > 0 || FDebugger.state() == TCNCDebuggerState::stopped)
         editor_.showCaret();
 }
 
