@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
@@ -390,6 +391,55 @@ private slots:
         const long first = editor->firstVisibleLine();
         const long rows = editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
         QVERIFY2(first <= 399 && 399 < first + rows, qPrintable(QString("rows %1 to %2 shown").arg(first + 1).arg(first + rows)));
+    }
+
+    // Closing presses Stop before it asks about the text: a paused run and
+    // a run still going (closed from inside its pump) are both stopped,
+    // the Run button up and the status "Ready", by the time of the question.
+    void closingStopsARunBeforeTheSaveQuestion_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("paused") << true;
+        QTest::newRow("running") << false;
+    }
+
+    void closingStopsARunBeforeTheSaveQuestion()
+    {
+        QFETCH(bool, paused);
+        QString program;
+        for (int line = 1; line <= 50; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        QVERIFY(editor->isModified());
+        QString atQuestion;
+        auto* question = new QTimer(window.get());
+        question->setInterval(10);
+        connect(question, &QTimer::timeout, window.get(), [&, question] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            question->stop();
+            atQuestion = QString("%1, button %2, %3")
+                             .arg(engine().state() == State::stopped ? "stopped" : "not stopped")
+                             .arg(child<RunPanelWidget>("Panel2")->pauseButtonDown() ? "down" : "up")
+                             .arg(panel3());
+            box->button(QMessageBox::No)->click();
+        });
+        question->start();
+        if (paused) {
+            editor->setCursorPosition(9, 0);
+            click("tbtnToggleBreakpoint");
+            click("tbtnPause");
+            QCOMPARE(engine().state(), State::paused);
+            window->close();
+        } else {
+            child<QCheckBox>("cbDelay")->setChecked(true);
+            child<QSlider>("tbDelay")->setValue(10);
+            QTimer::singleShot(0, window.get(), [this] { window->close(); });
+            click("tbtnPause");
+        }
+        QCOMPARE(atQuestion, QString("stopped, button up,  Ready"));
+        QCOMPARE(engine().state(), State::stopped);
     }
 
     // A fresh Run starts the totals and the position from zero; Run after a
