@@ -161,6 +161,26 @@ private slots:
         QCOMPARE(beeps, 2);
     }
 
+    // A single Replace with "Match case" passes over a match of another
+    // case; one with nothing of the same case left replaces nothing and beeps.
+    void singleReplaceHonoursMatchCase()
+    {
+        SynEdit->setText("g1 X1\nG1 X2\n");
+        SynEdit->setCursorPosition(0, 0);
+        page->mnReplaceClick();
+        auto* dialog = named<SearchDialog>("ReplaceDialog1");
+        dialog->findChild<QLineEdit*>("FindText")->setText("G1");
+        dialog->findChild<QLineEdit*>("ReplaceText")->setText("G01");
+        dialog->findChild<QCheckBox*>("MatchCase")->setChecked(true);
+        dialog->findChild<QPushButton*>("Replace")->click();
+        QCOMPARE(SynEdit->text(), QString("g1 X1\nG01 X2\n"));
+        SynEdit->setCursorPosition(0, 0);
+        dialog->findChild<QLineEdit*>("FindText")->setText("x1");
+        dialog->findChild<QPushButton*>("Replace")->click();
+        QCOMPARE(SynEdit->text(), QString("g1 X1\nG01 X2\n"));
+        QCOMPARE(beeps, 1);
+    }
+
     // Replace All goes from the caret to the end in one undo step, leaves
     // the bookmarks on their lines and ends with the last replacement selected.
     void replaceAllIsOneUndoStepFromTheCaret()
