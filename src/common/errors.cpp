@@ -7,14 +7,25 @@ namespace {
 // longer words are cut, at a character boundary, and end in an ellipsis.
 constexpr std::size_t kLongestWordShown = 300;
 
+// A message travels as a C string, which a NUL byte of the program would
+// end: each is written as the two characters "\0".
+std::string withVisibleNuls(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (char c : text)
+        shown += c == '\0' ? std::string_view("\\0") : std::string_view(&c, 1);
+    return shown;
+}
+
 std::string shownWord(std::string_view text)
 {
     if (text.size() <= kLongestWordShown)
-        return std::string(text);
+        return withVisibleNuls(text);
     std::size_t cut = kLongestWordShown;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    return std::string(text.substr(0, cut)) + "...";
+    return withVisibleNuls(text.substr(0, cut)) + "...";
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #include "editor/version_info.h"
 
+#include "common/errors.h"
+#include "common/regular_file.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace tarnix {
 namespace {
@@ -206,10 +207,14 @@ std::optional<std::string> queryVersionValue(std::string_view block, std::string
 
 std::optional<std::string> readVersionSection(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    // Only a regular file can be an executable: a folder would fail the
+    // read with an error of its own, a pipe would block it.
+    std::string elf;
+    try {
+        elf = readRegularFile(fileName);
+    } catch (const InputOutputError&) {
         return std::nullopt;
-    const std::string elf((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    }
     // 64-bit little-endian ELF only: the program is built for nothing else.
     if (elf.size() < 64 || elf.compare(0, 4, "\x7F" "ELF") != 0 || elf[4] != 2 || elf[5] != 1)
         return std::nullopt;

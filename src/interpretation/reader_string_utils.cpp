@@ -31,4 +31,6 @@ std::string& upCaseStr(std::string& text)
 
 std::string DelSpaceInStr(const std::string& text) { return without(text, ' '); }
 
+std::string DelQuotesInStr(const std::string& text) { return without(text, '"'); }
+
 }  // namespace tarnix

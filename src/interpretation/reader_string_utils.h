@@ -17,4 +17,7 @@ std::string& upCaseStr(std::string& text);
 // `text` without its blanks (" ").
 std::string DelSpaceInStr(const std::string& text);
 
+// `text` without its double quotes ("), the twin of DelSpaceInStr.
+std::string DelQuotesInStr(const std::string& text);
+
 }  // namespace tarnix

@@ -161,6 +161,26 @@ private slots:
         QCOMPARE(beeps, 2);
     }
 
+    // A single Replace with "Match case" passes over a match of another
+    // case; one with nothing of the same case left replaces nothing and beeps.
+    void singleReplaceHonoursMatchCase()
+    {
+        SynEdit->setText("g1 X1\nG1 X2\n");
+        SynEdit->setCursorPosition(0, 0);
+        page->mnReplaceClick();
+        auto* dialog = named<SearchDialog>("ReplaceDialog1");
+        dialog->findChild<QLineEdit*>("FindText")->setText("G1");
+        dialog->findChild<QLineEdit*>("ReplaceText")->setText("G01");
+        dialog->findChild<QCheckBox*>("MatchCase")->setChecked(true);
+        dialog->findChild<QPushButton*>("Replace")->click();
+        QCOMPARE(SynEdit->text(), QString("g1 X1\nG01 X2\n"));
+        SynEdit->setCursorPosition(0, 0);
+        dialog->findChild<QLineEdit*>("FindText")->setText("x1");
+        dialog->findChild<QPushButton*>("Replace")->click();
+        QCOMPARE(SynEdit->text(), QString("g1 X1\nG01 X2\n"));
+        QCOMPARE(beeps, 1);
+    }
+
     // Replace All goes from the caret to the end in one undo step, leaves
     // the bookmarks on their lines and ends with the last replacement selected.
     void replaceAllIsOneUndoStepFromTheCaret()
@@ -278,6 +298,35 @@ private slots:
                 QVERIFY2(SynEdit->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, position + i) == c.style,
                          c.word);
         }
+    }
+
+    // "High Lighter" off takes the colours away and leaves the letters as
+    // they were: the same font, the same size, lines as high as before.
+    void highlighterOffKeepsTheFont()
+    {
+        SynEdit->setText("G1 X1 (cut)\n");
+        auto fontNow = [this] {
+            auto fontOf = [this](unsigned long style) {
+                QByteArray family(64, '\0');
+                SynEdit->SendScintilla(QsciScintillaBase::SCI_STYLEGETFONT, style, family.data());
+                return QString::fromLatin1(family.constData()) + " " +
+                       QString::number(SynEdit->SendScintilla(QsciScintillaBase::SCI_STYLEGETSIZEFRACTIONAL, style));
+            };
+            return QString("text %1, line numbers %2 / %3 px high, %4 px wide")
+                .arg(fontOf(QsciScintillaBase::STYLE_DEFAULT))
+                .arg(fontOf(QsciScintillaBase::STYLE_LINENUMBER))
+                .arg(SynEdit->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL))
+                .arg(SynEdit->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH, 0UL, "G1 X1"));
+        };
+        const QString highlighted = fontNow();
+        auto* box = named<QCheckBox>("cbHighLighter");
+        QVERIFY(box->isChecked());
+        box->click();
+        QCOMPARE(SynEdit->lexer(), nullptr);
+        QCOMPARE(fontNow(), highlighted);
+        box->click();
+        QVERIFY(SynEdit->lexer() != nullptr);
+        QCOMPARE(fontNow(), highlighted);
     }
 
     // The program's monospaced font with Cyrillic letters, or the system's
@@ -706,6 +755,30 @@ private slots:
         SynEdit->selectAll(false);
         print();
         QVERIFY(pdfPages(pdf) >= 4);
+    }
+
+    // The gutter's line numbers are the screen's, not the program's: the
+    // whole text and a selection both print the text alone.
+    void printsNeitherWayTheGutterLineNumbers()
+    {
+        SynEdit->setText(numberedLines(30));
+        named<QCheckBox>("cbLineNum")->click();
+        QVERIFY(named<QCheckBox>("cbLineNum")->isChecked());
+        const QString pdf = folder->filePath("print.pdf");
+        for (bool selected : {false, true}) {
+            SynEdit->setSelection(10, 0, 13, 0);
+            if (!selected)
+                SynEdit->selectAll(false);
+            QsciPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            page->printOn(printer);
+            const QStringList lines = pdfText(pdf).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.first().trimmed(), selected ? QString("N11 G1 X11") : QString("N1 G1 X1"));
+            for (const QString& line : lines)
+                QVERIFY2(line.trimmed().isEmpty() || line.trimmed().startsWith('N'), qPrintable(line));
+        }
+        QVERIFY(SynEdit->marginWidth(0) > 0);
     }
 
     // With no printer, Print offers a PDF file through the print dialog,

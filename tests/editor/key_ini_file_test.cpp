@@ -48,6 +48,7 @@ TEST(KeyIniFile, BadFilesNeverGiveMoreThanTheCompleteRecords)
         {"cut-off last record", bytes({2, 0, 0, 0}) + record + record.substr(0, 5), 1},
         {"huge count, no records", bytes({0xFF, 0xFF, 0xFF, 0x7F}), 0},
         {"bytes after the records", bytes({1, 0, 0, 0}) + record + "junk", 1},
+        {"count below the records", bytes({2, 0, 0, 0}) + record + record + record, 2},
     };
     for (const Case& c : cases) {
         std::optional<TSynEditKeyStrokes> table = decodeKeyIni(c.file);

@@ -66,7 +66,7 @@ TEST(VersionInfo, OtherFilesCarryNone)
     const std::filesystem::path text = scratch.file("not_elf.txt");
     std::ofstream(text) << "\x7F" "ELF but not really";
     for (const std::string& file : {std::string(), std::string("/no/such/file"), text.string(),
-                                    std::string(TARNIX_TEST_EXECUTABLE)})
+                                    std::string(TARNIX_TEST_EXECUTABLE), scratch.path().string()})
         EXPECT_EQ(GetFileVersionString(file), "") << file;
 }
 

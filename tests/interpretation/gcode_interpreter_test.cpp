@@ -147,6 +147,14 @@ TEST_F(Feeds, PlungeBlockSetsTheZFeedToo)
     EXPECT_EQ(context.state.gFeedZ, 100);
 }
 
+// "G01" holds no "G1": the rule names it on its own.
+TEST_F(Feeds, PlungeWrittenG01SetsTheZFeedToo)
+{
+    run(" G01 Z-1 F100");
+    EXPECT_EQ(context.state.gFeed, 100);
+    EXPECT_EQ(context.state.gFeedZ, 100);
+}
+
 TEST_F(Feeds, PlungeTestIsAPlainSubstringTest)
 {
     run(" G17 Z-1 F100");  // "G17" contains "G1"

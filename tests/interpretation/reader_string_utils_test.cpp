@@ -30,5 +30,15 @@ TEST(DelSpaceInStr, DropsBlanksOnlyAsItsTwinDropsDoubleQuotes)
     EXPECT_EQ(DelSpaceInStr("\t1"), "\t1");
 }
 
+TEST(DelQuotesInStr, DropsDoubleQuotesOnlyAndLeavesItsArgumentAlone)
+{
+    const std::string quoted = "\"TOOL \"1\"\"";
+    EXPECT_EQ(DelQuotesInStr(quoted), "TOOL 1");
+    EXPECT_EQ(quoted, "\"TOOL \"1\"\"");
+    EXPECT_EQ(DelQuotesInStr(""), "");
+    EXPECT_EQ(DelQuotesInStr("\"\"\""), "");
+    EXPECT_EQ(DelQuotesInStr("'a' \u00AB b \u00BB"), "'a' \u00AB b \u00BB");
+}
+
 }  // namespace
 }  // namespace tarnix

@@ -57,6 +57,19 @@ TEST(Run, BreakpointOnFivePausesThereWithTheButtonDown)
     EXPECT_EQ(run.engine.GetLineInfo(0), 0);
 }
 
+// No run loop is there to put the button up after a pause: Stop does.
+TEST(Stop, FromAPausePutsTheRunButtonUpWithTheRunImage)
+{
+    RunBench run(20);
+    run.engine.ToggleBreakpoint(5);
+    run.engine.Run();
+    ASSERT_EQ(run.window.pauseButton, std::make_pair(true, 3));
+    run.engine.Stop();
+    EXPECT_EQ(run.engine.state(), State::stopped);
+    EXPECT_EQ(run.engine.currentLine(), -1);
+    EXPECT_EQ(run.window.pauseButton, std::make_pair(false, 0));
+}
+
 struct RunCase {
     const char* name;
     std::string firstLine, lastLine;

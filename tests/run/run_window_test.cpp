@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSlider>
 #include <QTabWidget>
@@ -255,6 +256,27 @@ private slots:
         QCOMPARE(glyphAt(2), 0);
     }
 
+    // Rows past the engine's last line (the empty one after the last line
+    // end, and those below the text) hold no line a run could stop on: a
+    // click there, in the line numbers or on the glyphs, sets nothing.
+    void gutterClickBelowTheLastLineSetsNoBreakpoint()
+    {
+        editor->setText("G1 X1 F100\nG1 X2\n");
+        const int glyphX = 2 + static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, 0UL)) +
+                           static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, 1UL));
+        const int rowHeight = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+        for (int x : {4, glyphX})
+            for (int rowsBelowLine2 : {1, 3}) {
+                QTest::mouseClick(editor->viewport(), Qt::LeftButton, {},
+                                  QPoint(x, lineY(2) + rowsBelowLine2 * rowHeight));
+                QVERIFY2(engine().breakpoints().empty(), qPrintable(QString("x %1, %2 rows below line 2")
+                                                                       .arg(x)
+                                                                       .arg(rowsBelowLine2)));
+            }
+        QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(4, lineY(2)));
+        QCOMPARE(engine().breakpoints(), std::vector<int>{2});
+    }
+
     void loadedProgramShowsTheGlyphsAndKeepsTheBreakpoints()
     {
         editor->setText("G1 X1 F100\nG1 X2\nG1 X3\n");
@@ -350,6 +372,74 @@ private slots:
         QCOMPARE(panel3(), QString(" Ready"));
         QCOMPARE(editor->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS),
                  editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, 3UL));
+    }
+
+    // The editor ends the run showing the last line run, wherever the
+    // run's pumps had scrolled it before.
+    void wholeRunEndsShowingTheLastLineRun()
+    {
+        QString program;
+        for (int line = 1; line <= 400; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        editor->setFirstVisibleLine(100);
+        click("tbtnPause");
+        QCOMPARE(engine().state(), State::stopped);
+        int caret = 0, column = 0;
+        editor->getCursorPosition(&caret, &column);
+        QCOMPARE(caret + 1, 400);
+        const long first = editor->firstVisibleLine();
+        const long rows = editor->SendScintilla(QsciScintilla::SCI_LINESONSCREEN);
+        QVERIFY2(first <= 399 && 399 < first + rows, qPrintable(QString("rows %1 to %2 shown").arg(first + 1).arg(first + rows)));
+    }
+
+    // Closing presses Stop before it asks about the text: a paused run and
+    // a run still going (closed from inside its pump) are both stopped,
+    // the Run button up and the status "Ready", by the time of the question.
+    void closingStopsARunBeforeTheSaveQuestion_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::newRow("paused") << true;
+        QTest::newRow("running") << false;
+    }
+
+    void closingStopsARunBeforeTheSaveQuestion()
+    {
+        QFETCH(bool, paused);
+        QString program;
+        for (int line = 1; line <= 50; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        QVERIFY(editor->isModified());
+        QString atQuestion;
+        auto* question = new QTimer(window.get());
+        question->setInterval(10);
+        connect(question, &QTimer::timeout, window.get(), [&, question] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            question->stop();
+            atQuestion = QString("%1, button %2, %3")
+                             .arg(engine().state() == State::stopped ? "stopped" : "not stopped")
+                             .arg(child<RunPanelWidget>("Panel2")->pauseButtonDown() ? "down" : "up")
+                             .arg(panel3());
+            box->button(QMessageBox::No)->click();
+        });
+        question->start();
+        if (paused) {
+            editor->setCursorPosition(9, 0);
+            click("tbtnToggleBreakpoint");
+            click("tbtnPause");
+            QCOMPARE(engine().state(), State::paused);
+            window->close();
+        } else {
+            child<QCheckBox>("cbDelay")->setChecked(true);
+            child<QSlider>("tbDelay")->setValue(10);
+            QTimer::singleShot(0, window.get(), [this] { window->close(); });
+            click("tbtnPause");
+        }
+        QCOMPARE(atQuestion, QString("stopped, button up,  Ready"));
+        QCOMPARE(engine().state(), State::stopped);
     }
 
     // A fresh Run starts the totals and the position from zero; Run after a

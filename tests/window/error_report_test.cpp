@@ -32,3 +32,13 @@ TEST(ErrorReport, ProgramTextInTheMessageIsDecoded)
     ErrorReport report = reportFor(invalidFloat("1\xE0"));
     EXPECT_EQ(report.boxText, "Converting ERROR: '1а' is not a valid floating point value");
 }
+
+// A NUL byte in a program word would end the message there: it is written
+// as "\0" and the rest of the message follows.
+TEST(ErrorReport, NulInAWordIsWrittenVisibly)
+{
+    using namespace std::string_view_literals;
+    EXPECT_EQ(reportFor(invalidFloat("1\0"sv)).boxText, "Converting ERROR: '1\\0' is not a valid floating point value");
+    EXPECT_EQ(reportFor(invalidInteger("\0""7\0\0"sv)).boxText,
+              "Converting ERROR: '\\07\\0\\0' is not a valid integer value");
+}

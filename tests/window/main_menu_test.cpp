@@ -6,6 +6,8 @@
 
 #include "support/app_paths_in.h"
 #include "support/main_window_start.h"
+#include "support/message_boxes.h"
+#include "window/widgets/about_box.h"
 #include "window/widgets/main_help.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/tarnix_application.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -121,6 +124,21 @@ private slots:
         QVERIFY(helpText(*window).contains("The Explorer page"));
         trigger(*window, "MainHelp1");  // the same window again
         QCOMPARE(window->findChildren<QTextBrowser*>("HelpBrowser").size(), 1);
+    }
+
+    // About reads the version out of the running executable.
+    void aboutShowsTheExecutablesVersion()
+    {
+        paths.executablePath = TARNIX_EXECUTABLE;
+        paths.executableFolder = QFileInfo(TARNIX_EXECUTABLE).path().toStdString() + "/";
+        auto window = start(true);
+        QString shown;
+        testing::answerNext<AboutForm>([&shown](AboutForm* box) {
+            shown = box->findChild<QLabel*>("VersionInfo")->text();
+            box->accept();
+        });
+        trigger(*window, "About1");
+        QCOMPARE(shown, QString("Version: " TARNIX_VERSION));
     }
 
     void readFileInfoIsListedAndDoesNothing()

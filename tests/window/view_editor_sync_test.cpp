@@ -55,6 +55,7 @@ private slots:
     void downMovesTheCursorLineAndRightDoesNot();
     void shiftDownMarksTheRangeAndKeepsTheCursorLine();
     void selectRangeRejectsEmptyAndNonNumericEdits();
+    void keysAfterASelectRangeMessageGoBackToTheEdit();
     void picksFillBothEditsAfterTheEndWasClickedAndTheDialogReopened();
     void gutterClickGoesToTheBreakpointHook();
     void clickInsideASelectionMovesTheViewToWhereTheCaretEnds();
@@ -212,6 +213,36 @@ void ViewEditorSyncTest::selectRangeRejectsEmptyAndNonNumericEdits()
     QCOMPARE(input().FSelEndLine, 2);
     QCOMPARE(selection().lineFrom, 1);
     QCOMPARE(selection().lineTo, 4);
+}
+
+// The message boxes take the keyboard from the dialog; once answered, the
+// next keys must retype the edit, not land in the program.
+void ViewEditorSyncTest::keysAfterASelectRangeMessageGoBackToTheEdit()
+{
+    const QString program = editor_->text();
+    struct Case {
+        QLineEdit* edit;
+        Qt::Key key;
+        const char* message;
+    };
+    for (const Case& c : {Case{dialog_->edBegin, Qt::Key_Backspace, "Errpr: Empty begin or end position"},
+                          Case{dialog_->edEnd, Qt::Key_Z, "Errpr: Convertion error. Only digits!"}}) {
+        sync_->SelectRange1->trigger();
+        dialog_->activateWindow();
+        c.edit->setFocus();
+        QTRY_VERIFY(c.edit->hasFocus());
+        c.edit->end(false);
+        QString message;
+        testing::answerNextMessageBox(&message);
+        QTest::keyClick(c.edit, c.key);
+        QCOMPARE(message, c.message);
+
+        QTRY_COMPARE(QApplication::focusWidget(), c.edit);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        QCOMPARE(editor_->text(), program);
+        dialog_->close();
+    }
 }
 
 void ViewEditorSyncTest::picksFillBothEditsAfterTheEndWasClickedAndTheDialogReopened()

@@ -294,8 +294,16 @@ void EditorPage::cbLineNumClick()
 void EditorPage::cbHighLighterClick()
 {
     SynEdit_.setLexer(cbHighLighter_->isChecked() ? SynGeneralSyn1_ : nullptr);
-    if (!cbHighLighter_->isChecked())
-        SynEdit_.setFont(SynGeneralSyn1_->defaultFont());
+    if (cbHighLighter_->isChecked())
+        return;
+    // Dropping the lexer resets every style to the editor component's own
+    // font, the gutter's too, and the tallest of them sets the line height:
+    // only the colours are meant to go, so every style gets the program's
+    // font back.
+    const QFont font = SynGeneralSyn1_->defaultFont();
+    SynEdit_.setFont(font);
+    SynEdit_.SendScintilla(QsciScintilla::SCI_STYLECLEARALL);
+    SynEdit_.setMarginsFont(font);
 }
 
 }  // namespace tarnix

@@ -9,11 +9,42 @@
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <array>
+
 namespace tarnix {
 namespace {
 
+// Scintilla prints a line-number margin that the editor shows; the gutter's
+// numbers belong to the screen, so the page gets the text alone. The widths
+// come back before anything is painted again.
+class LineNumbersHidden {
+public:
+    explicit LineNumbersHidden(QsciScintilla& editor) : editor_(editor)
+    {
+        for (int margin = 0; margin < marginCount; ++margin) {
+            widths_[margin] = editor_.marginWidth(margin);
+            if (editor_.marginType(margin) == QsciScintilla::NumberMargin)
+                editor_.setMarginWidth(margin, 0);
+        }
+    }
+    ~LineNumbersHidden()
+    {
+        for (int margin = 0; margin < marginCount; ++margin)
+            if (editor_.marginWidth(margin) != widths_[margin])
+                editor_.setMarginWidth(margin, widths_[margin]);
+    }
+    LineNumbersHidden(const LineNumbersHidden&) = delete;
+    LineNumbersHidden& operator=(const LineNumbersHidden&) = delete;
+
+private:
+    static constexpr int marginCount = 5;
+    QsciScintilla& editor_;
+    std::array<int, marginCount> widths_{};
+};
+
 bool printWhole(QsciScintilla& editor, QsciPrinter& printer)
 {
+    const LineNumbersHidden textAlone(editor);
     // A painter of our own tells whether the printer (or its file) opened.
     QPainter painter;
     if (!painter.begin(&printer))

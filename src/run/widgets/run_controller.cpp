@@ -66,8 +66,7 @@ void RunController::connectPanel()
     connect(p.tbtnClearAllBreakpoints, &QToolButton::clicked, this,
             guard([this] { tbtnClearAllBreakpointsClick(); }));
     connect(p.cbCanSmoothDraw, &QCheckBox::toggled, this, [this] { cbCanSmoothDrawClick(); });
-    connect(&plugin_, &TDebugSupportPlugin::gutterClicked, this,
-            guard([this](int line) { FDebugger.ToggleBreakpoint(line); }));
+    connect(&plugin_, &TDebugSupportPlugin::gutterClicked, this, guard([this](int line) { gutterClick(line); }));
     p.tbtnStep->installEventFilter(this);
 }
 
@@ -126,6 +125,15 @@ bool RunController::findInStr(char letter, int line)
         return false;
     }
     return readStartPointLine(letter, editor_.lineText(editor_.caretLine()), context_.state);
+}
+
+void RunController::gutterClick(int line)
+{
+    // The editor reports the rows below the text as its last line, and the
+    // empty line after the last line end as one more; a run ends before
+    // either, so a breakpoint there would never stop it.
+    if (line <= editor_.lineCount())
+        FDebugger.ToggleBreakpoint(line);
 }
 
 void RunController::tbtnStopClick()
@@ -227,7 +235,10 @@ void RunController::showDebugLine()
         plugin_.repaintLine(old);
         plugin_.repaintLine(FDebugLine);
     }
-    if (FDebugLine > 0)
+    // A run that has stopped leaves the caret on the last line it ran (the
+    // step past the end clamps it there): the editor shows that line, not
+    // wherever the run's last pump had scrolled it.
+    if (FDebugLine > 0 || FDebugger.state() == TCNCDebuggerState::stopped)
         editor_.showCaret();
 }
 

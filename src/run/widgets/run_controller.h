@@ -58,6 +58,9 @@ public:
     void tbtnGotoCursorClick();
     void tbtnToggleBreakpointClick();
     void tbtnClearAllBreakpointsClick();
+    // A click in the editor's gutter on `line` (from 1): toggles its
+    // breakpoint when the engine has that line.
+    void gutterClick(int line);
     void cbCanSmoothDrawClick();
     void Timer11Timer();
     // The start-point scan for `letter` before `line`.

@@ -19,6 +19,7 @@
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/shell_toolbar.h"
 #include "run/widgets/run_controller.h"
+#include "run/widgets/run_panel_widget.h"
 #include "transform/widgets/transform_commands.h"
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
@@ -52,6 +53,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
@@ -430,6 +432,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // save question and the other files must not be lost with it.
     reportAndGoOn([this] { writeSettings(); });
     reportAndGoOn([this] { explorerFolders_->ShellToolbar1().SaveToFile(shellToolbarFilePath(paths_.settingsFile)); });
+    // A run, paused or going on under this handler, stops before the save
+    // question: the text asked about is no longer being run.
+    Panel2->tbtnStop->click();
     MyRemoveDir(paths_.tempFolder);
     // A file that cannot be written keeps the window open with the text.
     event->ignore();

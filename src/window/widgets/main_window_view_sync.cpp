@@ -28,7 +28,7 @@ void MainWindow::wireViewAndEditor()
     editorPage_->placePopupItem("GotonextFeed1", viewEditorSync_->GotonextFeed1);
     editorPage_->placePopupItem("SelectRange1", viewEditorSync_->SelectRange1);
     // A click in the gutter sets or clears a breakpoint; a pick lets a run go on.
-    viewEditorSync_->toggleBreakpoint = [this](int line) { runController_->debugger().ToggleBreakpoint(line); };
+    viewEditorSync_->toggleBreakpoint = [this](int line) { runController_->gutterClick(line); };
     connect(Panel10, &PathView::mouseReadout, this,
             guard([this](const QString& text) { StatusBar->setPanel(4, text.toStdString()); }));
 }

@@ -91,18 +91,23 @@ void TfrmSelRange::edEndClick()
     markReceiving(edEnd, true);
 }
 
-void TfrmSelRange::showError(const char* message)
+// The box takes the keyboard; closing it leaves the window system free to
+// give it to the main window, where the keys meant to retype the edit would
+// change the program. So the dialog takes it back for the edit at fault.
+void TfrmSelRange::showError(const char* message, QLineEdit* edit)
 {
     QMessageBox box(QMessageBox::NoIcon, "Tarnix", message, QMessageBox::Ok, this);
     box.setObjectName("SelRangeMessage");
     box.exec();
+    activateWindow();
+    edit->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<int> TfrmSelRange::lineOf(QLineEdit* edit)
 {
     std::optional<std::int32_t> line = tryParseInt(edit->text().toStdString());
     if (!line)
-        showError(kConversionMessage);
+        showError(kConversionMessage, edit);
     return line;
 }
 
@@ -111,7 +116,7 @@ std::optional<int> TfrmSelRange::lineOf(QLineEdit* edit)
 void TfrmSelRange::edBeginChange()
 {
     if (edBegin->text().isEmpty())
-        return showError(kEmptyMessage);
+        return showError(kEmptyMessage, edBegin);
     if (std::optional<int> b = lineOf(edBegin))
         setRange(*b, currentRange().second);
 }
@@ -119,7 +124,7 @@ void TfrmSelRange::edBeginChange()
 void TfrmSelRange::edEndChange()
 {
     if (edEnd->text().isEmpty())
-        return showError(kEmptyMessage);
+        return showError(kEmptyMessage, edEnd);
     if (std::optional<int> e = lineOf(edEnd))
         setRange(currentRange().first, *e);
 }
@@ -127,7 +132,7 @@ void TfrmSelRange::edEndChange()
 void TfrmSelRange::Button1Click()
 {
     if (edBegin->text().isEmpty() || edEnd->text().isEmpty())
-        return showError(kEmptyMessage);
+        return showError(kEmptyMessage, edBegin->text().isEmpty() ? edBegin : edEnd);
     const std::optional<int> b = lineOf(edBegin);
     if (!b)
         return;

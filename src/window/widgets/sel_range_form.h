@@ -50,7 +50,8 @@ private:
     void Button2Click();
     // The number in `edit`, or nothing after its message was shown.
     std::optional<int> lineOf(QLineEdit* edit);
-    void showError(const char* message);
+    // Shows `message`, then gives the keyboard back to `edit`.
+    void showError(const char* message, QLineEdit* edit);
 
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
