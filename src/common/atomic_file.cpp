@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -19,12 +20,16 @@ InputOutputError writeError(const std::string& path, int error)
     return InputOutputError("Cannot create \"" + path + "\": " + std::strerror(error));
 }
 
-// A new file beside `path` that no one else uses; the process's umask applies.
+// A new file in the folder of `path` that no one else uses; the process's
+// umask applies. Its name is short whatever the file's name, so that every
+// name the folder takes can be saved.
 int createTemporary(const std::string& path, std::string& temporary)
 {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + "." + std::to_string(seed()) + ".tmp";
+        temporary = folder + ".tarnix" + std::to_string(seed()) + ".tmp";
         const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0 || errno != EEXIST)
             return file;
@@ -62,17 +67,37 @@ FileReplacement::FileReplacement(const std::string& path) : path_(path), target_
 {
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
-    if (exists && ::access(target_.c_str(), W_OK) != 0)
-        throw writeError(path_, errno);
+    if (exists) {
+        // Root may write anything: a file nobody may write is refused all the same.
+        if (S_ISREG(existing.st_mode) && (existing.st_mode & 0222) == 0)
+            throw writeError(path_, EACCES);
+        if (::access(target_.c_str(), W_OK) != 0)
+            throw writeError(path_, errno);
+    }
+    inPlace_ = exists && S_ISREG(existing.st_mode) && existing.st_nlink > 1;
+    if (inPlace_)
+        return;
     file_ = createTemporary(target_, temporary_);
-    if (file_ < 0)
-        throw writeError(path_, errno);
-    if (exists && ::fchmod(file_, existing.st_mode & 07777) != 0) {
+    if (file_ < 0) {
         const int error = errno;
-        ::close(file_);
-        ::unlink(temporary_.c_str());
+        inPlace_ = exists && S_ISREG(existing.st_mode) && (error == EACCES || error == EPERM);
+        if (inPlace_)
+            return;
         throw writeError(path_, error);
     }
+    if (!exists)
+        return;
+    // The owner first: a change of owner clears the set-id bits.
+    const bool sameOwner = ::fchown(file_, existing.st_uid, existing.st_gid) == 0;
+    const int error = sameOwner && ::fchmod(file_, existing.st_mode & 07777) != 0 ? errno : 0;
+    if (sameOwner && error == 0)
+        return;
+    ::close(file_);
+    ::unlink(temporary_.c_str());
+    file_ = -1;
+    if (error != 0)
+        throw writeError(path_, error);
+    inPlace_ = true;
 }
 
 FileReplacement::~FileReplacement()
@@ -88,7 +113,7 @@ void FileReplacement::write(std::string_view bytes)
     // Small pieces are gathered, so that a program written line by line costs
     // few system calls; a large one goes out as it is.
     constexpr std::size_t kGathered = 64 * 1024;
-    if (pending_.size() + bytes.size() < kGathered) {
+    if (inPlace_ || pending_.size() + bytes.size() < kGathered) {
         pending_ += bytes;
         return;
     }
@@ -104,8 +129,34 @@ void FileReplacement::flush()
     pending_.clear();
 }
 
+void FileReplacement::writeInPlace()
+{
+    const int file = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (file < 0)
+        throw writeError(path_, errno);
+    // The room is taken before the first old byte is overwritten; a file
+    // system that cannot reserve room is written without.
+    int failure = ::posix_fallocate(file, 0, static_cast<off_t>(std::max<std::size_t>(pending_.size(), 1)));
+    if (failure == EOPNOTSUPP || failure == EINVAL)
+        failure = 0;
+    if (failure == 0 && !writeAll(file, pending_))
+        failure = errno != 0 ? errno : EIO;
+    if (failure == 0 && ::ftruncate(file, static_cast<off_t>(pending_.size())) != 0)
+        failure = errno;
+    if (failure == 0 && ::fsync(file) != 0)
+        failure = errno;
+    if (::close(file) != 0 && failure == 0)
+        failure = errno;
+    if (failure != 0)
+        throw writeError(path_, failure);
+}
+
 void FileReplacement::commit()
 {
+    if (inPlace_) {
+        writeInPlace();
+        return;
+    }
     flush();
     int failure = ::fsync(file_) != 0 ? errno : 0;  // on the disk before the name points at it
     if (::close(file_) != 0 && failure == 0)
