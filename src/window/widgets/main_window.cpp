@@ -233,7 +233,7 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
 
     PageControl1->setCurrentWidget(tsExplorer);
     SynEdit->clear();
-    editorPage_->readKeystrokes();
+    editorPage_->readKeystrokes(paths_.keyFile, paths_.startFolderKeyFile);
     restoreFormStorage();
     writeHelpText();
 
