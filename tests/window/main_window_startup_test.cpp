@@ -28,6 +28,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace tarnix;
@@ -176,6 +178,18 @@ private slots:
         QCOMPARE(answers.texts[1], QString("File modified.  Save now?"));
         QVERIFY(QFile::exists(QString::fromStdString(paths.formStorageFile)));
         QVERIFY(!QDir(QString::fromStdString(paths.tempFolder)).exists());
+    }
+
+    void aFormStorageFileThatCannotBeWrittenIsReportedWithTheReason()
+    {
+        // A folder in the file's place.
+        QDir().mkpath(QString::fromStdString(paths.formStorageFile));
+        auto window = start({});
+        DialogAnswers answers;
+        window->close();
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(answers.texts[0], "Файловая ошибка: Cannot create \"" + QString::fromStdString(paths.formStorageFile) +
+                                       "\": " + QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
 
     void storedControlValuesAndHeightsSurviveARestart()

@@ -22,6 +22,7 @@
 #include "transform/widgets/transform_commands.h"
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
+#include "settings/widgets/ini_file_replacement.h"
 #include "window/widgets/info_form.h"
 #include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
@@ -590,25 +591,22 @@ void MainWindow::applyStoredHeights()
 
 void MainWindow::saveFormStorage()
 {
-    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
-    storage.beginGroup("FormStorage1");
-    storage.setValue("maximized", isMaximized());
-    storage.setValue("geometry", saveGeometry());
-    storage.setValue("state", saveState());
-    storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
-    storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
-    storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
-    for (const char* name : kStoredTexts)
-        if (auto* edit = findChild<QLineEdit*>(name))
-            storage.setValue(QString(name) + ".Text", edit->text());
-    for (const char* name : kStoredChecks)
-        if (auto* box = findChild<QCheckBox*>(name))
-            storage.setValue(QString(name) + ".Checked", box->isChecked());
-    storage.endGroup();
-    // Qt writes the file whole through a temporary one, renamed into place.
-    storage.sync();
-    if (storage.status() != QSettings::NoError)
-        throw InputOutputError("Cannot create \"" + paths_.formStorageFile + "\"");
+    replaceIniFile(paths_.formStorageFile, [this](QSettings& storage) {
+        storage.beginGroup("FormStorage1");
+        storage.setValue("maximized", isMaximized());
+        storage.setValue("geometry", saveGeometry());
+        storage.setValue("state", saveState());
+        storage.setValue("Panel3.Height", explorerSplitter_->sizes().value(0));
+        storage.setValue("lvFiles.Height", pageShowHandlers_->explorerListHeight());
+        storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
+        for (const char* name : kStoredTexts)
+            if (auto* edit = findChild<QLineEdit*>(name))
+                storage.setValue(QString(name) + ".Text", edit->text());
+        for (const char* name : kStoredChecks)
+            if (auto* box = findChild<QCheckBox*>(name))
+                storage.setValue(QString(name) + ".Checked", box->isChecked());
+        storage.endGroup();
+    });
 }
 
 // --- Building and drawing the path -------------------------------------------
