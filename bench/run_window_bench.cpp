@@ -27,7 +27,8 @@ int main(int argc, char** argv)
     TarnixApplication application(argc, argv);
     QTemporaryDir folder;
     const std::string root = folder.path().toStdString() + "/";
-    const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+    const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/",
+                          root + "key.ini", root + "key.ini"};
     MainWindow window(application, paths, parseCommandLine({}, paths.executableFolder));
     window.show();
     window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);

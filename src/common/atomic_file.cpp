@@ -20,30 +20,36 @@ InputOutputError writeError(const std::string& path, int error)
     return InputOutputError("Cannot create \"" + path + "\": " + std::strerror(error));
 }
 
+constexpr std::string_view kTemporaryPrefix = ".tarnix";
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
-std::string temporaryName(const std::string& path, unsigned number)
+// Short whatever the file's name, so that every name the folder takes can
+// be saved: ".tarnix" + number + ".tmp".
+std::string temporaryName(const std::string& folder, unsigned number)
 {
-    return path + "." + std::to_string(number) + std::string(kTemporarySuffix);
+    return folder + std::string(kTemporaryPrefix) + std::to_string(number) + std::string(kTemporarySuffix);
 }
 
-// Whether `name` is `base` + "." + digits + ".tmp", as temporaryName makes it.
-bool isTemporaryNameOf(std::string_view name, std::string_view base)
+// Whether `name` is one that temporaryName makes.
+bool isTemporaryName(std::string_view name)
 {
-    if (name.size() <= base.size() + 1 + kTemporarySuffix.size() || !name.starts_with(base)
-        || !name.ends_with(kTemporarySuffix) || name[base.size()] != '.')
+    if (name.size() <= kTemporaryPrefix.size() + kTemporarySuffix.size() || !name.starts_with(kTemporaryPrefix)
+        || !name.ends_with(kTemporarySuffix))
         return false;
     const std::string_view number =
-        name.substr(base.size() + 1, name.size() - base.size() - 1 - kTemporarySuffix.size());
+        name.substr(kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
     return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A new file beside `path` that no one else uses; the process's umask applies.
+// A new file in the folder of `path` that no one else uses; the process's
+// umask applies.
 int createTemporary(const std::string& path, std::string& temporary)
 {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = temporaryName(path, seed());
+        temporary = temporaryName(folder, seed());
         const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0 || errno != EEXIST)
             return file;
@@ -81,17 +87,37 @@ FileReplacement::FileReplacement(const std::string& path) : path_(path), target_
 {
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
-    if (exists && ::access(target_.c_str(), W_OK) != 0)
-        throw writeError(path_, errno);
+    if (exists) {
+        // Root may write anything: a file nobody may write is refused all the same.
+        if (S_ISREG(existing.st_mode) && (existing.st_mode & 0222) == 0)
+            throw writeError(path_, EACCES);
+        if (::access(target_.c_str(), W_OK) != 0)
+            throw writeError(path_, errno);
+    }
+    inPlace_ = exists && S_ISREG(existing.st_mode) && existing.st_nlink > 1;
+    if (inPlace_)
+        return;
     file_ = createTemporary(target_, temporary_);
-    if (file_ < 0)
-        throw writeError(path_, errno);
-    if (exists && ::fchmod(file_, existing.st_mode & 07777) != 0) {
+    if (file_ < 0) {
         const int error = errno;
-        ::close(file_);
-        ::unlink(temporary_.c_str());
+        inPlace_ = exists && S_ISREG(existing.st_mode) && (error == EACCES || error == EPERM);
+        if (inPlace_)
+            return;
         throw writeError(path_, error);
     }
+    if (!exists)
+        return;
+    // The owner first: a change of owner clears the set-id bits.
+    const bool sameOwner = ::fchown(file_, existing.st_uid, existing.st_gid) == 0;
+    const int error = sameOwner && ::fchmod(file_, existing.st_mode & 07777) != 0 ? errno : 0;
+    if (sameOwner && error == 0)
+        return;
+    ::close(file_);
+    ::unlink(temporary_.c_str());
+    file_ = -1;
+    if (error != 0)
+        throw writeError(path_, error);
+    inPlace_ = true;
 }
 
 FileReplacement::~FileReplacement()
@@ -107,7 +133,7 @@ void FileReplacement::write(std::string_view bytes)
     // Small pieces are gathered, so that a program written line by line costs
     // few system calls; a large one goes out as it is.
     constexpr std::size_t kGathered = 64 * 1024;
-    if (pending_.size() + bytes.size() < kGathered) {
+    if (inPlace_ || pending_.size() + bytes.size() < kGathered) {
         pending_ += bytes;
         return;
     }
@@ -123,8 +149,34 @@ void FileReplacement::flush()
     pending_.clear();
 }
 
+void FileReplacement::writeInPlace()
+{
+    const int file = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (file < 0)
+        throw writeError(path_, errno);
+    // The room is taken before the first old byte is overwritten; a file
+    // system that cannot reserve room is written without.
+    int failure = ::posix_fallocate(file, 0, static_cast<off_t>(std::max<std::size_t>(pending_.size(), 1)));
+    if (failure == EOPNOTSUPP || failure == EINVAL)
+        failure = 0;
+    if (failure == 0 && !writeAll(file, pending_))
+        failure = errno != 0 ? errno : EIO;
+    if (failure == 0 && ::ftruncate(file, static_cast<off_t>(pending_.size())) != 0)
+        failure = errno;
+    if (failure == 0 && ::fsync(file) != 0)
+        failure = errno;
+    if (::close(file) != 0 && failure == 0)
+        failure = errno;
+    if (failure != 0)
+        throw writeError(path_, failure);
+}
+
 void FileReplacement::commit()
 {
+    if (inPlace_) {
+        writeInPlace();
+        return;
+    }
     flush();
     int failure = ::fsync(file_) != 0 ? errno : 0;  // on the disk before the name points at it
     if (::close(file_) != 0 && failure == 0)
@@ -148,13 +200,12 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
 void removeLeftoverTemporaries(const std::string& path) noexcept
 {
     const std::filesystem::path target = linkTarget(path);
-    const std::string base = target.filename().string();
     std::error_code error;
     std::filesystem::directory_iterator entries(target.parent_path().empty() ? "." : target.parent_path(), error);
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::error_code ignored;
         if (entries->is_regular_file(ignored) && !entries->is_symlink(ignored)
-            && isTemporaryNameOf(entries->path().filename().string(), base))
+            && isTemporaryName(entries->path().filename().string()))
             std::filesystem::remove(entries->path(), ignored);
     }
 }

@@ -59,6 +59,8 @@ void EditorDocument::btnEditOpenClick()
 void EditorDocument::load(const std::string& path)
 {
     editor_.showLoading(kLoadingLine);
+    // Noted before the read: a change made while it reads is asked about.
+    stamp(path);
     ProgramText text;
     try {
         text = readProgramFile(path);
@@ -76,6 +78,7 @@ void EditorDocument::load(const std::string& path)
 
 void EditorDocument::loadFromCommandLine(const std::string& path)
 {
+    stamp(path);
     ProgramText text = readProgramFile(path);
     editor_.load(text.utf8);
     encoding_ = text.encoding;
@@ -134,8 +137,29 @@ bool EditorDocument::write(const std::string& path)
                              " holds characters that Windows-1251, the file's code page, cannot hold: they "
                              "would be saved as \"?\".  Save anyway?"))
         return false;
+    if (!mayReplaceChangesOnDisk(path))
+        return false;
     writeFileReplacing(path, program.bytes);
+    stamp(path);
     return true;
+}
+
+void EditorDocument::stamp(const std::string& path)
+{
+    stampedFile_ = path;
+    stamp_ = stampOf(path);
+}
+
+bool EditorDocument::mayReplaceChangesOnDisk(const std::string& path)
+{
+    if (path != stampedFile_ || !stamp_)
+        return true;
+    const std::optional<FileStamp> now = stampOf(path);
+    if (!now || *now == *stamp_)
+        return true;
+    return dialogs_.confirm("\"" + path +
+                            "\" was changed on disk since it was opened or last saved here.  Replace those "
+                            "changes with the text in the editor?");
 }
 
 }  // namespace tarnix

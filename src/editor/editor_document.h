@@ -4,6 +4,7 @@
 // New, the view's Refresh and the close sequence ask, each its own way.
 
 #include "editor/editor_ports.h"
+#include "editor/file_stamp.h"
 #include "editor/program_file.h"
 
 #include <functional>
@@ -52,6 +53,11 @@ private:
     void load(const std::string& path);
     // False when the user would rather not save: the file is left as it is.
     bool write(const std::string& path);
+    // Notes the file as the editor now knows it.
+    void stamp(const std::string& path);
+    // True unless the file changed on disk since the editor read or wrote
+    // it and the user would rather keep those changes.
+    bool mayReplaceChangesOnDisk(const std::string& path);
 
     EditorBuffer& editor_;
     FileNameBox& edFileName_;
@@ -61,6 +67,8 @@ private:
     std::string editFileName_;
     std::string textFileName_;
     TextEncoding encoding_ = TextEncoding::Utf8;
+    std::string stampedFile_;
+    std::optional<FileStamp> stamp_;
     // The save dialog keeps what it was last shown with.
     SaveDialogSetup saveDialog_;
 };

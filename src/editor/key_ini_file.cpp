@@ -3,6 +3,7 @@
 #include "editor/program_file.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -72,6 +73,18 @@ void readKeyIni(const std::string& path, TSynEditKeyStrokes& table)
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (std::optional<TSynEditKeyStrokes> read = decodeKeyIni(bytes))
         table = std::move(*read);
+}
+
+void readKeyIniFrom(const std::string& keyFile, const std::string& earlierKeyFile, TSynEditKeyStrokes& table)
+{
+    std::error_code error;
+    if (std::filesystem::exists(keyFile, error) || !std::filesystem::exists(earlierKeyFile, error)) {
+        readKeyIni(keyFile, table);
+        return;
+    }
+    readKeyIni(earlierKeyFile, table);
+    // A copy that fails costs nothing: the start folder is read again next time.
+    std::filesystem::copy_file(earlierKeyFile, keyFile, error);
 }
 
 void writeKeyIni(const std::string& path, const TSynEditKeyStrokes& table)

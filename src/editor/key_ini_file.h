@@ -22,6 +22,10 @@ std::optional<TSynEditKeyStrokes> decodeKeyIni(std::string_view bytes);
 // Replaces `table` by the file's contents when the file exists and holds a
 // table; leaves it alone otherwise.
 void readKeyIni(const std::string& path, TSynEditKeyStrokes& table);
+// The table from `keyFile`; when there is none, from `earlierKeyFile`, the
+// start folder where earlier versions kept it, which is then copied to
+// `keyFile` so that the table is read from its own place from then on.
+void readKeyIniFrom(const std::string& keyFile, const std::string& earlierKeyFile, TSynEditKeyStrokes& table);
 // Throws FileCreateError when the file cannot be written.
 void writeKeyIni(const std::string& path, const TSynEditKeyStrokes& table);
 

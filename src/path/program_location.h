@@ -28,6 +28,18 @@ struct ProgramLocation {
                              : FCurrentFolder + std::string(name);
     }
 
+    // The folder that work derived from `source` (a transformation, a merge,
+    // an array) is written to: the source's own folder; for a program
+    // extracted from an archive, which lies in the extraction folder removed
+    // at close, the Explorer's folder, the one that holds the archive.
+    std::string outputFolderFor(const std::string& source) const
+    {
+        if (!extractionFolder.empty() && source.starts_with(extractionFolder))
+            return FCurrentFolder;
+        const std::size_t slash = source.rfind('/');
+        return slash == std::string::npos ? std::string() : source.substr(0, slash + 1);
+    }
+
     // The full path of the chosen program; empty when none is chosen.
     std::string programPath() const
     {

@@ -48,15 +48,15 @@ MakeArray::MakeArray(FileMerge& merge, ArrayHooks hooks, EditorDialogs& dialogs,
 {
 }
 
-void MakeArray::btnApplyClick(const std::string& folder, const std::string& selectedFile, const ArrayRequest& request)
+void MakeArray::btnApplyClick(const std::string& folder, const std::string& source, const ArrayRequest& request)
 {
     // Shown once the temporary files are gone.
-    const std::optional<std::string> saved = makeAndSave(folder, selectedFile, request);
+    const std::optional<std::string> saved = makeAndSave(folder, source, request);
     if (saved && hooks_.showWrittenFile)
         hooks_.showWrittenFile(*saved);
 }
 
-std::optional<std::string> MakeArray::makeAndSave(const std::string& folder, const std::string& selectedFile,
+std::optional<std::string> MakeArray::makeAndSave(const std::string& folder, const std::string& source,
                                                   const ArrayRequest& request)
 {
     const int nx = arrayCount(request.edNumX);
@@ -75,7 +75,6 @@ std::optional<std::string> MakeArray::makeAndSave(const std::string& folder, con
         }
     } cleanUp{folder, hooks_};
 
-    const std::string source = folder + selectedFile;
     const std::string full = folder + kFull;
     if (!pass(folder, source, 'Z', nz, request.edZ))
         return std::nullopt;
@@ -116,7 +115,7 @@ std::optional<std::string> MakeArray::save(const std::string& folder, const std:
 {
     const MaskSaveFilter filter(masks_, false);
     const std::optional<SaveDialogAnswer> answer =
-        dialogs_.saveDialog({filter.text(), 1, folder, proposedArrayName(source)});
+        dialogs_.saveDialog({filter.text(), 1, folder, proposedArrayName(folder + fileNamePartOf(source))});
     if (!answer)
         return std::nullopt;
     std::string name = answer->fileName;

@@ -60,18 +60,20 @@ public:
     MakeArray(FileMerge& merge, ArrayHooks hooks, EditorDialogs& dialogs, MessageSink& messages,
               const TFileMasks& masks);
 
-    // Replicates `folder` + `selectedFile` as `request` says and offers the
-    // result in the save dialog. The temporary files go and the shift boxes
+    // Replicates the program `source` as `request` says and offers the
+    // result in the save dialog, proposed in `folder` (the Explorer's, where
+    // the temporary files go too: an extracted program's own folder is
+    // removed at close). The temporary files go and the shift boxes
     // are unchecked however it ends; a copy that could not be made ends it
     // without saving. Throws ConversionError (a count before
     // anything is written), InputOutputError, or what a hook throws.
-    void btnApplyClick(const std::string& folder, const std::string& selectedFile, const ArrayRequest& request);
+    void btnApplyClick(const std::string& folder, const std::string& source, const ArrayRequest& request);
 
 private:
     // One pass into "Out_Array"; false when the application is closing or
     // a copy could not be made.
     bool pass(const std::string& folder, const std::string& source, char axis, int count, const std::string& step);
-    std::optional<std::string> makeAndSave(const std::string& folder, const std::string& selectedFile,
+    std::optional<std::string> makeAndSave(const std::string& folder, const std::string& source,
                                            const ArrayRequest& request);
     // The file saved, if any.
     std::optional<std::string> save(const std::string& folder, const std::string& source);

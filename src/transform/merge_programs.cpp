@@ -6,10 +6,8 @@
 
 namespace tarnix {
 
-std::string proposedMergeName(const std::string& programFileName, const std::string& firstEntry)
+std::string proposedMergeName(const std::string& folder, const std::string& firstEntry)
 {
-    const std::size_t slash = programFileName.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : programFileName.substr(0, slash + 1);
     return folder + "Merged_" + fileNamePartOf(firstEntry);
 }
 

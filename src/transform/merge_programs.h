@@ -14,9 +14,10 @@
 
 namespace tarnix {
 
-// The folder of `programFileName` (edFileName) + "Merged_" + the file name
-// of the first entry.
-std::string proposedMergeName(const std::string& programFileName, const std::string& firstEntry);
+// `folder` (where the program in edFileName has its output written, see
+// ProgramLocation::outputFolderFor) + "Merged_" + the file name of the
+// first entry.
+std::string proposedMergeName(const std::string& folder, const std::string& firstEntry);
 
 // The file the merge writes: with "All files" a name without extension
 // takes the first entry's; any other entry replaces the name's extension

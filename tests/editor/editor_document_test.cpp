@@ -253,4 +253,55 @@ TEST_F(EditorDocumentTest, FailedWriteKeepsTheModifiedFlagAndLeavesNothingBehind
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+TEST_F(EditorDocumentTest, SaveAsksBeforeReplacingChangesMadeOnDiskSinceTheReadOrTheLastSave)
+{
+    openProgram("a.nc", "G0 X0\n");
+    // Another program (or a second copy of this one) appends a line.
+    std::ofstream(at("a.nc"), std::ios::binary | std::ios::app) << "G1 X9\n";
+    editor.content = "G0 X0\nG0 Y1\n";
+    editor.modified = true;
+
+    dialogs.confirmations = {false};
+    document.Save();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find(at("a.nc")), std::string::npos) << dialogs.questions[0];
+    EXPECT_EQ(readBytes(at("a.nc")), "G0 X0\nG1 X9\n");
+    EXPECT_TRUE(editor.modified);
+
+    dialogs.confirmations = {true};
+    document.Save();
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(readBytes(at("a.nc")), "G0 X0\nG0 Y1\n");
+
+    // Its own saves change nothing the next save would ask about.
+    editor.content = "G0 X0\nG0 Y2\n";
+    editor.modified = true;
+    document.Save();
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(readBytes(at("a.nc")), "G0 X0\nG0 Y2\n");
+}
+
+TEST_F(EditorDocumentTest, TwoDocumentsOnOneFileDoNotWipeEachOthersSaves)
+{
+    RecordingEditor otherEditor;
+    RecordingNameBox otherBox;
+    ScriptedDialogs otherDialogs;
+    EditorDocument other{otherEditor, otherBox, otherDialogs, DocumentHooks{[this] { return folder.string() + "/"; },
+                                                                            [] { return std::string("All|*.*"); },
+                                                                            [] {}}};
+    openProgram("a.nc", "G0 X0\n");
+    otherBox.name = at("a.nc");
+    other.btnEditOpenClick();
+    otherEditor.content = "from the other\n";
+    otherEditor.modified = true;
+    other.Save();  // no one else wrote yet: no question
+    EXPECT_TRUE(otherDialogs.questions.empty());
+
+    editor.content = "from this one\n";
+    editor.modified = true;
+    document.Save();  // the question is answered No
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(readBytes(at("a.nc")), "from the other\n");
+}
+
 }  // namespace

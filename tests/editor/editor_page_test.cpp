@@ -719,24 +719,34 @@ private slots:
         QCOMPARE(SynEdit->text(), numberedLines(10));
     }
 
-    void keystrokeEditorWritesTheTableOnOkOnly()
+    // The table lives beside the settings, whatever folder a file dialog or
+    // an extraction made current since the start.
+    void keystrokeEditorWritesTheTableOnOkOnlyIntoItsOwnPlace()
     {
+        QTemporaryDir settings;
+        const QString keyFile = settings.filePath("key.ini");
+        page->readKeystrokes(keyFile.toStdString(), folder->filePath("key.ini").toStdString());
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(elsewhere.path());
         const std::size_t defaults = page->keystrokes().size();
         QVERIFY(defaults > 50);
         answerNext<QDialog>([](QDialog* dialog) { dialog->reject(); });
         page->btnEditClick();
-        QVERIFY(!QFile::exists("key.ini"));
+        QVERIFY(!QFile::exists(keyFile));
 
         answerNext<QDialog>([](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Pellam Keystroke Editor"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
         page->btnEditClick();
-        QCOMPARE(QFileInfo("key.ini").size(), qint64(4 + 8 * defaults));
+        QCOMPARE(QFileInfo(keyFile).size(), qint64(4 + 8 * defaults));
+        QVERIFY(!QFile::exists("key.ini"));
+        QVERIFY(!QFile::exists(folder->filePath("key.ini")));
         const TSynEditKeyStrokes written = page->keystrokes();
         page->keystrokes().clear();
-        page->readKeystrokes();
+        page->readKeystrokes(keyFile.toStdString(), folder->filePath("key.ini").toStdString());
         QVERIFY(page->keystrokes() == written);
+        QDir::setCurrent(folder->path());
     }
 
     void printsTheSelectionOnlyWhenThereIsOne()

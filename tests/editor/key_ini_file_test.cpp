@@ -79,6 +79,48 @@ TEST(KeyIniFile, MissingOrCountlessFileKeepsTheTableAndWritingTruncates)
     EXPECT_EQ(back, table);
 }
 
+TEST(KeyIniFile, TheTableIsReadFromItsOwnPlaceAndOnceFromTheStartFolderWhenOnlyThatHoldsOne)
+{
+    namespace fs = std::filesystem;
+    const tarnix::testing::ScratchFolder settings;
+    const tarnix::testing::ScratchFolder startFolder;
+    const std::string keyFile = settings.file("key.ini").string();
+    const std::string earlier = startFolder.file("key.ini").string();
+    const TSynEditKeyStrokes users{{0x26, 0, 0, 0, 2302}};
+    const TSynEditKeyStrokes defaults{{0x27, 0, 0, 0, 1}, {0x28, 0, 0, 0, 2}};
+
+    TSynEditKeyStrokes table = defaults;
+    readKeyIniFrom(keyFile, earlier, table);
+    EXPECT_EQ(table, defaults) << "no file anywhere";
+    EXPECT_FALSE(fs::exists(keyFile));
+
+    writeKeyIni(earlier, users);
+    readKeyIniFrom(keyFile, earlier, table);
+    EXPECT_EQ(table, users);
+    // Kept in its own place from now on: the start folder is not asked again.
+    fs::remove(earlier);
+    table = defaults;
+    readKeyIniFrom(keyFile, earlier, table);
+    EXPECT_EQ(table, users);
+
+    // Its own place wins over an old file left in the start folder.
+    writeKeyIni(earlier, defaults);
+    readKeyIniFrom(keyFile, earlier, table);
+    EXPECT_EQ(table, users);
+}
+
+TEST(KeyIniFile, AFailedWriteNamesTheFolder)
+{
+    const tarnix::testing::ScratchFolder scratch;
+    const std::string keyFile = (scratch.path() / "missing" / "key.ini").string();
+    try {
+        writeKeyIni(keyFile, {});
+        FAIL() << "written";
+    } catch (const std::exception& error) {
+        EXPECT_NE(std::string(error.what()).find(keyFile), std::string::npos) << error.what();
+    }
+}
+
 TEST(KeystrokeMatcher, FirstMatchWinsAndTwoKeySequencesRunTheirCommand)
 {
     const TSynEditKeyStrokes table{

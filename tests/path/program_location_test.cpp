@@ -31,5 +31,27 @@ TEST(ProgramLocation, ExtractedEntriesLoseTheirFoldersAtEitherSeparatorAndFolder
     }
 }
 
+// The extraction folder goes at close: what is made from a program in it
+// belongs beside the archive, in the Explorer's folder.
+TEST(ProgramLocation, WorkFromAnExtractedProgramIsWrittenBesideTheArchive)
+{
+    const struct {
+        const char* source;
+        const char* folder;
+    } cases[] = {
+        {"/home/programs/part.nc", "/home/programs/"},
+        {"/elsewhere/part.nc", "/elsewhere/"},
+        {"/tmp/tempcnc/part.nc", "/home/programs/"},
+        {"/tmp/tempcnc/sub/part.nc", "/home/programs/"},
+        {"/tmp/tempcncX/part.nc", "/tmp/tempcncX/"},
+        {"part.nc", ""},
+    };
+    ProgramLocation location;
+    location.FCurrentFolder = "/home/programs/";
+    location.extractionFolder = "/tmp/tempcnc/";
+    for (const auto& c : cases)
+        EXPECT_EQ(location.outputFolderFor(c.source), c.folder) << c.source;
+}
+
 }  // namespace
 }  // namespace tarnix

@@ -11,7 +11,8 @@ namespace tarnix::testing {
 inline AppPaths appPathsIn(const QString& folder)
 {
     const std::string root = folder.toStdString();
-    return {root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+    return {root,           root + "tarnix",  root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/",
+            root + "key.ini", root + "key.ini"};
 }
 
 }  // namespace tarnix::testing

@@ -41,7 +41,7 @@ struct ArrayRig {
         fs::copy_file(kData / "part.nc", folder + "part.nc");
         dialogs.answer = SaveDialogAnswer{folder + "out.nc", 1};
     }
-    void apply(ArrayRequest request) { array.btnApplyClick(folder, "part.nc", request); }
+    void apply(ArrayRequest request) { array.btnApplyClick(folder, folder + "part.nc", request); }
     std::vector<std::string> files() const { return scratch.fileNames(); }
 };
 
@@ -74,6 +74,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // A pass without a step makes no copy and keeps the end codes.
                       GridCase{"CountWithoutStep", {"3", "2", "1", "0", "", "0"}, "part_1x1x1.nc", 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A program extracted from an archive lies in the extraction folder, which
+// goes at close: the array is made and proposed in the Explorer's folder.
+TEST(MakeArraySource, AnExtractedProgramIsReadWhereItLiesAndItsArrayProposedBesideTheArchive)
+{
+    ArrayRig rig;
+    const testing::ScratchFolder extraction;
+    const std::string source = (extraction.path() / "entry.nc").string();
+    fs::copy_file(kData / "part.nc", source);
+    rig.array.btnApplyClick(rig.folder, source, {"3", "1", "1", "10", "0", "0"});
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0].fileName, rig.folder + "entry_Array.nc");
+    EXPECT_EQ(rig.dialogs.shown[0].folder, rig.folder);
+    EXPECT_EQ(readFile(rig.folder + "out.nc"), readFile(kData / "part_x3.nc"));
+}
 
 TEST(MakeArrayFailures, NonIntegerCountWritesNothing)
 {

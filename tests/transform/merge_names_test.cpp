@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProposedNames, MergeTakesTheProgramFolderAndFirstName)
 {
-    EXPECT_EQ(proposedMergeName("/cnc/parts/open.tap", "a.nc"), "/cnc/parts/Merged_a.nc");
+    EXPECT_EQ(proposedMergeName("/cnc/parts/", "a.nc"), "/cnc/parts/Merged_a.nc");
 }
 
 TEST(ProposedNames, ArrayAddsArrayBeforeTheExtension)

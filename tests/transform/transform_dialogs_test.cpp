@@ -118,6 +118,21 @@ private slots:
         QCOMPARE(list->currentRow(), 2);
     }
 
+    // The program in the editor came from an archive: the proposal lies
+    // beside the archive, not in the extraction folder removed at close.
+    void mergeOfAnExtractedProgramIsProposedBesideTheArchive()
+    {
+        location.extractionFolder = "/cnc/tempcnc/";
+        Form4 = std::make_unique<TForm4>(*merge, progress, location, masks, dialogs,
+                                         TForm4::Hooks{[] { return std::string("/cnc/tempcnc/open.nc"); },
+                                                       [this] { ++refreshes; }, {},
+                                                       [] { return ProgramKind::Fanuc; }});
+        Form4->btnMergeClick({"a.nc", "b.nc"});
+        click("btnApplyMerge");  // the save dialog is cancelled
+        QCOMPARE(dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(dialogs.shown[0].fileName, folder() + "Merged_a.nc");
+    }
+
     void applyWritesTheMergedProgramAndHides()
     {
         scratch->write("a.nc", "T1 M6\nM30\n");

@@ -28,6 +28,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace tarnix;
@@ -183,8 +185,8 @@ private slots:
     void startRemovesTheTemporaryFilesOfAnInterruptedSettingsWrite()
     {
         const QString bin = QString::fromStdString(paths.executableFolder);
-        const QStringList leftovers = {"CNCconfig.ini.2718281828.tmp", "shellTB.ini.17.tmp"};
-        const QStringList others = {"CNCconfig.ini.bak", "notes.17.tmp", "CNCconfig.ini.x.tmp"};
+        const QStringList leftovers = {".tarnix2718281828.tmp", ".tarnix17.tmp"};
+        const QStringList others = {"CNCconfig.ini.bak", "notes.17.tmp", ".tarnix17x.tmp"};
         for (const QString& name : leftovers + others)
             testing::writeFile(bin + name, "x");
         auto window = start({});
@@ -192,6 +194,18 @@ private slots:
             QVERIFY2(!QFile::exists(bin + name), qPrintable(name));
         for (const QString& name : others)
             QVERIFY2(QFile::exists(bin + name), qPrintable(name));
+    }
+
+    void aFormStorageFileThatCannotBeWrittenIsReportedWithTheReason()
+    {
+        // A folder in the file's place.
+        QDir().mkpath(QString::fromStdString(paths.formStorageFile));
+        auto window = start({});
+        DialogAnswers answers;
+        window->close();
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(answers.texts[0], "Файловая ошибка: Cannot create \"" + QString::fromStdString(paths.formStorageFile) +
+                                       "\": " + QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
 
     void storedControlValuesAndHeightsSurviveARestart()

@@ -211,9 +211,10 @@ void EditorPage::fillFileMenu(QMenu& file)
     }));
 }
 
-void EditorPage::readKeystrokes()
+void EditorPage::readKeystrokes(const std::string& keyFile, const std::string& earlierKeyFile)
 {
-    readKeyIni(kKeyFile, keystrokes_);
+    keyFile_ = keyFile;
+    readKeyIniFrom(keyFile, earlierKeyFile, keystrokes_);
 }
 
 void EditorPage::btnEditOpenClick() { document_->btnEditOpenClick(); }
@@ -280,7 +281,7 @@ void EditorPage::btnEditClick()
     KeystrokeEditorDialog dialog(keystrokes_, window_);
     if (dialog.exec() == QDialog::Accepted) {
         keystrokes_ = dialog.table();
-        writeKeyIni(kKeyFile, keystrokes_);
+        writeKeyIni(keyFile_, keystrokes_);
     }
     hooks_.document.requestRepaint();
 }

@@ -44,8 +44,6 @@ class EditorPage : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr const char* kKeyFile = "key.ini";
-
     EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPageHooks hooks, QWidget* window);
     ~EditorPage() override;
 
@@ -62,8 +60,9 @@ public:
     // "New", "Open", "Save", "Save as..." and "Print" of the main menu's File.
     void fillFileMenu(QMenu& file);
 
-    // Start-up: "key.ini" in the current folder replaces the table.
-    void readKeystrokes();
+    // Start-up: "key.ini" at `keyFile` replaces the table; `earlierKeyFile`
+    // is where earlier versions kept it. The keystroke editor writes to `keyFile`.
+    void readKeystrokes(const std::string& keyFile, const std::string& earlierKeyFile);
 
     void btnEditOpenClick();
     void btnEditNewClick();
@@ -95,6 +94,7 @@ private:
     QtEditorDialogs dialogs_;
     std::unique_ptr<EditorDocument> document_;
     TSynEditKeyStrokes keystrokes_;
+    std::string keyFile_;
     ProgramLexer* SynGeneralSyn1_ = nullptr;
     std::unique_ptr<EditorSearch> search_;
     EditorBookmarks* bookmarks_ = nullptr;

@@ -38,6 +38,8 @@ AppPaths AppPaths::forApplication()
     paths.formStorageFile =
         withSlash(configFolder) + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString() + ".ini";
     paths.tempFolder = withSlash(cacheFolder) + "tempcnc/";
+    paths.keyFile = withSlash(configFolder) + "key.ini";
+    paths.startFolderKeyFile = withSlash(QDir::currentPath()) + "key.ini";
     return paths;
 }
 

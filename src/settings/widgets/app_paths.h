@@ -13,6 +13,10 @@ struct AppPaths {
     std::string settingsFile;     // "CNCconfig.ini"
     std::string formStorageFile;  // window placement and listed control values
     std::string tempFolder;       // "tempcnc/": extracted zip entries
+    std::string keyFile;          // "key.ini": the editor's keystroke table
+    // "key.ini" in the folder the program was started in, where earlier
+    // versions kept it.
+    std::string startFolderKeyFile;
 
     // Finds the folders for the running application.
     static AppPaths forApplication();

@@ -62,7 +62,7 @@ void TfrmMakeArray::btnMakeArrayClick(const std::optional<std::string>& selected
 void TfrmMakeArray::btnApplyClick()
 {
     auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
-    array_.btnApplyClick(location_.FCurrentFolder, location_.FSelectedFile,
+    array_.btnApplyClick(location_.FCurrentFolder, location_.pathOf(location_.FSelectedFile),
                          {text(edNumX), text(edNumY), text(edNumZ), text(edX), text(edY), text(edZ)});
     hide();
 }

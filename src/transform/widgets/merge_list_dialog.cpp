@@ -171,7 +171,8 @@ void TForm4::btnApplyMergeClick()
     }
     const MaskSaveFilter filter(masks_, true);
     const std::optional<SaveDialogAnswer> answer = dialogs_.saveDialog(
-        {filter.text(), 1, location_.FCurrentFolder, proposedMergeName(hooks_.programFileName(), names.front())});
+        {filter.text(), 1, location_.FCurrentFolder,
+         proposedMergeName(location_.outputFolderFor(hooks_.programFileName()), names.front())});
     if (!answer)
         return;
     const std::string output = mergeOutputName(*answer, filter, names.front());

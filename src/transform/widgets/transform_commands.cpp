@@ -39,12 +39,6 @@ private:
     bool& flag_;
 };
 
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 TransformCommands::TransformCommands(TransformPanel& panel, TransformLinks links, QWidget* window)
@@ -168,8 +162,9 @@ bool TransformCommands::TransformOne()
         return false;
 
     const std::string source = links_.edFileName.text().toStdString();
-    const std::string outputName = IncrementFileName(folderOf(source), "", TransformSuffix(params, panel_.feedTexts()),
-                                                     source, sourceExtension(source));
+    const std::string outputName = IncrementFileName(links_.location.outputFolderFor(source), "",
+                                                     TransformSuffix(params, panel_.feedTexts()), source,
+                                                     sourceExtension(source));
     if (params.gTransformOut && !links_.FOutEdit().empty()) {
         const std::optional<std::string> written = saveOutput(outputName);
         if (written && FBatchTransform)

@@ -23,6 +23,7 @@
 #include "transform/widgets/transform_commands.h"
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
+#include "settings/widgets/ini_file_replacement.h"
 #include "window/widgets/info_form.h"
 #include "window/widgets/main_help.h"
 #include "window/widgets/merge_array_wiring.h"
@@ -238,7 +239,7 @@ void MainWindow::FormCreate(const CommandLineRequest& commandLine)
 
     PageControl1->setCurrentWidget(tsExplorer);
     SynEdit->clear();
-    editorPage_->readKeystrokes();
+    editorPage_->readKeystrokes(paths_.keyFile, paths_.startFolderKeyFile);
     restoreFormStorage();
     writeHelpText();
 
@@ -595,25 +596,22 @@ void MainWindow::restoreFormStorage()
 
 void MainWindow::saveFormStorage()
 {
-    QSettings storage(QString::fromStdString(paths_.formStorageFile), QSettings::IniFormat);
-    storage.beginGroup("FormStorage1");
-    storage.setValue("maximized", isMaximized());
-    storage.setValue("geometry", saveGeometry());
-    storage.setValue("state", saveState());
-    storage.setValue("Panel3.Height", folderPanelHeight_->height());
-    storage.setValue("lvFiles.Height", listHeight_->height());
-    storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
-    for (const char* name : kStoredTexts)
-        if (auto* edit = findChild<QLineEdit*>(name))
-            storage.setValue(QString(name) + ".Text", edit->text());
-    for (const char* name : kStoredChecks)
-        if (auto* box = findChild<QCheckBox*>(name))
-            storage.setValue(QString(name) + ".Checked", box->isChecked());
-    storage.endGroup();
-    // Qt writes the file whole through a temporary one, renamed into place.
-    storage.sync();
-    if (storage.status() != QSettings::NoError)
-        throw InputOutputError("Cannot create \"" + paths_.formStorageFile + "\"");
+    replaceIniFile(paths_.formStorageFile, [this](QSettings& storage) {
+        storage.beginGroup("FormStorage1");
+        storage.setValue("maximized", isMaximized());
+        storage.setValue("geometry", saveGeometry());
+        storage.setValue("state", saveState());
+        storage.setValue("Panel3.Height", folderPanelHeight_->height());
+        storage.setValue("lvFiles.Height", listHeight_->height());
+        storage.setValue("InitDir", QString::fromStdString(location_.FCurrentFolder));
+        for (const char* name : kStoredTexts)
+            if (auto* edit = findChild<QLineEdit*>(name))
+                storage.setValue(QString(name) + ".Text", edit->text());
+        for (const char* name : kStoredChecks)
+            if (auto* box = findChild<QCheckBox*>(name))
+                storage.setValue(QString(name) + ".Checked", box->isChecked());
+        storage.endGroup();
+    });
 }
 
 // --- Building and drawing the path -------------------------------------------
