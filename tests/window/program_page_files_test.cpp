@@ -12,6 +12,7 @@
 #include "support/scratch_folder.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,6 +28,7 @@
 using namespace tarnix;
 using namespace std::string_literals;
 using tarnix::testing::answerNext;
+using tarnix::testing::answerNextMessageBox;
 using tarnix::testing::readFile;
 using tarnix::testing::writeFile;
 
@@ -101,6 +103,53 @@ private slots:
         std::string expected = kAwkwardProgram;
         expected.insert(expected.find("G1 X2"), "N5 ");
         QCOMPARE(readFile(at("awkward.nc")), expected);
+    }
+
+    // The gutter holds the last line's number whole, with room for at least
+    // six digits: a program passing a million lines, by Return or by
+    // loading, widens it, and shrinking back below narrows it again.
+    void lineNumbersKeepEveryDigitOfTheLastLine()
+    {
+        std::string program;
+        for (int line = 1; line < 999999; ++line)
+            program += "G1\n";
+        program += "M30";
+        writeFile(at("long.nc"), program);
+        auto window = testing::startMainWindow(paths, {"-e", at("long.nc")});
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        QCOMPARE(editor->lines(), 999999);
+        auto digitsWide = [editor](int digits) {
+            return static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTWIDTH, QsciScintilla::STYLE_LINENUMBER,
+                                                          QByteArray(digits, '0').constData()));
+        };
+        auto gutter = [editor] { return editor->marginWidth(0); };
+        QVERIFY(gutter() >= digitsWide(6));
+        QVERIFY(gutter() < digitsWide(7));
+
+        editor->setFocus();
+        editor->setCursorPosition(999998, 0);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->lines(), 1000000);
+        QVERIFY(gutter() >= digitsWide(7));
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->lines(), 999999);
+        QVERIFY(gutter() < digitsWide(7));
+
+        writeFile(at("longer.nc"), program + "\nG1\nG1");
+        window->findChild<QLineEdit*>("edFileName")->setText(QString::fromStdString(at("longer.nc")));
+        QString question;
+        answerNextMessageBox(&question, QMessageBox::No);
+        window->findChild<QAction*>("btnEditOpen")->trigger();
+        QCOMPARE(editor->lines(), 1000001);
+        QVERIFY(gutter() >= digitsWide(7));
+
+        // Switched off and on again from the Config page.
+        auto* lineNumbers = window->findChild<QCheckBox*>("cbLineNum");
+        lineNumbers->setChecked(true);
+        lineNumbers->click();
+        QCOMPARE(gutter(), 0);
+        lineNumbers->click();
+        QVERIFY(gutter() >= digitsWide(7));
     }
 
     void binaryFileOpenedAndSavedUneditedComesBackWhole()
