@@ -118,22 +118,36 @@ private slots:
         auto window = testing::startMainWindow(paths, {"-e", at("long.nc")});
         auto* editor = window->findChild<QsciScintilla*>("SynEdit");
         QCOMPARE(editor->lines(), 999999);
-        auto digitsWide = [editor](int digits) {
-            return static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTWIDTH, QsciScintilla::STYLE_LINENUMBER,
-                                                          QByteArray(digits, '0').constData()));
-        };
         auto gutter = [editor] { return editor->marginWidth(0); };
-        QVERIFY(gutter() >= digitsWide(6));
-        QVERIFY(gutter() < digitsWide(7));
+        // Whether the last line's number keeps clear of the gutter's left
+        // edge, where a gutter too narrow cuts the first digit.
+        auto lastNumberWhole = [editor, &gutter] {
+            editor->setFirstVisibleLine(editor->lines() - 1);
+            const QImage shown = editor->viewport()->grab().toImage();
+            const int top = static_cast<int>(editor->SendScintilla(
+                QsciScintilla::SCI_POINTYFROMPOSITION, 0UL,
+                editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, editor->lines() - 1)));
+            const int height = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+            const QColor back = shown.pixelColor(gutter() - 1, top);
+            int ink = 0, edgeInk = 0;
+            for (int x = 0; x < gutter(); ++x)
+                for (int y = top; y < top + height; ++y)
+                    (x == 0 ? edgeInk : ink) += shown.pixelColor(x, y) != back;
+            return ink > 0 && edgeInk == 0;
+        };
+        QVERIFY(lastNumberWhole());
+        const int sixDigits = gutter();
 
         editor->setFocus();
         editor->setCursorPosition(999998, 0);
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(editor->lines(), 1000000);
-        QVERIFY(gutter() >= digitsWide(7));
+        QVERIFY(lastNumberWhole());
+        const int sevenDigits = gutter();
+        QVERIFY(sevenDigits > sixDigits);
         QTest::keyClick(editor, Qt::Key_Backspace);
         QCOMPARE(editor->lines(), 999999);
-        QVERIFY(gutter() < digitsWide(7));
+        QCOMPARE(gutter(), sixDigits);
 
         writeFile(at("longer.nc"), program + "\nG1\nG1");
         window->findChild<QLineEdit*>("edFileName")->setText(QString::fromStdString(at("longer.nc")));
@@ -141,7 +155,7 @@ private slots:
         answerNextMessageBox(&question, QMessageBox::No);
         window->findChild<QAction*>("btnEditOpen")->trigger();
         QCOMPARE(editor->lines(), 1000001);
-        QVERIFY(gutter() >= digitsWide(7));
+        QVERIFY(lastNumberWhole());
 
         // Switched off and on again from the Config page.
         auto* lineNumbers = window->findChild<QCheckBox*>("cbLineNum");
@@ -149,7 +163,7 @@ private slots:
         lineNumbers->click();
         QCOMPARE(gutter(), 0);
         lineNumbers->click();
-        QVERIFY(gutter() >= digitsWide(7));
+        QCOMPARE(gutter(), sevenDigits);
     }
 
     void binaryFileOpenedAndSavedUneditedComesBackWhole()

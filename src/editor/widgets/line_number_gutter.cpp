@@ -9,6 +9,10 @@ namespace {
 
 constexpr int numberMargin = 0;
 constexpr int fewestDigits = 6;
+// Scintilla draws the numbers this many pixels short of the margin's right
+// edge, and a digit's smoothed edge reaches a pixel or two before its
+// place: a margin only as wide as the digits cuts the first one.
+constexpr long numberPadding = 3 + 2;
 
 }  // namespace
 
@@ -42,7 +46,9 @@ void LineNumberGutter::fit()
     if (digits == digits_)
         return;
     digits_ = digits;
-    editor_.setMarginWidth(numberMargin, QString(digits, '0'));
+    const long width = editor_.SendScintilla(QsciScintilla::SCI_TEXTWIDTH, QsciScintilla::STYLE_LINENUMBER,
+                                             QByteArray(digits, '0').constData());
+    editor_.setMarginWidth(numberMargin, static_cast<int>(width + numberPadding));
 }
 
 }  // namespace tarnix
