@@ -28,9 +28,11 @@
 #include <QToolButton>
 #include <Qsci/qsciscintilla.h>
 
+#include <functional>
 #include <memory>
 
 using namespace tarnix;
+Q_DECLARE_METATYPE(std::function<void(QsciScintilla&)>)
 using State = TCNCDebuggerState;
 
 class RunWindowTest : public QObject {
@@ -115,6 +117,29 @@ private:
             x += static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_GETMARGINWIDTHN, margin));
         QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(x, lineY(line)));
     }
+
+    // Whether any of the line's text carries an indicator (the white text).
+    bool whiteTextOn(int line)
+    {
+        const long start = editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, line - 1);
+        const long end = editor->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, line - 1);
+        for (unsigned long indicator = 0; indicator <= QsciScintilla::INDIC_MAX; ++indicator)
+            for (long at = start; at < end; ++at)
+                if (editor->SendScintilla(QsciScintilla::SCI_INDICATORVALUEAT, indicator, at) != 0)
+                    return true;
+        return false;
+    }
+
+    // Counts the paintings of a window, each of which draws and flushes it.
+    struct PaintCounter : QObject {
+        explicit PaintCounter(QWidget& window) { window.installEventFilter(this); }
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::UpdateRequest;
+            return false;
+        }
+        int count = 0;
+    };
 
     int marginsWidth()
     {
@@ -236,6 +261,105 @@ private slots:
         QCOMPARE(editor->lines(), 7);
         QVERIFY(pixelsOnLine(3, QColor(0, 0, 255)) > 0);
         QCOMPARE(pixelsOnLine(2, QColor(0, 0, 255)), 0);
+    }
+
+    // Edits that add or remove lines next to the marks, wherever Scintilla
+    // carries a line's markers and its coloured text: the colours come back
+    // to the engine's lines and to no other.
+    void marksFollowTheEngineAfterEveryKindOfLineChange_data()
+    {
+        QTest::addColumn<std::function<void(QsciScintilla&)>>("edit");
+        using Edit = std::function<void(QsciScintilla&)>;
+        auto keys = [](int line, int column, std::vector<Qt::Key> pressed) -> Edit {
+            return [=](QsciScintilla& editor) {
+                editor.setFocus();
+                editor.setCursorPosition(line - 1, column);
+                for (Qt::Key key : pressed)
+                    QTest::keyClick(&editor, key);
+            };
+        };
+        QTest::newRow("Return at the start of a breakpoint line") << keys(4, 0, {Qt::Key_Return});
+        QTest::newRow("Return inside a breakpoint line") << keys(4, 3, {Qt::Key_Return, Qt::Key_Return});
+        QTest::newRow("Return inside the current line") << keys(2, 2, {Qt::Key_Return});
+        QTest::newRow("BackSpace joins a breakpoint line to the one above") << keys(4, 0, {Qt::Key_Backspace});
+        QTest::newRow("BackSpace joins the line below to a breakpoint line") << keys(5, 0, {Qt::Key_Backspace});
+        QTest::newRow("Delete joins the current line and a breakpoint line")
+            << keys(2, 5, {Qt::Key_End, Qt::Key_Delete, Qt::Key_Delete});
+        QTest::newRow("lines with marks deleted") << Edit([](QsciScintilla& editor) {
+            editor.setSelection(1, 2, 5, 1);
+            editor.removeSelectedText();
+        });
+        QTest::newRow("lines pasted above and between the marks") << Edit([](QsciScintilla& editor) {
+            editor.insertAt("G1 X0\nG1 X0\n", 0, 0);
+            editor.insertAt("\nG1 X0\nG1 X0", 2, 4);
+        });
+        QTest::newRow("undone and redone") << Edit([](QsciScintilla& editor) {
+            editor.setSelection(1, 0, 4, 0);
+            editor.removeSelectedText();
+            editor.undo();
+            editor.redo();
+            editor.undo();
+        });
+    }
+
+    void marksFollowTheEngineAfterEveryKindOfLineChange()
+    {
+        QFETCH(std::function<void(QsciScintilla&)>, edit);
+        editor->setText("G1 X1 F100\nG1 X2\nG1 X3\nG1 X4\nG1 X5\nG1 X6\nG1 X7\n");
+        editor->setCursorPosition(3, 0);
+        click("tbtnToggleBreakpoint");
+        editor->setCursorPosition(5, 0);
+        click("tbtnToggleBreakpoint");
+        click("tbtnStep");
+        click("tbtnStep");
+        QCOMPARE(engine().currentLine(), 2);
+        QCOMPARE(engine().breakpoints(), (std::vector<int>{4, 6}));
+
+        edit(*editor);
+        QTest::qWait(20);
+        for (int line = 1; line <= editor->lines(); ++line) {
+            const bool current = line == 2, breakpoint = line == 4 || line == 6;
+            editor->setFirstVisibleLine(line - 1);
+            QCOMPARE(pixelsOnLine(line, QColor(0, 0, 255)) > 0, current);
+            QCOMPARE(pixelsOnLine(line, QColor(255, 0, 0)) > 0, breakpoint && !current);
+            QCOMPARE(whiteTextOn(line), (current || breakpoint) && editor->lineLength(line - 1) > 1);
+        }
+    }
+
+    // A keystroke shows in one painting of the window: painting it is what
+    // costs most on a software-drawn desktop, and the gutter glyphs must not
+    // ask for a painting of their own when nothing moved under them.
+    void aKeystrokeIsPaintedOnce_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("column");
+        QTest::newRow("a letter") << Qt::Key_A << 3;
+        QTest::newRow("Return") << Qt::Key_Return << 3;
+        QTest::newRow("BackSpace joining two lines") << Qt::Key_Backspace << 0;
+    }
+
+    void aKeystrokeIsPaintedOnce()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(int, column);
+        QString program;
+        for (int line = 1; line <= 30; ++line)
+            program += QString("G1 X%1 F100\n").arg(line);
+        editor->setText(program);
+        editor->setCursorPosition(3, 0);
+        click("tbtnToggleBreakpoint");
+        // A blinking caret would paint in between.
+        editor->SendScintilla(QsciScintilla::SCI_SETCARETPERIOD, 0UL);
+        editor->setFocus();
+        // Away from the last row in view, so that nothing scrolls.
+        editor->setFirstVisibleLine(0);
+        editor->setCursorPosition(2, column);
+        QTest::qWait(100);
+        PaintCounter paints(*window);
+        QTest::keyPress(editor, key);
+        QTest::qWait(100);
+        QCOMPARE(paints.count, 1);
+        QTest::keyRelease(editor, key);
     }
 
     void everyGutterRowShowsItsGlyph()

@@ -12,6 +12,7 @@
 #include "support/scratch_folder.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,6 +28,7 @@
 using namespace tarnix;
 using namespace std::string_literals;
 using tarnix::testing::answerNext;
+using tarnix::testing::answerNextMessageBox;
 using tarnix::testing::readFile;
 using tarnix::testing::writeFile;
 
@@ -101,6 +103,67 @@ private slots:
         std::string expected = kAwkwardProgram;
         expected.insert(expected.find("G1 X2"), "N5 ");
         QCOMPARE(readFile(at("awkward.nc")), expected);
+    }
+
+    // The gutter holds the last line's number whole, with room for at least
+    // six digits: a program passing a million lines, by Return or by
+    // loading, widens it, and shrinking back below narrows it again.
+    void lineNumbersKeepEveryDigitOfTheLastLine()
+    {
+        std::string program;
+        for (int line = 1; line < 999999; ++line)
+            program += "G1\n";
+        program += "M30";
+        writeFile(at("long.nc"), program);
+        auto window = testing::startMainWindow(paths, {"-e", at("long.nc")});
+        auto* editor = window->findChild<QsciScintilla*>("SynEdit");
+        QCOMPARE(editor->lines(), 999999);
+        auto gutter = [editor] { return editor->marginWidth(0); };
+        // Whether the last line's number keeps clear of the gutter's left
+        // edge, where a gutter too narrow cuts the first digit.
+        auto lastNumberWhole = [editor, &gutter] {
+            editor->setFirstVisibleLine(editor->lines() - 1);
+            const QImage shown = editor->viewport()->grab().toImage();
+            const int top = static_cast<int>(editor->SendScintilla(
+                QsciScintilla::SCI_POINTYFROMPOSITION, 0UL,
+                editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, editor->lines() - 1)));
+            const int height = static_cast<int>(editor->SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+            const QColor back = shown.pixelColor(gutter() - 1, top);
+            int ink = 0, edgeInk = 0;
+            for (int x = 0; x < gutter(); ++x)
+                for (int y = top; y < top + height; ++y)
+                    (x == 0 ? edgeInk : ink) += shown.pixelColor(x, y) != back;
+            return ink > 0 && edgeInk == 0;
+        };
+        QVERIFY(lastNumberWhole());
+        const int sixDigits = gutter();
+
+        editor->setFocus();
+        editor->setCursorPosition(999998, 0);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(editor->lines(), 1000000);
+        QVERIFY(lastNumberWhole());
+        const int sevenDigits = gutter();
+        QVERIFY(sevenDigits > sixDigits);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->lines(), 999999);
+        QCOMPARE(gutter(), sixDigits);
+
+        writeFile(at("longer.nc"), program + "\nG1\nG1");
+        window->findChild<QLineEdit*>("edFileName")->setText(QString::fromStdString(at("longer.nc")));
+        QString question;
+        answerNextMessageBox(&question, QMessageBox::No);
+        window->findChild<QAction*>("btnEditOpen")->trigger();
+        QCOMPARE(editor->lines(), 1000001);
+        QVERIFY(lastNumberWhole());
+
+        // Switched off and on again from the Config page.
+        auto* lineNumbers = window->findChild<QCheckBox*>("cbLineNum");
+        lineNumbers->setChecked(true);
+        lineNumbers->click();
+        QCOMPARE(gutter(), 0);
+        lineNumbers->click();
+        QCOMPARE(gutter(), sevenDigits);
     }
 
     void binaryFileOpenedAndSavedUneditedComesBackWhole()

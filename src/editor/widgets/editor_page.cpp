@@ -7,6 +7,7 @@
 #include "editor/widgets/editor_search.h"
 #include "editor/key_ini_file.h"
 #include "editor/widgets/keystroke_editor_dialog.h"
+#include "editor/widgets/line_number_gutter.h"
 #include "editor/widgets/program_lexer.h"
 #include "editor/widgets/quiet_change.h"
 #include "editor/widgets/search_dialog.h"
@@ -55,6 +56,7 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
     const QFont font = programFont();
     SynEdit.setFont(font);
     SynEdit.setMarginsFont(font);
+    lineNumbers_ = new LineNumberGutter(SynEdit);
     SynEdit.setUtf8(true);
     SynGeneralSyn1_ = new ProgramLexer(font, this);
     SynEdit.setLexer(SynGeneralSyn1_);
@@ -288,8 +290,7 @@ void EditorPage::btnEditClick()
 
 void EditorPage::cbLineNumClick()
 {
-    SynEdit_.setMarginLineNumbers(0, cbLineNum_->isChecked());
-    SynEdit_.setMarginWidth(0, cbLineNum_->isChecked() ? QString("000000") : QString());
+    lineNumbers_->setShown(cbLineNum_->isChecked());
 }
 
 void EditorPage::cbHighLighterClick()

@@ -27,6 +27,7 @@ namespace tarnix {
 class EditorBookmarks;
 class EditorCommandRunner;
 class EditorKeyFilter;
+class LineNumberGutter;
 class EditorSearch;
 class ProgramLexer;
 class SearchDialog;
@@ -98,6 +99,7 @@ private:
     ProgramLexer* SynGeneralSyn1_ = nullptr;
     std::unique_ptr<EditorSearch> search_;
     EditorBookmarks* bookmarks_ = nullptr;
+    LineNumberGutter* lineNumbers_ = nullptr;
     std::unique_ptr<EditorCommandRunner> commands_;
     EditorKeyFilter* keyFilter_ = nullptr;
     SearchDialog* FindDialog1_ = nullptr;

@@ -82,15 +82,23 @@ TDebugSupportPlugin::TDebugSupportPlugin(QsciScintilla& editor, const TCNCDebugg
     // Scrolling, zooming and margin changes all end in an update of the view.
     connect(&editor_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { placeGlyphs(); });
     connect(&editor_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char*, int, int, int line, int, int, int, int) {
-                textModified(type, line);
+            [this](int position, int type, const char*, int, int linesAdded, int line, int, int, int, int) {
+                textModified(type, position, linesAdded, line);
             });
-    // Inserted or deleted lines carry the line colours along with the text;
-    // a quiet change of many pieces (an undone Replace All) tells only this.
+    // A quiet change of many pieces (an undone Replace All) tells only this,
+    // once it is over. An ordinary change tells this first, then where its
+    // lines went: that notice, which comes right after, leaves nothing for
+    // the check to do.
     connect(&editor_, &QsciScintilla::linesChanged, this, [this] {
-        if (!repainting_)
-            repaintAll();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (followedLines_ != editor_.lines())
+                    repaintAll();
+            },
+            Qt::QueuedConnection);
     });
+    followedLines_ = editor_.lines();
     placeGlyphs();
     glyphs_->show();
 }
@@ -107,26 +115,99 @@ void TDebugSupportPlugin::placeGlyphs()
     int x = 0;
     for (int margin = 0; margin < glyphMargin_; ++margin)
         x += editor_.marginWidth(margin);
-    glyphs_->setGeometry(x, 0, editor_.marginWidth(glyphMargin_), editor_.viewport()->height());
-    glyphs_->update();
+    // A moved or resized overlay is painted anew by itself. Otherwise the
+    // glyphs change only when other lines come into the rows: this runs
+    // after every paint of the editor, and asking for another paint here
+    // painted the whole window twice for every keystroke.
+    const QRect place(x, 0, editor_.marginWidth(glyphMargin_), editor_.viewport()->height());
+    if (glyphs_->geometry() != place)
+        glyphs_->setGeometry(place);
+    if (const GlyphRows rows = glyphRows(); rows != shownRows_) {
+        shownRows_ = rows;
+        glyphs_->update();
+    }
 }
 
-void TDebugSupportPlugin::textModified(int modificationType, int line)
+TDebugSupportPlugin::GlyphRows TDebugSupportPlugin::glyphRows() const
+{
+    GlyphRows rows;
+    rows.top = editor_.SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
+    const long topStart = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, static_cast<unsigned long>(rows.top));
+    rows.topY = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, topStart));
+    rows.height = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
+    return rows;
+}
+
+void TDebugSupportPlugin::textModified(int modificationType, int position, int linesAdded, int line)
 {
     if (repainting_)
         return;
     // Loading a program deletes every marker of the editor (line -1).
-    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1)
+    if ((modificationType & QsciScintilla::SC_MOD_CHANGEMARKER) != 0 && line == -1) {
         repaintAll();
+        return;
+    }
+    const bool inserted = (modificationType & QsciScintilla::SC_MOD_INSERTTEXT) != 0;
+    const bool deleted = (modificationType & QsciScintilla::SC_MOD_DELETETEXT) != 0;
+    if ((!inserted && !deleted) || linesAdded == 0)
+        return;
+    // A change made quietly before this one moved the marks unseen.
+    if (followedLines_ + linesAdded != editor_.lines()) {
+        repaintAll();
+        return;
+    }
+    followedLines_ = editor_.lines();
+    followMovedMarks(position, linesAdded, inserted);
+    repaintMovedMarks();
+}
+
+// As Scintilla moves a line's markers with its text: lines inserted at the
+// very start of a line push it down, markers and all; the markers of
+// deleted lines join the line where the deletion starts.
+void TDebugSupportPlugin::followMovedMarks(int position, int linesAdded, bool inserted)
+{
+    const long at = editor_.SendScintilla(QsciScintilla::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)) + 1;
+    const bool atLineStart =
+        editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, static_cast<unsigned long>(at - 1)) == position;
+    for (PaintedMark& mark : painted_) {
+        if (inserted) {
+            if (mark.line > at || (mark.line == at && atLineStart))
+                mark.line += linesAdded;
+        } else if (mark.line > at - linesAdded) {
+            mark.line += linesAdded;
+        } else if (mark.line > at) {
+            mark.line = static_cast<int>(at);
+        }
+    }
+}
+
+// The marks painted are few, so this costs the same on a program of
+// millions of lines as on one of ten.
+void TDebugSupportPlugin::repaintMovedMarks()
+{
+    for (const PaintedMark& mark : painted_) {
+        const long marks = editor_.SendScintilla(QsciScintilla::SCI_MARKERGET, static_cast<unsigned long>(mark.line - 1));
+        if ((marks & (1L << mark.marker)) == 0) {
+            repaintAll();
+            return;
+        }
+    }
+    repainting_ = true;
+    // Lines joined by a deletion may hold a marker twice.
+    for (const PaintedMark& mark : painted_)
+        editor_.SendScintilla(QsciScintilla::SCI_MARKERDELETE, static_cast<unsigned long>(mark.line - 1),
+                              static_cast<long>(mark.marker));
+    painted_.clear();
+    // The white text went with the text, also into the lines a split made.
+    clearAllWhiteText();
+    repainting_ = false;
+    markEngineLines();
 }
 
 QRect TDebugSupportPlugin::glyphRect(int line) const
 {
-    const long top = editor_.SendScintilla(QsciScintilla::SCI_GETFIRSTVISIBLELINE);
-    const long topStart = editor_.SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, static_cast<unsigned long>(top));
-    const int topY = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_POINTYFROMPOSITION, 0UL, topStart));
-    const int height = static_cast<int>(editor_.SendScintilla(QsciScintilla::SCI_TEXTHEIGHT, 0UL));
-    const int y = topY + static_cast<int>(line - 1 - top) * height + (height - gutterGlyphHeight) / 2;
+    const GlyphRows rows = glyphRows();
+    const int y = rows.topY + static_cast<int>(line - 1 - rows.top) * rows.height + (rows.height - gutterGlyphHeight) / 2;
     return {glyphs_->x() + glyphX, y, gutterGlyphWidth, gutterGlyphHeight};
 }
 
@@ -143,9 +224,9 @@ int TDebugSupportPlugin::glyphFor(int line) const
 void TDebugSupportPlugin::clearMarks(int line)
 {
     const unsigned long index = static_cast<unsigned long>(line - 1);
-    const long marks = editor_.SendScintilla(QsciScintilla::SCI_MARKERGET, index);
+    std::erase_if(painted_, [line](const PaintedMark& mark) { return mark.line == line; });
     for (int marker : {currentBackMarker_, breakpointBackMarker_})
-        if (marks & (1L << marker))
+        while (editor_.SendScintilla(QsciScintilla::SCI_MARKERGET, index) & (1L << marker))
             editor_.SendScintilla(QsciScintilla::SCI_MARKERDELETE, index, static_cast<long>(marker));
     whiteText(line, false);
 }
@@ -160,19 +241,40 @@ void TDebugSupportPlugin::whiteText(int line, bool white)
                           static_cast<unsigned long>(start), end - start);
 }
 
+void TDebugSupportPlugin::clearAllWhiteText()
+{
+    editor_.SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(whiteTextIndicator_));
+    editor_.SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, 0UL,
+                          editor_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
+}
+
 void TDebugSupportPlugin::repaintLine(int line)
 {
     glyphs_->update();
+    markLine(line);
+}
+
+void TDebugSupportPlugin::markLine(int line)
+{
     if (line < 1 || line > editor_.lines())
         return;
     repainting_ = true;
     clearMarks(line);
     const int info = debugger_.GetLineInfo(line);
     if (info & (TCNCDebugger::lineCurrent | TCNCDebugger::lineBreakpoint)) {
-        editor_.markerAdd(line - 1, (info & TCNCDebugger::lineCurrent) ? currentBackMarker_ : breakpointBackMarker_);
+        const int marker = (info & TCNCDebugger::lineCurrent) ? currentBackMarker_ : breakpointBackMarker_;
+        editor_.markerAdd(line - 1, marker);
+        painted_.push_back({line, marker});
         whiteText(line, true);
     }
     repainting_ = false;
+}
+
+void TDebugSupportPlugin::markEngineLines()
+{
+    for (int line : debugger_.breakpoints())
+        markLine(line);
+    markLine(debugger_.currentLine());
 }
 
 void TDebugSupportPlugin::repaintAll()
@@ -180,13 +282,11 @@ void TDebugSupportPlugin::repaintAll()
     repainting_ = true;
     for (int marker : {currentBackMarker_, breakpointBackMarker_})
         editor_.markerDeleteAll(marker);
-    editor_.SendScintilla(QsciScintilla::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(whiteTextIndicator_));
-    editor_.SendScintilla(QsciScintilla::SCI_INDICATORCLEARRANGE, 0UL,
-                          editor_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
+    painted_.clear();
+    clearAllWhiteText();
     repainting_ = false;
-    for (int line : debugger_.breakpoints())
-        repaintLine(line);
-    repaintLine(debugger_.currentLine());
+    followedLines_ = editor_.lines();
+    markEngineLines();
     glyphs_->update();
 }
 

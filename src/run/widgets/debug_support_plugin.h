@@ -7,10 +7,14 @@
 // below the end of the text; QScintilla markers carry the line backgrounds
 // and an indicator the white text. Markers travel with the text as lines
 // are inserted and deleted while the engine's lines stay put, so every
-// change in the line count paints the colours afresh from the engine.
+// change in the line count paints the colours afresh from the engine. That
+// happens at every Return and BackSpace: the plug-in follows where its few
+// markers went instead of clearing every line of a program of millions.
 
 #include <QObject>
 #include <QRect>
+
+#include <vector>
 
 class QsciScintilla;
 class QWidget;
@@ -46,10 +50,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A line background painted, on the editor line (from 1) it lies on now.
+    struct PaintedMark {
+        int line;
+        int marker;
+    };
+    // What the gutter rows show: which lines, where.
+    struct GlyphRows {
+        long top = -1;
+        int topY = 0;
+        int height = 0;
+        bool operator==(const GlyphRows&) const = default;
+    };
+
+    void markLine(int line);
     void clearMarks(int line);
     void whiteText(int line, bool white);
-    void textModified(int modificationType, int line);
+    void clearAllWhiteText();
+    void markEngineLines();
+    void textModified(int modificationType, int position, int linesAdded, int line);
+    void followMovedMarks(int position, int linesAdded, bool inserted);
+    void repaintMovedMarks();
     void placeGlyphs();
+    GlyphRows glyphRows() const;
 
     QsciScintilla& editor_;
     const TCNCDebugger& debugger_;
@@ -59,6 +82,11 @@ private:
     int breakpointBackMarker_ = 0;
     int whiteTextIndicator_ = 0;
     bool repainting_ = false;
+    std::vector<PaintedMark> painted_;
+    // The line count the notices told of; a change made without them (a
+    // quiet change of many pieces) leaves it behind the editor's.
+    int followedLines_ = 0;
+    GlyphRows shownRows_;
 };
 
 }  // namespace tarnix
