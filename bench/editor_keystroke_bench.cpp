@@ -19,6 +19,7 @@
 #include "window/command_line.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/app_paths_in.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -102,7 +103,7 @@ OpenedProgram& openedProgram(int lineCount)
     const std::string root = opened->folder.path().toStdString() + "/";
     const std::string program = root + "program.nc";
     writeProgram(program, lineCount);
-    const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/"};
+    const AppPaths paths = testing::appPathsIn(QString::fromStdString(root));
     opened->window = std::make_unique<MainWindow>(*static_cast<TarnixApplication*>(QCoreApplication::instance()),
                                                   paths, parseCommandLine({"-e", program}, root, root));
     opened->window->show();

@@ -9,6 +9,7 @@
 #include "run/widgets/run_controller.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/tarnix_application.h"
+#include "support/app_paths_in.h"
 
 #include <QElapsedTimer>
 #include <QTabWidget>
@@ -26,9 +27,7 @@ int main(int argc, char** argv)
     constexpr int lineCount = 169000;
     TarnixApplication application(argc, argv);
     QTemporaryDir folder;
-    const std::string root = folder.path().toStdString() + "/";
-    const AppPaths paths{root, root + "tarnix", root + "CNCconfig.ini", root + "tarnix.ini", root + "tempcnc/",
-                          root + "key.ini", root + "key.ini"};
+    const AppPaths paths = testing::appPathsIn(folder.path() + "/");
     MainWindow window(application, paths, parseCommandLine({}, paths.executableFolder));
     window.show();
     window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
