@@ -73,6 +73,14 @@ private:
     int pathPoints() const { return window->context().FPathPoints->Count(); }
     int rowOf(const QString& caption) const { return captions(*list).indexOf(caption); }
 
+    // Below the last row of the list there is no item to click.
+    void clickBelowTheRows()
+    {
+        const QRect last = list->visualItemRect(list->topLevelItem(list->topLevelItemCount() - 1));
+        QVERIFY(last.bottom() + 20 < list->viewport()->height());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 20));
+    }
+
 private slots:
     void init()
     {
@@ -159,6 +167,36 @@ private slots:
         QCOMPARE(fileNameBox(), programs + "other/x.nc");
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(pathPoints(), 4);
+    }
+
+
+    void aClickWhereThereIsNoItemChangesNoFileAndNoList()
+    {
+        writeZip(programs + "basic.zip", {{"part.nc", kTwoMoves}});
+        writeFile(programs + "other/y.nc", kTwoMoves);
+        start();
+        clickRow(*list, rowOf("basic.zip"));
+        window->findChild<QToolButton*>("SpeedButton2")->click();
+        window->explorer()->browseTo((programs + "other").toStdString());
+        clickBelowTheRows();
+        QVERIFY(!QFile::exists(programs + "other/basic.zip"));
+        QCOMPARE(captions(*list), QStringList({"x.nc", "y.nc"}));
+
+        // Inside an open archive, before its first extraction.
+        window->explorer()->browseTo(programs.toStdString());
+        clickRow(*list, rowOf("basic.zip"));
+        clickBelowTheRows();
+        QVERIFY(!QFile::exists(tempFolder + "basic.zip"));
+        QCOMPARE(captions(*list), QStringList({"part.nc"}));
+        QVERIFY(window->explorer()->zipOpen());
+    }
+
+    void aClickOnAnArchiveShowsNoProgramHeader()
+    {
+        writeZip(programs + "set.zip", {{"part.nc", kTwoMoves}});
+        start();
+        clickRow(*list, rowOf("set.zip"));
+        QCOMPARE(logLines(), QStringList({"File name: " + programs + "set.zip"}));
     }
 };
 

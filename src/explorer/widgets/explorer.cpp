@@ -166,8 +166,12 @@ void Explorer::RefreshListview()
 void Explorer::lvFilesMouseUp()
 {
     const bool quickViewPending = std::exchange(quickViewAfterExtraction_, false);
-    if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
-        location_.FSelectedFile = ExplorerFileList::itemName(item);
+    // With nothing selected (a Ctrl click took the last item out) the name
+    // last clicked may be another folder's: opening it would create it.
+    const QTreeWidgetItem* item = lvFiles.firstSelectedItem();
+    if (item == nullptr)
+        return;
+    location_.FSelectedFile = ExplorerFileList::itemName(item);
     std::string path;
     if (FZipOpen) {
         const std::optional<std::string> entry = extractOpenArchive();

@@ -28,6 +28,9 @@ void Explorer::quickView(const std::string& path)
 
 void Explorer::showProgramInfo(const std::string& path)
 {
+    // An archive has no program header; its bytes are no text for the log.
+    if (hasZipExtension(path))
+        return;
     ProgramLoader(context_).GetFileType(path);
     hooks_.programKindChanged();
     const TInterpreterSettings& settings = context_.settings;

@@ -277,7 +277,9 @@ void ExplorerFileList::mouseReleaseEvent(QMouseEvent* event)
     const bool endsDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
     if (event->button() == Qt::LeftButton && !endsDoubleClick && onClick)
         guarded(onClick);
-    if (onMouseUp)
+    // A release where there is no item acts on nothing: the name last
+    // clicked may belong to another folder or archive.
+    if (onMouseUp && itemAt(event->position().toPoint()) != nullptr)
         guarded([&] { onMouseUp(event->button()); });
     // The menu follows the release, after the release's own handling.
     if (event->button() == Qt::RightButton)
