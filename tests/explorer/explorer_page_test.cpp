@@ -224,6 +224,21 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 4);
     }
 
+    void refreshListsTheFilesWrittenSinceTheFolderWasListed()
+    {
+        writeArchive();
+        startIn(programs);
+        writeFile(programs + "d.nc", kOneMove);
+        window->findChild<QToolButton*>("sbtnRefresh")->click();
+        QCOMPARE(captions(*list), QStringList({"a.nc", "b.nc", "c.nc", "d.nc", "set.zip"}));
+
+        // An open archive stays open: the tree's folder is not what the list shows.
+        clickRow(*list, rowOf("set.zip"));
+        window->findChild<QToolButton*>("sbtnRefresh")->click();
+        QVERIFY(window->explorer()->zipOpen());
+        QCOMPARE(captions(*list), QStringList({"dir/sub/name.nc", "top.TAP"}));
+    }
+
     void upAfterTheTreeMovedOnListsTheArchivesFolderOnce()
     {
         writeArchive();

@@ -220,10 +220,19 @@ void Explorer::sbtnUpDirClick()
     ++archiveListings_;
     FZipOpen = false;
     location_.FZipExtracted = false;
-    sbtnRefreshClick();
+    refreshTreeAndDrives();
 }
 
 void Explorer::sbtnRefreshClick()
+{
+    refreshTreeAndDrives();
+    // The refreshed tree lists its folder again, with what was written into
+    // it since; an open archive is not the tree's folder and stays.
+    if (!FZipOpen)
+        TreeChange();
+}
+
+void Explorer::refreshTreeAndDrives()
 {
     folders_.Tree().RefreshTree();
     folders_.DriveToolbar1().Refresh();

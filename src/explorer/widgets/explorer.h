@@ -93,6 +93,7 @@ private:
     // user left the archive while the extraction let window events in: the
     // click then belongs to a list no longer shown.
     std::optional<std::string> extractOpenArchive();
+    void refreshTreeAndDrives();
     void quickView(const std::string& path);
     void showProgramInfo(const std::string& path);
     // Loads and draws the programs into one path, each as soon as it is read.
