@@ -6,6 +6,7 @@
 #include "zip/zip_listing_cells.h"
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -108,12 +109,17 @@ int ZipExtractor::runLibrary(TUnzDllCommand& command)
 
 bool ZipExtractor::fitsInto(const std::string& archive, const std::string& folder)
 {
-    // The library writes no entry beyond its declared size, so the sum
-    // bounds what the extraction can write. Every entry counts, also one
-    // that the name patterns or the library would leave out.
+    // The library writes no entry beyond its declared size (the zip64 size
+    // where there is one), so the sum bounds what the extraction can write.
+    // Every entry counts, also one that the name patterns or the library
+    // would leave out.
     std::uint64_t needed = 0;
-    for (int n = 0; n < zip_.Count(); ++n)
-        needed += zip_.GetEntry(n).Header.UncompressedSize;
+    for (int n = 0; n < zip_.Count(); ++n) {
+        // 64-bit sizes are untrusted: a sum that wrapped round would pass.
+        const std::uint64_t size = uncompressedSizeOf(zip_.GetEntry(n));
+        needed = size > std::numeric_limits<std::uint64_t>::max() - needed ? std::numeric_limits<std::uint64_t>::max()
+                                                                           : needed + size;
+    }
     const std::optional<std::uintmax_t> free = FreeSpace(folder);
     if (!free || needed <= *free)
         return true;
