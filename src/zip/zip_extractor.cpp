@@ -54,6 +54,8 @@ int ZipExtractor::Extract()
     const RunningExtraction running;
 
     Cancelled = false;
+    failedEntries_.clear();
+    libraryRan_ = false;
     if (zip_.Count() == 0)
         return 0;
     if (zip_.EndOfDir().Record.ThisDisk > 0) {
@@ -75,8 +77,11 @@ int ZipExtractor::Extract()
     if (!LoadDll())
         throw ZipException("Unable to load \"UnzfDll.dll\".");
     std::filesystem::current_path(folder, error);
-    if (error)
-        return 0;  // the library would extract into whatever folder is current
+    if (error) {
+        // The library would extract into whatever folder is current.
+        window_.ShowError("Unable to extract files to:\n\"" + folder.string() + "\"\n" + error.message());
+        return 0;
+    }
 
     std::vector<TUnzFileSpec> specs(FileSpecs.size());
     for (std::size_t i = 0; i < FileSpecs.size(); ++i)
@@ -88,6 +93,7 @@ int ZipExtractor::Extract()
     command.FileSpecCount = static_cast<std::int32_t>(specs.size());
     command.FileSpecs = specs.empty() ? nullptr : specs.data();
 
+    libraryRan_ = true;
     const int result = runLibrary(command);
     FileSpecs.clear();
     if (callbackFailure_)

@@ -113,10 +113,10 @@ private slots:
         QCOMPARE(captions(*list), QStringList({"dir\\part.nc", "top.nc"}));
 
         clickRow(*list, 0);  // extracts
-        QCOMPARE(fileNameBox(), tempFolder + "part.nc");
+        QCOMPARE(fileNameBox(), tempFolder + "dir/part.nc");
         clickRow(*list, 1);
         clickRow(*list, 0);
-        QCOMPARE(logLines().first(), "File name: " + tempFolder + "part.nc");
+        QCOMPARE(logLines().first(), "File name: " + tempFolder + "dir/part.nc");
         QVERIFY(logLines().contains("(PART TWO)"));
 
         QTest::keyClick(list, Qt::Key_Return);
@@ -189,6 +189,45 @@ private slots:
         QVERIFY(!QFile::exists(tempFolder + "basic.zip"));
         QCOMPARE(captions(*list), QStringList({"part.nc"}));
         QVERIFY(window->explorer()->zipOpen());
+    }
+
+    void entriesOfOneNameInTwoFoldersShowAndDrawTheEntryClicked()
+    {
+        writeZip(programs + "dup.zip", {{"a/x.nc", "%\n(HEAD)\n(A VERSION)\n" + kTwoMoves.mid(2)},
+                                        {"b/x.nc", "%\n(HEAD)\n(B VERSION)\n" + kFourMoves.mid(2)}});
+        start();
+        clickRow(*list, rowOf("dup.zip"));
+        clickRow(*list, rowOf("b/x.nc"));
+        QVERIFY(logLines().contains("(B VERSION)"));
+        clickRow(*list, rowOf("a/x.nc"));
+        QVERIFY(logLines().contains("(A VERSION)"));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("b/x.nc")));
+        QCOMPARE(pathPoints(), 4);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("a/x.nc")));
+        QCOMPARE(pathPoints(), 2);
+    }
+
+    void aClickOnAnEntryThatIsNeverExtractedSaysWhy()
+    {
+        writeZip(programs + "odd.zip", {{"../up.nc", kTwoMoves}, {"/abs.nc", kTwoMoves}, {"link.nc", "x.nc"}});
+        int error = 0;
+        zip_t* archive = zip_open(QFile::encodeName(programs + "odd.zip").constData(), 0, &error);
+        QCOMPARE(zip_file_set_external_attributes(archive, 2, 0, ZIP_OPSYS_UNIX, 0120777u << 16), 0);
+        QCOMPARE(zip_close(archive), 0);
+        start();
+        clickRow(*list, rowOf("odd.zip"));
+        const struct {
+            const char* entry;
+            const char* reason;
+        } cases[] = {
+            {"../up.nc", "\"../up.nc\" is not extracted: its name leads outside the extraction folder."},
+            {"/abs.nc", "\"/abs.nc\" is not extracted: its name leads outside the extraction folder."},
+            {"link.nc", "\"link.nc\" is not extracted: it is a link, and links are never extracted."},
+        };
+        for (const auto& c : cases) {
+            clickRow(*list, rowOf(c.entry));
+            QVERIFY2(logLines().contains(c.reason), qPrintable(logLines().join("|")));
+        }
     }
 
     void aClickOnAnArchiveShowsNoProgramHeader()

@@ -269,13 +269,13 @@ private slots:
         startIn(programs);
         clickRow(*list, rowOf("set.zip"));
         window->explorer()->ZipEntryClick = [](const std::string& tempDir, bool& extracted, const std::string&) {
-            QDir().mkpath(QString::fromStdString(tempDir));
-            writeFile(QString::fromStdString(tempDir) + "name.nc", kFourMoves);
+            QDir().mkpath(QString::fromStdString(tempDir) + "dir/sub");
+            writeFile(QString::fromStdString(tempDir) + "dir/sub/name.nc", kFourMoves);
             extracted = true;
-            return tempDir + "name.nc";
+            return tempDir + "dir/sub/name.nc";
         };
         clickRow(*list, 0);
-        QCOMPARE(fileNameBox(), QString::fromStdString(paths.tempFolder) + "name.nc");
+        QCOMPARE(fileNameBox(), QString::fromStdString(paths.tempFolder) + "dir/sub/name.nc");
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(pathPoints(), 4);
     }

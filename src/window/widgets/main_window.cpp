@@ -619,7 +619,7 @@ void MainWindow::updateSceneInput()
     input.FPathPoints = context_.FPathPoints.get();
     input.box = context_.programBox;
     input.boxScale = context_.settings.programKind == ProgramKind::Roland ? 0.0001 : 0.01;
-    input.FSelectedFile = location_.FSelectedFile;
+    input.FSelectedFile = location_.selectedFileName();
     input.edFileName = edFileName->text().toStdString();
     input.cbSmooth = cbSmooth->isChecked();
     input.cbViewRapid = cbViewRapid->isChecked();
