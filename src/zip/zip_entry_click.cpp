@@ -96,8 +96,10 @@ bool extractInto(ZipExtractor& zip, const std::string& tempDir)
     const std::vector<ZipExtractor::FailedEntry>& failed = zip.failedEntries();
     if (failed.empty())
         return true;
-    const std::string others =
-        failed.size() > 1 ? " and " + std::to_string(failed.size() - 1) + " more files" : std::string();
+    const std::size_t more = failed.size() - 1;
+    const std::string others = more == 0   ? std::string()
+                               : more == 1 ? " and 1 more file"
+                                           : " and " + std::to_string(more) + " more files";
     zip.Window().ShowError("Cannot extract \"" + failed.front().name + "\"" + others + " from" + where +
                            std::strerror(failed.front().error));
     return false;

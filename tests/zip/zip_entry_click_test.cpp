@@ -94,7 +94,7 @@ TEST_F(ZipEntryClickTest, AFileThatCannotBeWrittenIsReportedAndTheNextClickTries
     }
 
     EXPECT_FALSE(zipExtracted);
-    EXPECT_EQ(window.lines("error:"), std::vector<std::string>{"error: Cannot extract \"part.nc\" and 1 more files from\n\"" +
+    EXPECT_EQ(window.lines("error:"), std::vector<std::string>{"error: Cannot extract \"part.nc\" and 1 more file from\n\"" +
                                                                archive.string() + "\"\ninto \"" + tempDir +
                                                                "\":\nFile too large"});
     window.log.clear();
