@@ -15,6 +15,7 @@ QIcon drawnIcon(Draw draw)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     draw(painter);
+    painter.end();
     return QIcon(pixmap);
 }
 

@@ -18,7 +18,7 @@ void openFileOnDesktop(const QString& file, QObject* owner, std::function<void()
             std::exchange(*report, nullptr)();
         opener->deleteLater();
     };
-    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, fail](QProcess::ProcessError error) {
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [fail](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart || error == QProcess::Crashed)
             fail();
     });
