@@ -9,6 +9,7 @@
 #include "window/widgets/tarnix_application.h"
 #include "support/main_window_start.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -205,6 +206,10 @@ private slots:
         QCOMPARE(pathPoints(), 4);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("a/x.nc")));
         QCOMPARE(pathPoints(), 2);
+        // The program page's Refresh draws the file its name box names.
+        clickRow(*list, rowOf("b/x.nc"));
+        window->findChild<QAction*>("btnBuild")->trigger();
+        QCOMPARE(pathPoints(), 4);
     }
 
     void aClickOnAnEntryThatIsNeverExtractedSaysWhy()

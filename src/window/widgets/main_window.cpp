@@ -671,7 +671,10 @@ void MainWindow::btnBuildClick()
     cbCanSmoothDraw->setChecked(false);
     cbDelay->setChecked(false);
     LoadTypeFile(program);
-    MakePath();
+    // The file the box names: an archive's entry lies below the extraction
+    // folder under its folders, which its bare name would not find.
+    updateSceneInput();
+    pathBuilder_.MakePath(program);
     RenderScene();
 }
 
