@@ -4,7 +4,10 @@
 // writes is the file the Explorer looks for.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnix {
 
@@ -12,8 +15,25 @@ namespace tarnix {
 bool isZipNameSeparator(char c);
 
 // The entry's file name without its folders: the text after the last
-// separator. Entries are extracted under this name.
+// separator.
 std::string_view zipEntryFileName(std::string_view name);
+
+// The parts of the path an entry is extracted to below the extraction
+// folder, outermost first: the stored name split at either separator,
+// without empty and "." parts. nullopt when the name could reach outside
+// the folder: an absolute name, or a ".." part.
+std::optional<std::vector<std::string>> zipEntryPathParts(std::string_view name);
+
+// The file an entry is extracted to below the extraction folder, its parts
+// joined by "/" ("dir\part.nc" gives "dir/part.nc"); nullopt when the entry
+// is never extracted by its name (see zipEntryPathParts), or names a
+// folder or no file ("dir/", "dir/.").
+std::optional<std::string> zipEntryPath(std::string_view name);
+
+// The entry stands for a symbolic link: made on Unix, with the link type in
+// the file mode that the upper half of its external attributes holds.
+// Links could point anywhere and are never extracted.
+bool zipEntryIsLink(std::uint8_t hostSystem, std::uint32_t externalAttributes);
 
 // Archivers on DOS and OS/2, and version 5.0 on NTFS, wrote names in the
 // OEM code page; the first entry's "version made by" speaks for the whole

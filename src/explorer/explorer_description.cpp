@@ -12,6 +12,10 @@ namespace {
 // Only the head of a program is searched: a description is never buried
 // deep in the tool path, and a large program must not be read whole.
 constexpr int kHeadLines = 201;
+// Nor is a file without line ends: the head is the first mebibyte at most,
+// far more than 202 lines of a program, and the list cuts the description
+// at its column anyway.
+constexpr std::size_t kHeadBytes = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -46,6 +50,7 @@ std::string GetDescription(const std::string& fileName)
     if (!ProgramLineReader::exists(fileName))
         return {};
     ProgramLineReader reader(fileName);
+    reader.limitTo(kHeadBytes);
     std::string line;
     for (int number = 1; number <= kHeadLines && reader.readLine(line); ++number) {
         if (line.find('(') == std::string::npos)

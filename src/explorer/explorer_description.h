@@ -16,8 +16,9 @@ std::string descriptionOfLine(std::string_view line);
 
 // The description of the line after the first of lines 1 to 201 that holds
 // "(", as UTF-8; empty when the file does not exist, when no such line holds
-// "(" or when no line follows it. Throws InputOutputError when an existing
-// file cannot be read.
+// "(" or when no line follows it. Only the file's first mebibyte is read:
+// a file without line ends would otherwise be read whole as one line.
+// Throws InputOutputError when an existing file cannot be read.
 std::string GetDescription(const std::string& fileName);
 
 }  // namespace tarnix

@@ -21,4 +21,9 @@ struct ZipListRow {
 // The listed entries of `zip` in directory order.
 std::vector<ZipListRow> zipListingRows(const TsZip& zip, const TFileMasks& masks);
 
+// Why the file of `entry` is not in the extraction folder, for the log pane:
+// links and names leading outside the folder are never extracted; any other
+// entry was declined or could not be written.
+std::string entryNotExtractedLine(const TFileInfo& entry);
+
 }  // namespace tarnix

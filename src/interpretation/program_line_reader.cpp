@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -38,9 +39,10 @@ bool ProgramLineReader::exists(const std::string& path)
 
 bool ProgramLineReader::fill()
 {
-    const std::size_t count = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    const std::size_t count = std::fread(buffer_.data(), 1, std::min(buffer_.size(), unread_), file_.get());
     if (count == 0 && std::ferror(file_.get()))
         throw fileError("Cannot read", path_, errno);
+    unread_ -= count;
     begin_ = 0;
     end_ = count;
     nextReturn_ = kUnsearched;

@@ -27,6 +27,10 @@ public:
     // The file's size in bytes when it was opened.
     long long sizeInBytes() const { return size_; }
 
+    // Reads no byte past the first `bytes` of the file: the file seems to
+    // end there, also in the middle of a line.
+    void limitTo(std::size_t bytes) { unread_ = bytes; }
+
     // Whether `path` names an existing file system entry; never throws.
     static bool exists(const std::string& path);
 
@@ -41,6 +45,7 @@ private:
     long long size_ = 0;
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;
+    std::size_t unread_ = static_cast<std::size_t>(-1);  // bytes still to be read at most
     // Where the first CR at or after begin_ stands (end_ when the chunk has
     // none); outside begin_ to end_ when it is still to be searched.
     static constexpr std::size_t kUnsearched = static_cast<std::size_t>(-1);

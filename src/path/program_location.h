@@ -4,6 +4,7 @@
 
 #include "common/zip_entry_names.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,8 @@ namespace tarnix {
 struct ProgramLocation {
     // The Explorer's folder, ending in "/".
     std::string FCurrentFolder;
-    // The chosen program's name (an archive entry's name part).
+    // The chosen program's name: a file of FCurrentFolder, or the name of
+    // an entry of the open archive as it stores it.
     std::string FSelectedFile;
     // Set while the chosen program is an entry extracted from an archive;
     // it then lies in extractionFolder (ending in "/").
@@ -20,12 +22,22 @@ struct ProgramLocation {
     std::string extractionFolder;
 
     // The path of the program named `name` in the Explorer list: an
-    // extracted entry lies in the extraction folder under its file name,
-    // which the unzip library reads by the same rule.
+    // extracted entry lies in the extraction folder under its folders and
+    // file name, which the unzip library reads by the same rule, so that
+    // two entries of one name in two folders are two files. An entry the
+    // extraction never writes by its name ("../x.nc") lies nowhere: empty.
     std::string pathOf(std::string_view name) const
     {
-        return FZipExtracted ? extractionFolder + std::string(zipEntryFileName(name))
-                             : FCurrentFolder + std::string(name);
+        if (!FZipExtracted)
+            return FCurrentFolder + std::string(name);
+        const std::optional<std::string> entry = zipEntryPath(name);
+        return entry ? extractionFolder + *entry : std::string();
+    }
+
+    // The chosen program's file name, without the folders of an entry.
+    std::string selectedFileName() const
+    {
+        return FZipExtracted ? std::string(zipEntryFileName(FSelectedFile)) : FSelectedFile;
     }
 
     // The folder that work derived from `source` (a transformation, a merge,

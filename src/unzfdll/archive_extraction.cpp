@@ -6,10 +6,10 @@
 #include "unzfdll/output_folder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fnmatch.h>
 #include <limits>
-#include <sys/stat.h>
 
 namespace tarnix::unzfdll {
 namespace {
@@ -129,8 +129,7 @@ bool ArchiveExtraction::isSymbolicLink(zip_uint64_t index) const
     zip_uint32_t attributes = 0;
     if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) != 0)
         return false;
-    // Unix keeps the file mode in the upper half of the attributes.
-    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+    return zipEntryIsLink(system, attributes);
 }
 
 ArchiveExtraction::Outcome ArchiveExtraction::extractFile(const OutputFolder& root, const Entry& entry)
@@ -142,8 +141,11 @@ ArchiveExtraction::Outcome ArchiveExtraction::extractFile(const OutputFolder& ro
     if (entry.target->folders.empty())
         return writeFile(root, entry);
     const std::optional<OutputFolder> folder = root.subFolder(entry.target->folders);
-    if (!folder)
-        return skip(entry);
+    if (!folder) {
+        // A link or a file in a folder's place is refused, not a failure.
+        const int error = errno;
+        return skip(entry, error == ELOOP || error == ENOTDIR ? 0 : error);
+    }
     return writeFile(*folder, entry);
 }
 
@@ -165,11 +167,13 @@ ArchiveExtraction::Outcome ArchiveExtraction::writeFile(const OutputFolder& fold
 
     std::optional<OutputFile> file = folder.createFile(name);
     if (!file)
-        return skip(entry);
+        return skip(entry, errno);
     const Outcome copied = copyData(reader.get(), *file, entry);
+    if (copied == Outcome::Failed)
+        return skip(entry, errno);
     if (copied != Outcome::Done)
         return copied == Outcome::Stop ? Outcome::Stop : skip(entry);
-    return file->commit(entry.modified) ? Outcome::Done : skip(entry);
+    return file->commit(entry.modified) ? Outcome::Done : skip(entry, errno);
 }
 
 // Done: `reader` reads the entry; Skipped: it cannot be read.
@@ -223,7 +227,7 @@ ArchiveExtraction::Outcome ArchiveExtraction::copyData(zip_file_t* reader, Outpu
         const auto kept = static_cast<std::size_t>(std::min<zip_uint64_t>(static_cast<zip_uint64_t>(read), room));
         room -= kept;
         if (!file.write(buffer.data(), kept))
-            return Outcome::Skipped;
+            return Outcome::Failed;
         if (kept > 0 && !callback_.send(UNZ_ACTION_PROGRESS, static_cast<std::int32_t>(kept)))
             return Outcome::Stop;
         if (kept < static_cast<std::size_t>(read))
@@ -239,9 +243,9 @@ ArchiveExtraction::Outcome ArchiveExtraction::damaged(const Entry& entry)
     return callback_.answer().Flag == 1 ? Outcome::Done : Outcome::Skipped;
 }
 
-ArchiveExtraction::Outcome ArchiveExtraction::skip(const Entry& entry)
+ArchiveExtraction::Outcome ArchiveExtraction::skip(const Entry& entry, int error)
 {
-    return callback_.send(UNZ_ACTION_SKIPPED, 0, entry.name) ? Outcome::Skipped : Outcome::Stop;
+    return callback_.send(UNZ_ACTION_SKIPPED, error, entry.name) ? Outcome::Skipped : Outcome::Stop;
 }
 
 bool ArchiveExtraction::wrongPassword() const

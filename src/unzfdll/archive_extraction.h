@@ -47,7 +47,8 @@ private:
         std::optional<std::time_t> modified;
     };
 
-    enum class Outcome { Done, Skipped, Stop };
+    // Failed: the file system refused the file (errno tells why).
+    enum class Outcome { Done, Skipped, Failed, Stop };
 
     std::vector<Entry> selectedEntries() const;
     bool namedBySpecs(const std::string& name) const;
@@ -59,7 +60,9 @@ private:
     Outcome openEntry(const Entry& entry, EntryReader& reader);
     Outcome copyData(zip_file_t* reader, OutputFile& file, const Entry& entry);
     Outcome damaged(const Entry& entry);
-    Outcome skip(const Entry& entry);
+    // Tells the caller that `entry` was not written; `error` is the errno
+    // of a file system failure, 0 when the entry was refused or declined.
+    Outcome skip(const Entry& entry, int error = 0);
     bool wrongPassword() const;
 
     const TUnzDllCommand& command_;

@@ -11,21 +11,10 @@ bool isFolderEntry(std::string_view name)
 
 std::optional<EntryTarget> entryTarget(std::string_view name, bool junkFolderNames)
 {
-    if (name.empty() || isZipNameSeparator(name.front()))
+    std::optional<std::vector<std::string>> found = zipEntryPathParts(name);
+    if (name.empty() || !found)
         return std::nullopt;
-
-    std::vector<std::string> parts;
-    std::size_t begin = 0;
-    for (std::size_t i = 0; i <= name.size(); ++i) {
-        if (i < name.size() && !isZipNameSeparator(name[i]))
-            continue;
-        const std::string_view part = name.substr(begin, i - begin);
-        if (part == "..")
-            return std::nullopt;
-        if (!part.empty() && part != ".")
-            parts.emplace_back(part);
-        begin = i + 1;
-    }
+    std::vector<std::string>& parts = *found;
 
     EntryTarget target;
     if (!isFolderEntry(name)) {

@@ -32,7 +32,8 @@ enum {
     UNZ_ACTION_PASSWORD = 8,     /* in: Number = attempts left; out: Flag 1 and Text = the password */
     UNZ_ACTION_CRC_ERROR = 9,    /* the entry's data is damaged; out: Flag 1 keeps what was read */
     UNZ_ACTION_FILE_EXISTS = 10, /* in: Flag bit 0 = the file on disk is older; out: Number 1 replaces it */
-    UNZ_ACTION_SKIPPED = 11      /* the file announced last was not written */
+    UNZ_ACTION_SKIPPED = 11      /* the file announced last was not written; Number: the errno of
+                                    a file system failure, 0 when it was refused or declined */
 };
 
 typedef struct TUnzCallbackRec {

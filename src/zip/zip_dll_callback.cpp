@@ -121,6 +121,9 @@ std::int32_t ZipDllCallback(TUnzCallbackRec* rec)
     ZipExtractor& zip = *static_cast<ZipExtractor*>(rec->Caller);
     std::int32_t result = UNZ_CALLBACK_STOP;
     try {
+        // The file system refused the file: the Explorer says why.
+        if (rec->ActionCode == UNZ_ACTION_SKIPPED && rec->Number > 0)
+            zip.failedEntries_.push_back({recordText(*rec), rec->Number});
         if (!zip.Cancelled)
             handleAction(zip, zip.ShowProgressDialog ? zip.ProgressForm() : nullptr, *rec);
         result = zip.Cancelled ? UNZ_CALLBACK_STOP : 0;

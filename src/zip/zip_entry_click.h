@@ -11,10 +11,13 @@ namespace tarnix {
 // On the first click into the archive (`zipExtracted` false) creates
 // `tempDir` when missing (a link in its place gives way to a real folder,
 // what it points to untouched), removes the files an earlier archive left
-// there under this archive's entry names, extracts the archive into it and
-// sets `zipExtracted`. Returns the program path of the entry `selectedFile`:
-// the extraction folder + the entry's bare file name, as the archive is
-// extracted without folder names. Raises what Extract raises, and
+// there under this archive's entry names, extracts the archive into it with
+// its folders and sets `zipExtracted`. An extraction that started nothing
+// (no room, no folder) or could not write a file is reported and leaves
+// `zipExtracted` false, so that the next click tries again. Returns the
+// program path of the entry `selectedFile`: the extraction folder + the
+// entry's folders and file name; empty for an entry the extraction never
+// writes by its name ("../x.nc"). Raises what Extract raises, and
 // ZipException "Index range error" for an archive without entries, and
 // InputOutputError when a left file cannot be removed; then `zipExtracted`
 // stays false.

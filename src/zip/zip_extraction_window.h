@@ -32,7 +32,8 @@ public:
     virtual void ShowError(const std::string& message) = 0;
     // A plain text input box with an empty default; empty when cancelled.
     virtual std::string AskPassword(const std::string& prompt) = 0;
-    // A question box with Yes, No and Cancel; No is the default button.
+    // A question box with Yes, No and Cancel; No is the default button and
+    // the answer of Escape and the close box.
     virtual ZipDamagedAnswer AskDamaged(const std::string& question) = 0;
     // The progress dialog, hidden, whose Cancel button cancels `owner`.
     virtual std::unique_ptr<ZipProgressView> CreateProgressForm(ZipExtractor& owner) = 0;

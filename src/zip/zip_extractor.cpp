@@ -6,6 +6,7 @@
 #include "zip/zip_listing_cells.h"
 
 #include <filesystem>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -53,6 +54,8 @@ int ZipExtractor::Extract()
     const RunningExtraction running;
 
     Cancelled = false;
+    failedEntries_.clear();
+    libraryRan_ = false;
     if (zip_.Count() == 0)
         return 0;
     if (zip_.EndOfDir().Record.ThisDisk > 0) {
@@ -74,8 +77,11 @@ int ZipExtractor::Extract()
     if (!LoadDll())
         throw ZipException("Unable to load \"UnzfDll.dll\".");
     std::filesystem::current_path(folder, error);
-    if (error)
-        return 0;  // the library would extract into whatever folder is current
+    if (error) {
+        // The library would extract into whatever folder is current.
+        window_.ShowError("Unable to extract files to:\n\"" + folder.string() + "\"\n" + error.message());
+        return 0;
+    }
 
     std::vector<TUnzFileSpec> specs(FileSpecs.size());
     for (std::size_t i = 0; i < FileSpecs.size(); ++i)
@@ -87,6 +93,7 @@ int ZipExtractor::Extract()
     command.FileSpecCount = static_cast<std::int32_t>(specs.size());
     command.FileSpecs = specs.empty() ? nullptr : specs.data();
 
+    libraryRan_ = true;
     const int result = runLibrary(command);
     FileSpecs.clear();
     if (callbackFailure_)
@@ -108,12 +115,17 @@ int ZipExtractor::runLibrary(TUnzDllCommand& command)
 
 bool ZipExtractor::fitsInto(const std::string& archive, const std::string& folder)
 {
-    // The library writes no entry beyond its declared size, so the sum
-    // bounds what the extraction can write. Every entry counts, also one
-    // that the name patterns or the library would leave out.
+    // The library writes no entry beyond its declared size (the zip64 size
+    // where there is one), so the sum bounds what the extraction can write.
+    // Every entry counts, also one that the name patterns or the library
+    // would leave out.
     std::uint64_t needed = 0;
-    for (int n = 0; n < zip_.Count(); ++n)
-        needed += zip_.GetEntry(n).Header.UncompressedSize;
+    for (int n = 0; n < zip_.Count(); ++n) {
+        // 64-bit sizes are untrusted: a sum that wrapped round would pass.
+        const std::uint64_t size = uncompressedSizeOf(zip_.GetEntry(n));
+        needed = size > std::numeric_limits<std::uint64_t>::max() - needed ? std::numeric_limits<std::uint64_t>::max()
+                                                                           : needed + size;
+    }
     const std::optional<std::uintmax_t> free = FreeSpace(folder);
     if (!free || needed <= *free)
         return true;

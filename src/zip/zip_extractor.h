@@ -19,7 +19,7 @@
 namespace tarnix {
 
 // Extraction option bit 0: every file lands in the extraction folder under
-// its bare name, where the Explorer looks for it.
+// its bare name. The Explorer clears it, so that entries keep their folders.
 inline constexpr std::uint8_t kExtrJunkFolderNames = 1;
 
 class ZipExtractor {
@@ -37,6 +37,17 @@ public:
     // library's result, or 0 when nothing was started. Throws ZipException
     // "Unable to load ..." when the library cannot be loaded.
     int Extract();
+
+    // An entry that the last extraction could not write, and the errno the
+    // file system gave.
+    struct FailedEntry {
+        std::string name;
+        int error = 0;
+    };
+    const std::vector<FailedEntry>& failedEntries() const { return failedEntries_; }
+    // The last Extract handed the archive to the library: false when it
+    // started nothing (no entries, a spanned set, no folder or no room).
+    bool libraryRan() const { return libraryRan_; }
     bool LoadDll();
     // The fixed fields of the command record.
     void FillDllCommand(TUnzDllCommand& rec);
@@ -77,6 +88,8 @@ private:
     std::unique_ptr<ZipProgressView> progressForm_;
     // What a callback threw: it must not unwind through the library.
     std::exception_ptr callbackFailure_;
+    std::vector<FailedEntry> failedEntries_;
+    bool libraryRan_ = false;
 };
 
 }  // namespace tarnix

@@ -22,9 +22,7 @@ std::string zipListingDate(const TFileInfo& entry)
 
 std::string zipListingSize(const TFileInfo& entry)
 {
-    const std::int64_t size = static_cast<std::int32_t>(entry.Header.UncompressedSize);
-    const std::string digits = groupedDigits(static_cast<std::uint64_t>(size < 0 ? -size : size));
-    return size < 0 ? "-" + digits : digits;
+    return groupedDigits(uncompressedSizeOf(entry));
 }
 
 std::string groupedDigits(std::uint64_t value)

@@ -14,8 +14,9 @@ namespace tarnix {
 // text instead of stopping the listing.
 std::string zipListingDate(const TFileInfo& entry);
 
-// The uncompressed size read as a signed 32-bit number, whole, in groups of
-// three digits separated by ",": 1234567 gives "1,234,567". The separator is
+// The uncompressed size (from the zip64 record where the archive has one),
+// whole, in groups of three digits separated by ",": 1234567 gives
+// "1,234,567"; sizes of 2 GiB and more are no negative numbers. The separator is
 // fixed because the program forces "." as its decimal separator, and a
 // locale's "." between thousands would then read as a fraction.
 std::string zipListingSize(const TFileInfo& entry);

@@ -1,5 +1,7 @@
 #include "zip/zip_records.h"
 
+#include <string_view>
+
 namespace tarnix {
 namespace {
 
@@ -17,7 +19,35 @@ std::uint32_t le32(const std::array<unsigned char, N>& b, std::size_t at)
            | static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
+std::uint64_t leBytes(std::string_view bytes, std::size_t at, std::size_t width)
+{
+    std::uint64_t value = 0;
+    for (std::size_t i = width; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+constexpr std::uint32_t kZip64Marker = 0xFFFFFFFF;
+constexpr std::uint64_t kZip64ExtraTag = 0x0001;
+
 }  // namespace
+
+std::uint64_t uncompressedSizeOf(const TFileInfo& entry)
+{
+    const std::uint32_t size = entry.Header.UncompressedSize;
+    if (size != kZip64Marker)
+        return size;
+    // Extra records: a 16-bit tag and a 16-bit length before each one's data.
+    const std::string_view extra = entry.ExtraField;
+    for (std::size_t at = 0; at + 4 <= extra.size();) {
+        const std::uint64_t tag = leBytes(extra, at, 2);
+        const std::size_t length = leBytes(extra, at + 2, 2);
+        if (tag == kZip64ExtraTag && length >= 8 && at + 4 + 8 <= extra.size())
+            return leBytes(extra, at + 4, 8);  // the uncompressed size comes first
+        at += 4 + length;
+    }
+    return size;
+}
 
 ZipEndOfCentralDir decodeEndOfCentralDir(const ZipEndOfCentralDirBytes& b)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The records of the classic zip format that the directory reader uses, and
-// the records it keeps. Only the 32-bit format is known here.
+// the records it keeps. Of the 64-bit format only an entry's size is read.
 
 #include <array>
 #include <cstddef>
@@ -65,6 +65,11 @@ struct TFileInfo {
     std::string ExtraField;  // raw bytes
     std::string FileComment;
 };
+
+// The entry's uncompressed size. An archive of the 64-bit format stores
+// all ones in the 32-bit field and the size in the zip64 extra field (tag 1),
+// as libzip reads it; without such a record the 32-bit field stands.
+std::uint64_t uncompressedSizeOf(const TFileInfo& entry);
 
 // The archive's end record as the component keeps it.
 struct TEOCHInfo {

@@ -9,6 +9,7 @@
 #include "window/widgets/tarnix_application.h"
 #include "support/main_window_start.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -73,6 +74,14 @@ private:
     int pathPoints() const { return window->context().FPathPoints->Count(); }
     int rowOf(const QString& caption) const { return captions(*list).indexOf(caption); }
 
+    // Below the last row of the list there is no item to click.
+    void clickBelowTheRows()
+    {
+        const QRect last = list->visualItemRect(list->topLevelItem(list->topLevelItemCount() - 1));
+        QVERIFY(last.bottom() + 20 < list->viewport()->height());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 20));
+    }
+
 private slots:
     void init()
     {
@@ -105,10 +114,10 @@ private slots:
         QCOMPARE(captions(*list), QStringList({"dir\\part.nc", "top.nc"}));
 
         clickRow(*list, 0);  // extracts
-        QCOMPARE(fileNameBox(), tempFolder + "part.nc");
+        QCOMPARE(fileNameBox(), tempFolder + "dir/part.nc");
         clickRow(*list, 1);
         clickRow(*list, 0);
-        QCOMPARE(logLines().first(), "File name: " + tempFolder + "part.nc");
+        QCOMPARE(logLines().first(), "File name: " + tempFolder + "dir/part.nc");
         QVERIFY(logLines().contains("(PART TWO)"));
 
         QTest::keyClick(list, Qt::Key_Return);
@@ -159,6 +168,79 @@ private slots:
         QCOMPARE(fileNameBox(), programs + "other/x.nc");
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(pathPoints(), 4);
+    }
+
+
+    void aClickWhereThereIsNoItemChangesNoFileAndNoList()
+    {
+        writeZip(programs + "basic.zip", {{"part.nc", kTwoMoves}});
+        writeFile(programs + "other/y.nc", kTwoMoves);
+        start();
+        clickRow(*list, rowOf("basic.zip"));
+        window->findChild<QToolButton*>("SpeedButton2")->click();
+        window->explorer()->browseTo((programs + "other").toStdString());
+        clickBelowTheRows();
+        QVERIFY(!QFile::exists(programs + "other/basic.zip"));
+        QCOMPARE(captions(*list), QStringList({"x.nc", "y.nc"}));
+
+        // Inside an open archive, before its first extraction.
+        window->explorer()->browseTo(programs.toStdString());
+        clickRow(*list, rowOf("basic.zip"));
+        clickBelowTheRows();
+        QVERIFY(!QFile::exists(tempFolder + "basic.zip"));
+        QCOMPARE(captions(*list), QStringList({"part.nc"}));
+        QVERIFY(window->explorer()->zipOpen());
+    }
+
+    void entriesOfOneNameInTwoFoldersShowAndDrawTheEntryClicked()
+    {
+        writeZip(programs + "dup.zip", {{"a/x.nc", "%\n(HEAD)\n(A VERSION)\n" + kTwoMoves.mid(2)},
+                                        {"b/x.nc", "%\n(HEAD)\n(B VERSION)\n" + kFourMoves.mid(2)}});
+        start();
+        clickRow(*list, rowOf("dup.zip"));
+        clickRow(*list, rowOf("b/x.nc"));
+        QVERIFY(logLines().contains("(B VERSION)"));
+        clickRow(*list, rowOf("a/x.nc"));
+        QVERIFY(logLines().contains("(A VERSION)"));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("b/x.nc")));
+        QCOMPARE(pathPoints(), 4);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOf(*list, rowOf("a/x.nc")));
+        QCOMPARE(pathPoints(), 2);
+        // The program page's Refresh draws the file its name box names.
+        clickRow(*list, rowOf("b/x.nc"));
+        window->findChild<QAction*>("btnBuild")->trigger();
+        QCOMPARE(pathPoints(), 4);
+    }
+
+    void aClickOnAnEntryThatIsNeverExtractedSaysWhy()
+    {
+        writeZip(programs + "odd.zip", {{"../up.nc", kTwoMoves}, {"/abs.nc", kTwoMoves}, {"link.nc", "x.nc"}});
+        int error = 0;
+        zip_t* archive = zip_open(QFile::encodeName(programs + "odd.zip").constData(), 0, &error);
+        QCOMPARE(zip_file_set_external_attributes(archive, 2, 0, ZIP_OPSYS_UNIX, 0120777u << 16), 0);
+        QCOMPARE(zip_close(archive), 0);
+        start();
+        clickRow(*list, rowOf("odd.zip"));
+        const struct {
+            const char* entry;
+            const char* reason;
+        } cases[] = {
+            {"../up.nc", "\"../up.nc\" is not extracted: its name leads outside the extraction folder."},
+            {"/abs.nc", "\"/abs.nc\" is not extracted: its name leads outside the extraction folder."},
+            {"link.nc", "\"link.nc\" is not extracted: it is a link, and links are never extracted."},
+        };
+        for (const auto& c : cases) {
+            clickRow(*list, rowOf(c.entry));
+            QVERIFY2(logLines().contains(c.reason), qPrintable(logLines().join("|")));
+        }
+    }
+
+    void aClickOnAnArchiveShowsNoProgramHeader()
+    {
+        writeZip(programs + "set.zip", {{"part.nc", kTwoMoves}});
+        start();
+        clickRow(*list, rowOf("set.zip"));
+        QCOMPARE(logLines(), QStringList({"File name: " + programs + "set.zip"}));
     }
 };
 

@@ -78,6 +78,16 @@ TEST_F(DescriptionFile, BracketOnTheLastLineGivesNothing)
     EXPECT_EQ(GetDescription(write("%\n(ONLY HEAD)")), "");
 }
 
+TEST_F(DescriptionFile, OnlyTheFirstMebibyteIsReadSoAFileWithoutLineEndsIsNotReadWhole)
+{
+    const std::string longLine(std::size_t{2} << 20, 'X');
+    EXPECT_EQ(GetDescription(write(longLine + "\n(HEAD)\n(LATE)\n")), "");
+    // The description line itself is cut where the head ends.
+    const std::string head = "(HEAD)\n(" + std::string((std::size_t{1} << 20) - 9, 'Y') + ")";
+    EXPECT_EQ(GetDescription(write(head + "\n")), head.substr(7));
+    EXPECT_EQ(GetDescription(write("(HEAD)\n(" + longLine + ")\n")), "");
+}
+
 TEST_F(DescriptionFile, CyrillicCommentsFromWindowsAreDecoded)
 {
     EXPECT_EQ(GetDescription(write("(\n(\xc4\xe5\xf2\xe0\xeb\xfc)\r\n")), "(Деталь)");

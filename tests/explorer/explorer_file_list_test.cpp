@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSet>
 
 using namespace tarnix;
 using namespace tarnix::testing;
@@ -95,6 +96,18 @@ private slots:
         list->onMergeMarked = [&] { merged = true; };
         menu->findChild<QAction*>("MergeSelected1")->trigger();
         QVERIFY(merged);
+    }
+
+    void popupMenuShowsAnImageOfItsOwnForEachCommandButTransformMarked()
+    {
+        QSet<qint64> images;
+        for (const char* name : {"GetInfoSelected1", "Timeselected", "pmnMakeReport", "Showmarked1", "MergeSelected1"}) {
+            const QAction* action = list->popupMenu()->findChild<QAction*>(name);
+            QVERIFY2(!action->icon().isNull() && action->isIconVisibleInMenu(), name);
+            images.insert(action->icon().cacheKey());
+        }
+        QCOMPARE(images.size(), 5);
+        QVERIFY(list->popupMenu()->findChild<QAction*>("popTransformMarked")->icon().isNull());
     }
 
     void headerClickSortsOnceAndLaterItemsStayWhereTheyAreAdded()

@@ -224,6 +224,21 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 4);
     }
 
+    void refreshListsTheFilesWrittenSinceTheFolderWasListed()
+    {
+        writeArchive();
+        startIn(programs);
+        writeFile(programs + "d.nc", kOneMove);
+        window->findChild<QToolButton*>("sbtnRefresh")->click();
+        QCOMPARE(captions(*list), QStringList({"a.nc", "b.nc", "c.nc", "d.nc", "set.zip"}));
+
+        // An open archive stays open: the tree's folder is not what the list shows.
+        clickRow(*list, rowOf("set.zip"));
+        window->findChild<QToolButton*>("sbtnRefresh")->click();
+        QVERIFY(window->explorer()->zipOpen());
+        QCOMPARE(captions(*list), QStringList({"dir/sub/name.nc", "top.TAP"}));
+    }
+
     void upAfterTheTreeMovedOnListsTheArchivesFolderOnce()
     {
         writeArchive();
@@ -254,13 +269,13 @@ private slots:
         startIn(programs);
         clickRow(*list, rowOf("set.zip"));
         window->explorer()->ZipEntryClick = [](const std::string& tempDir, bool& extracted, const std::string&) {
-            QDir().mkpath(QString::fromStdString(tempDir));
-            writeFile(QString::fromStdString(tempDir) + "name.nc", kFourMoves);
+            QDir().mkpath(QString::fromStdString(tempDir) + "dir/sub");
+            writeFile(QString::fromStdString(tempDir) + "dir/sub/name.nc", kFourMoves);
             extracted = true;
-            return tempDir + "name.nc";
+            return tempDir + "dir/sub/name.nc";
         };
         clickRow(*list, 0);
-        QCOMPARE(fileNameBox(), QString::fromStdString(paths.tempFolder) + "name.nc");
+        QCOMPARE(fileNameBox(), QString::fromStdString(paths.tempFolder) + "dir/sub/name.nc");
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(pathPoints(), 4);
     }

@@ -8,17 +8,22 @@
 namespace tarnix {
 namespace {
 
-TEST(ProgramLocation, ExtractedEntriesLoseTheirFoldersAtEitherSeparatorAndFolderFilesKeepTheirName)
+TEST(ProgramLocation, ExtractedEntriesKeepTheirFoldersAtEitherSeparatorAndFolderFilesKeepTheirName)
 {
     const struct {
         const char* selected;
         bool extracted;
         const char* path;
     } cases[] = {
-        {"dir\\part.nc", true, "/tmp/tempcnc/part.nc"},
-        {"dir/sub\\part.nc", true, "/tmp/tempcnc/part.nc"},
-        {"dir\\sub/part.nc", true, "/tmp/tempcnc/part.nc"},
+        {"dir\\part.nc", true, "/tmp/tempcnc/dir/part.nc"},
+        {"dir/sub\\part.nc", true, "/tmp/tempcnc/dir/sub/part.nc"},
+        {"dir\\sub/part.nc", true, "/tmp/tempcnc/dir/sub/part.nc"},
+        {"./dir//part.nc", true, "/tmp/tempcnc/dir/part.nc"},
         {"part.nc", true, "/tmp/tempcnc/part.nc"},
+        // Names the extraction never writes lie nowhere.
+        {"../part.nc", true, ""},
+        {"/etc/part.nc", true, ""},
+        {"dir/.", true, ""},
         // A Linux file name may hold a "\".
         {"a\\b:c.nc", false, "/home/programs/a\\b:c.nc"},
         {"", false, ""},

@@ -17,7 +17,6 @@
 #include "zip_test_archive.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,7 +27,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTimer>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -81,15 +79,20 @@ QPoint backgroundPoint(QWidget& dialog)
     return {};
 }
 
-// Records the files the desktop is asked to open.
-class OpenedFiles : public QObject {
-    Q_OBJECT
+// The desktop's opener "xdg-open" replaced, for as long as this lives, by
+// a script that runs `body` with the file as "$1".
+class DesktopOpener {
 public:
-    OpenedFiles() { QDesktopServices::setUrlHandler("file", this, "open"); }
-    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
-    QStringList files;
-public slots:
-    void open(const QUrl& url) { files << url.toLocalFile(); }
+    DesktopOpener(const QString& folder, const QByteArray& body) : savedPath_(qgetenv("PATH"))
+    {
+        writeFile(folder + "xdg-open", "#!/bin/sh\n" + body + "\n");
+        QFile(folder + "xdg-open").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", (folder + ":" + savedPath_).toUtf8());
+    }
+    ~DesktopOpener() { qputenv("PATH", savedPath_.toUtf8()); }
+
+private:
+    QString savedPath_;
 };
 
 }  // namespace
@@ -340,9 +343,10 @@ private slots:
         QCOMPARE(cells("c.nc"), QStringList({" 0: 0:28", "5"}));
         QCOMPARE(panel(1), QString("Full Time  0: 0:29"));
 
-        OpenedFiles opened;
+        const DesktopOpener opener(home->path() + "/", "echo \"$1\" > \"$(dirname \"$0\")/opened\"");
         trigger(list->popupMenu(), "pmnMakeReport");
-        QCOMPARE(opened.files, QStringList({programs + "Report.txt"}));
+        QTRY_COMPARE(QString::fromStdString(readFile(home->path().toStdString() + "/opened")),
+                     programs + "Report.txt\n");
         const QStringList lines = QString::fromStdString(readFile((programs + "Report.txt").toStdString())).split("\r\n");
         QCOMPARE(lines.size(), 2 + 3 + 2 + 1);  // header and rule, items, rule and total, the end
         QCOMPARE(lines[1], QString(142, '-'));
@@ -367,6 +371,18 @@ private slots:
         QTRY_VERIFY(!box.isEmpty());
         QVERIFY2(box.contains(programs + "Report.txt"), qPrintable(box));
         QVERIFY(QFile::exists(programs + "Report.txt"));
+    }
+
+    // The desktop's opener starts, finds no application and gives up.
+    void reportThatNoApplicationTakesSaysWhereItWasWritten()
+    {
+        start();
+        QString box;
+        answerNextMessageBox(&box);
+        const DesktopOpener opener(home->path() + "/", "exit 3");
+        trigger(list->popupMenu(), "pmnMakeReport");
+        QTRY_VERIFY(!box.isEmpty());
+        QVERIFY2(box.contains(programs + "Report.txt"), qPrintable(box));
     }
 
     void timeSelectedSumsTheSelectedTimeCells()

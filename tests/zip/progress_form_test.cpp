@@ -8,6 +8,7 @@
 #include "zip/zip_extractor.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -152,6 +153,51 @@ private slots:
 
         whenBoxOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         QCOMPARE(window.AskDamaged("bad.nc"), ZipDamagedAnswer::Yes);
+    }
+
+    // Escape and the close box pass over the entry the question names; only
+    // Cancel stops the extraction.
+    void everyDamagedEntryIsAskedAboutWhateverClosedTheLastQuestion()
+    {
+        QTemporaryDir folder;
+        const std::string archive = folder.filePath("bad.zip").toStdString();
+        int error = 0;
+        zip_t* writer = zip_open(archive.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+        static const char data[] = "(DAMAGE ME)";
+        for (const char* name : {"one.nc", "two.nc", "three.nc"}) {
+            const zip_int64_t index = zip_file_add(writer, name, zip_source_buffer(writer, data, sizeof data - 1, 0), 0);
+            zip_set_file_compression(writer, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+        }
+        QCOMPARE(zip_close(writer), 0);
+        QFile file(QString::fromStdString(archive));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray damaged = file.readAll().replace("(DAMAGE ME)", "(DAMAGED!!)");
+        file.seek(0);
+        file.write(damaged);
+        file.close();
+        zip.SetZipFileName(archive);
+        owner.ExtrBaseDir = folder.path().toStdString();
+
+        QStringList asked;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible())
+                return;
+            asked << box->text().section('"', 1, 1);
+            if (asked.size() == 1)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (asked.size() == 2)
+                box->close();
+            else
+                box->button(QMessageBox::No)->click();
+        });
+        answerer.start(10);
+        owner.Extract();
+        answerer.stop();
+
+        QCOMPARE(asked, QStringList({"one.nc", "two.nc", "three.nc"}));
+        QVERIFY(!owner.Cancelled);
     }
 
     void thePasswordBoxShowsWhatIsTyped()

@@ -3,6 +3,7 @@
 // extraction asked for while one runs.
 
 #include "zip_extraction_fixture.h"
+#include "zip_test_archive.h"
 
 #include "zip/zip_exception.h"
 
@@ -110,6 +111,38 @@ TEST_F(ZipExtractionTest, AnArchiveLargerThanTheFreeSpaceIsReportedAndNothingWri
         fs::create_directory(out);
         EXPECT_EQ(extract(), 2);
         EXPECT_TRUE(window.lines("error:").empty());
+    }
+}
+
+TEST_F(ZipExtractionTest, TheFreeSpaceCheckCountsTheSizesOfZip64Entries)
+{
+    // Entries declaring sizes in their zip64 records; their 32-bit fields are all ones.
+    auto zip64Entry = [](const char* name, std::uint32_t highWord) {
+        std::string extra;
+        appendLe(extra, 1, 2);
+        appendLe(extra, 8, 2);
+        appendLe(extra, 0, 4);
+        appendLe(extra, highWord, 4);
+        return TestZipEntry{.name = name, .extra = extra, .size = 0xFFFFFFFF};
+    };
+    extractor.FreeSpace = [](const std::string&) { return std::optional<std::uintmax_t>(std::uintmax_t{5} << 30); };
+    const struct {
+        std::vector<TestZipEntry> entries;
+        const char* needed;
+    } cases[] = {
+        {{zip64Entry("big.nc", 2)}, "8,589,934,592"},
+        // 2^63 twice would wrap round to nothing.
+        {{zip64Entry("a.nc", 0x80000000), zip64Entry("b.nc", 0x80000000)}, "18,446,744,073,709,551,615"},
+    };
+    for (const auto& c : cases) {
+        window.log.clear();
+        writeFile(archive, TestZipArchive{.entries = c.entries}.bytes());
+
+        EXPECT_EQ(extract(), 0);
+
+        EXPECT_EQ(window.log, std::vector<std::string>{"error: Not enough free space to extract\n\"" + archive.string() +
+                                                       "\"\ninto \"" + out.string() + "/\":\n" + c.needed +
+                                                       " bytes are needed, 5,368,709,120 bytes are free."});
     }
 }
 

@@ -166,8 +166,12 @@ void Explorer::RefreshListview()
 void Explorer::lvFilesMouseUp()
 {
     const bool quickViewPending = std::exchange(quickViewAfterExtraction_, false);
-    if (const QTreeWidgetItem* item = lvFiles.firstSelectedItem())
-        location_.FSelectedFile = ExplorerFileList::itemName(item);
+    // With nothing selected (a Ctrl click took the last item out) the name
+    // last clicked may be another folder's: opening it would create it.
+    const QTreeWidgetItem* item = lvFiles.firstSelectedItem();
+    if (item == nullptr)
+        return;
+    location_.FSelectedFile = ExplorerFileList::itemName(item);
     std::string path;
     if (FZipOpen) {
         const std::optional<std::string> entry = extractOpenArchive();
@@ -216,10 +220,19 @@ void Explorer::sbtnUpDirClick()
     ++archiveListings_;
     FZipOpen = false;
     location_.FZipExtracted = false;
-    sbtnRefreshClick();
+    refreshTreeAndDrives();
 }
 
 void Explorer::sbtnRefreshClick()
+{
+    refreshTreeAndDrives();
+    // The refreshed tree lists its folder again, with what was written into
+    // it since; an open archive is not the tree's folder and stays.
+    if (!FZipOpen)
+        TreeChange();
+}
+
+void Explorer::refreshTreeAndDrives()
 {
     folders_.Tree().RefreshTree();
     folders_.DriveToolbar1().Refresh();

@@ -93,8 +93,15 @@ private:
     // user left the archive while the extraction let window events in: the
     // click then belongs to a list no longer shown.
     std::optional<std::string> extractOpenArchive();
+    // True when the list shows a folder or an archive that is extracted,
+    // extracting the open archive first when no click has yet; false when
+    // its extraction failed or the user left it meanwhile.
+    bool openArchiveExtracted();
+    void refreshTreeAndDrives();
     void quickView(const std::string& path);
     void showProgramInfo(const std::string& path);
+    // The log pane says why the chosen entry of the open archive has no file.
+    void explainMissingEntry();
     // Loads and draws the programs into one path, each as soon as it is read.
     void drawPrograms(const std::vector<std::string>& itemNames);
 

@@ -5,11 +5,12 @@
 #include "explorer/widgets/explorer.h"
 
 #include "common/text_encoding.h"
-#include "common/zip_entry_names.h"
 #include "interpretation/fanuc_header_reader.h"
 #include "interpretation/powermill_info_reader.h"
 #include "interpretation/program_loader.h"
 #include "explorer/explorer_names.h"
+#include "explorer/explorer_zip_listing.h"
+#include "interpretation/program_line_reader.h"
 
 namespace tarnix {
 
@@ -28,6 +29,13 @@ void Explorer::quickView(const std::string& path)
 
 void Explorer::showProgramInfo(const std::string& path)
 {
+    // An archive has no program header; its bytes are no text for the log.
+    if (hasZipExtension(path))
+        return;
+    if (FZipOpen && !ProgramLineReader::exists(path)) {
+        explainMissingEntry();
+        return;
+    }
     ProgramLoader(context_).GetFileType(path);
     hooks_.programKindChanged();
     const TInterpreterSettings& settings = context_.settings;
@@ -37,12 +45,36 @@ void Explorer::showProgramInfo(const std::string& path)
         FanucHeaderReader(context_).GetFanucTapInfo(path);
 }
 
+bool Explorer::openArchiveExtracted()
+{
+    if (!FZipOpen || location_.FZipExtracted)
+        return true;
+    // A failed extraction has said why; the folder's files of the entries'
+    // names are other programs.
+    return extractOpenArchive() && location_.FZipExtracted;
+}
+
+void Explorer::explainMissingEntry()
+{
+    for (int n = 0; n < FZip.Count(); ++n) {
+        const TFileInfo entry = FZip.GetEntry(n);
+        if (entry.FileName == location_.FSelectedFile) {
+            context_.Scroll->appendLine(decodeProgramText(entryNotExtractedLine(entry)));
+            return;
+        }
+    }
+}
+
 void Explorer::drawPrograms(const std::vector<std::string>& itemNames)
 {
+    if (!openArchiveExtracted())
+        return;
     // Names, not items: building a path lets window events in, and those
     // may refill the list.
     for (const std::string& name : itemNames) {
-        location_.FSelectedFile = location_.FZipExtracted ? std::string(zipEntryFileName(name)) : fileNamePart(name);
+        // An entry keeps its folders: they tell it from an entry of the same
+        // name in another folder.
+        location_.FSelectedFile = location_.FZipExtracted ? name : fileNamePart(name);
         hooks_.LoadTypeFile(programPath(name));
         hooks_.MakePath();
         hooks_.RenderScene();
@@ -70,7 +102,7 @@ void Explorer::lvFilesKeyUp(ListKey key)
     if (first != nullptr)
         location_.FSelectedFile = ExplorerFileList::itemName(first);
     // The keys, too, read an archive's entries only once it is extracted.
-    if (FZipOpen && !location_.FZipExtracted && !extractOpenArchive())
+    if (!openArchiveExtracted())
         return;
     const std::string path = programPath(location_.FSelectedFile);
     hooks_.setProgramFileName(path);

@@ -104,27 +104,28 @@ void ExplorerFileList::buildPopupMenu()
     lvFilesPopUp_->setObjectName("lvFilesPopUp");
     // The commands behind the disabled items come with merging and the
     // transformations.
-    auto add = [this](const char* name, const char* caption) {
-        QAction* action = lvFilesPopUp_->addAction(caption);
+    auto add = [this](const char* name, const char* caption, const QIcon& image = QIcon()) {
+        QAction* action = lvFilesPopUp_->addAction(image, caption);
         action->setObjectName(name);
         action->setEnabled(false);
         return action;
     };
-    auto command = [this, add](const char* name, const char* caption, std::function<void()>& hook) {
-        QAction* action = add(name, caption);
+    auto command = [this, add](const char* name, const char* caption, const QIcon& image,
+                               std::function<void()>& hook) {
+        QAction* action = add(name, caption, image);
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [&hook] {
             if (hook)
                 guarded(hook);
         });
     };
-    command("GetInfoSelected1", "Get Info selected", onGetInfoSelected);
-    command("Timeselected", "Time selected", onTimeSelected);
-    command("pmnMakeReport", "Report", onMakeReport);
+    command("GetInfoSelected1", "Get Info selected", getInfoIcon(), onGetInfoSelected);
+    command("Timeselected", "Time selected", timeSelectedIcon(), onTimeSelected);
+    command("pmnMakeReport", "Report", reportIcon(), onMakeReport);
     lvFilesPopUp_->addSeparator()->setObjectName("N4");
-    command("Showmarked1", "Show marked", onShowMarked);
+    command("Showmarked1", "Show marked", showMarkedIcon(), onShowMarked);
     lvFilesPopUp_->addSeparator()->setObjectName("N5");
-    QAction* mergeMarked = add("MergeSelected1", "Merge marked");
+    QAction* mergeMarked = add("MergeSelected1", "Merge marked", mergeMarkedIcon());
     mergeMarked->setEnabled(true);
     connect(mergeMarked, &QAction::triggered, this, [this] {
         if (onMergeMarked)
@@ -277,7 +278,9 @@ void ExplorerFileList::mouseReleaseEvent(QMouseEvent* event)
     const bool endsDoubleClick = std::exchange(releaseEndsDoubleClick_, false);
     if (event->button() == Qt::LeftButton && !endsDoubleClick && onClick)
         guarded(onClick);
-    if (onMouseUp)
+    // A release where there is no item acts on nothing: the name last
+    // clicked may belong to another folder or archive.
+    if (onMouseUp && itemAt(event->position().toPoint()) != nullptr)
         guarded([&] { onMouseUp(event->button()); });
     // The menu follows the release, after the release's own handling.
     if (event->button() == Qt::RightButton)

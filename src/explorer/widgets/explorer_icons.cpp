@@ -6,6 +6,19 @@
 namespace tarnix {
 namespace {
 
+// A 16-pixel image drawn by `draw` on a transparent ground, smoothed.
+template <typename Draw>
+QIcon drawnIcon(Draw draw)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    painter.end();
+    return QIcon(pixmap);
+}
+
 // A 16-pixel sheet with a folded corner; `zipper` draws an archive's teeth
 // down its middle, else text lines.
 QIcon sheetIcon(const QColor& paper, bool zipper)
@@ -42,6 +55,74 @@ QIcon programFileIcon()
 QIcon archiveFileIcon()
 {
     static const QIcon icon = sheetIcon(QColor(250, 225, 140), true);
+    return icon;
+}
+
+QIcon getInfoIcon()
+{
+    static const QIcon icon = drawnIcon([](QPainter& painter) {
+        painter.setPen(QColor(20, 60, 140));
+        painter.setBrush(QColor(50, 110, 210));
+        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawPoint(QPointF(8, 4.5));
+        painter.drawLine(QPointF(8, 7), QPointF(8, 12));
+    });
+    return icon;
+}
+
+QIcon timeSelectedIcon()
+{
+    static const QIcon icon = drawnIcon([](QPainter& painter) {
+        painter.setPen(QPen(QColor(60, 60, 60), 1.2));
+        painter.setBrush(QColor(255, 250, 225));
+        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        painter.setPen(QPen(QColor(160, 30, 30), 1.5));
+        painter.drawLine(QPointF(8, 8), QPointF(8, 3.5));
+        painter.drawLine(QPointF(8, 8), QPointF(11.5, 9.5));
+    });
+    return icon;
+}
+
+QIcon reportIcon()
+{
+    static const QIcon icon = drawnIcon([](QPainter& painter) {
+        painter.setPen(QColor(70, 70, 70));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(2.5, 0.5, 11, 15));
+        painter.setPen(QColor(40, 40, 40));
+        for (int y = 3; y < 14; y += 2)
+            painter.drawLine(QPointF(4.5, y + 0.5), QPointF(y % 4 == 1 ? 9.5 : 11.5, y + 0.5));
+    });
+    return icon;
+}
+
+QIcon showMarkedIcon()
+{
+    static const QIcon icon = drawnIcon([](QPainter& painter) {
+        painter.setPen(QColor(40, 40, 40));
+        painter.setBrush(Qt::black);
+        painter.drawRect(QRectF(0.5, 1.5, 15, 13));
+        painter.setPen(QPen(QColor(80, 230, 80), 1.3));
+        painter.drawPolyline(QPolygonF({QPointF(3, 12), QPointF(3, 4), QPointF(8, 4), QPointF(8, 11), QPointF(13, 11),
+                                        QPointF(13, 4)}));
+    });
+    return icon;
+}
+
+QIcon mergeMarkedIcon()
+{
+    static const QIcon icon = drawnIcon([](QPainter& painter) {
+        painter.setPen(QColor(70, 70, 70));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(0.5, 0.5, 6, 7));
+        painter.drawRect(QRectF(9.5, 0.5, 6, 7));
+        painter.setBrush(QColor(255, 240, 170));
+        painter.drawRect(QRectF(4.5, 10.5, 7, 5));
+        painter.setPen(QPen(QColor(30, 90, 170), 1.3));
+        painter.drawLine(QPointF(3.5, 8), QPointF(7, 10));
+        painter.drawLine(QPointF(12.5, 8), QPointF(9, 10));
+    });
     return icon;
 }
 

@@ -622,7 +622,7 @@ void MainWindow::updateSceneInput()
     input.FPathPoints = context_.FPathPoints.get();
     input.box = context_.programBox;
     input.boxScale = context_.settings.programKind == ProgramKind::Roland ? 0.0001 : 0.01;
-    input.FSelectedFile = location_.FSelectedFile;
+    input.FSelectedFile = location_.selectedFileName();
     input.edFileName = edFileName->text().toStdString();
     input.cbSmooth = cbSmooth->isChecked();
     input.cbViewRapid = cbViewRapid->isChecked();
@@ -674,7 +674,10 @@ void MainWindow::btnBuildClick()
     cbCanSmoothDraw->setChecked(false);
     cbDelay->setChecked(false);
     LoadTypeFile(program);
-    MakePath();
+    // The file the box names: an archive's entry lies below the extraction
+    // folder under its folders, which its bare name would not find.
+    updateSceneInput();
+    pathBuilder_.MakePath(program);
     RenderScene();
 }
 

@@ -11,18 +11,17 @@
 #include "run/run_panel.h"
 #include "run/widgets/run_controller.h"
 #include "run/widgets/run_panel_widget.h"
+#include "window/widgets/desktop_file_opener.h"
 #include "window/widgets/file_info_dialog.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPersistentModelIndex>
 #include <QToolButton>
-#include <QUrl>
 
 #include <utility>
 
@@ -138,9 +137,10 @@ void MainWindow::pmnMakeReportClick()
                         cell(ExplorerFileList::LinesColumn)});
     }
     const QString report = QFile::decodeName(QByteArray::fromStdString(WriteReport(location_.FCurrentFolder, rows)));
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(report)))
+    openFileOnDesktop(report, this, [this, report] {
         QMessageBox::information(this, "Report",
                                  "No application opens text files here. The report was written to\n" + report);
+    });
 }
 
 }  // namespace tarnix

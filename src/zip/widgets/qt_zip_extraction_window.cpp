@@ -35,13 +35,17 @@ ZipDamagedAnswer QtZipExtractionWindow::AskDamaged(const std::string& question)
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mainForm_);
     box.setDefaultButton(QMessageBox::No);
+    // Escape and the close box pass over this entry, as the default does:
+    // the extraction goes on and asks about every later damaged entry. Only
+    // the Cancel button stops it.
+    box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return ZipDamagedAnswer::Yes;
-    case QMessageBox::No:
-        return ZipDamagedAnswer::No;
+    case QMessageBox::Cancel:
+        return ZipDamagedAnswer::Cancel;
     default:
-        return ZipDamagedAnswer::Cancel;  // also Escape and the close box
+        return ZipDamagedAnswer::No;
     }
 }
 
