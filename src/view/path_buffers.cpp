@@ -2,7 +2,7 @@
 
 #include <QOpenGLContext>
 
-#include <vector>
+#include <algorithm>
 
 namespace tarnix {
 
@@ -27,39 +27,78 @@ void PathBuffers::release()
     context_ = nullptr;
     vertices_ = colors_ = indices_ = 0;
     uploaded_ = 0;
+    points_ = segments_ = pointCapacity_ = segmentCapacity_ = 0;
 }
 
-void PathBuffers::upload(const PathVertexArrays& arrays)
+void PathBuffers::ensureBuffers()
 {
     QOpenGLContext* current = QOpenGLContext::currentContext();
-    if (current != context_) {
-        release();
-        context_ = current;
-        functions_.initializeOpenGLFunctions();
-        GLuint buffers[3];
-        functions_.glGenBuffers(3, buffers);
-        vertices_ = buffers[0];
-        colors_ = buffers[1];
-        indices_ = buffers[2];
-    }
+    if (current == context_)
+        return;
+    release();
+    context_ = current;
+    functions_.initializeOpenGLFunctions();
+    GLuint buffers[3];
+    functions_.glGenBuffers(3, buffers);
+    vertices_ = buffers[0];
+    colors_ = buffers[1];
+    indices_ = buffers[2];
+}
+
+namespace {
+
+// Per point: three floats of position, three bytes of colour; per segment two indices.
+constexpr std::size_t kVertexBytes = 3 * sizeof(GLfloat);
+constexpr std::size_t kColorBytes = 3;
+constexpr std::size_t kSegmentBytes = 2 * sizeof(GLuint);
+
+}  // namespace
+
+void PathBuffers::upload(const PathVertexArrays& arrays, std::size_t fromPoint, std::size_t fromSegment)
+{
     const auto points = static_cast<std::size_t>(arrays.pointCount());
-    functions_.glBindBuffer(GL_ARRAY_BUFFER, vertices_);
-    functions_.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(3 * points * sizeof(GLfloat)),
-                            arrays.pointVertices(), GL_STATIC_DRAW);
-    functions_.glBindBuffer(GL_ARRAY_BUFFER, colors_);
-    functions_.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(3 * points), arrays.pointColors(),
-                            GL_STATIC_DRAW);
-    functions_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices_);
-    functions_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                            static_cast<GLsizeiptr>(2 * static_cast<std::size_t>(arrays.segmentCount()) * sizeof(GLuint)),
-                            arrays.segmentIndices(), GL_STATIC_DRAW);
+    const auto segments = static_cast<std::size_t>(arrays.segmentCount());
+    const auto* vertexBytes = reinterpret_cast<const char*>(arrays.pointVertices());
+    const auto* colorBytes = reinterpret_cast<const char*>(arrays.pointColors());
+    const auto* indexBytes = reinterpret_cast<const char*>(arrays.segmentIndices());
+    const auto put = [this](GLenum target, GLuint buffer, std::size_t from, std::size_t to, const char* bytes) {
+        functions_.glBindBuffer(target, buffer);
+        if (to > from)
+            functions_.glBufferSubData(target, static_cast<GLintptr>(from), static_cast<GLsizeiptr>(to - from),
+                                       bytes + from);
+    };
+    const bool growing = fromPoint > 0;
+    if (!growing || points > pointCapacity_ || segments > segmentCapacity_) {
+        // A path that grows gets room to grow on; a new path exactly its
+        // size, and the old one's room goes back.
+        pointCapacity_ = growing ? std::max(points, 2 * pointCapacity_) : points;
+        segmentCapacity_ = growing ? std::max(segments, 2 * segmentCapacity_) : segments;
+        const auto allocate = [this](GLenum target, GLuint buffer, std::size_t bytes) {
+            functions_.glBindBuffer(target, buffer);
+            functions_.glBufferData(target, static_cast<GLsizeiptr>(bytes), nullptr, GL_STATIC_DRAW);
+        };
+        allocate(GL_ARRAY_BUFFER, vertices_, pointCapacity_ * kVertexBytes);
+        allocate(GL_ARRAY_BUFFER, colors_, pointCapacity_ * kColorBytes);
+        allocate(GL_ELEMENT_ARRAY_BUFFER, indices_, segmentCapacity_ * kSegmentBytes);
+        fromPoint = fromSegment = 0;
+    }
+    put(GL_ARRAY_BUFFER, vertices_, fromPoint * kVertexBytes, points * kVertexBytes, vertexBytes);
+    put(GL_ARRAY_BUFFER, colors_, fromPoint * kColorBytes, points * kColorBytes, colorBytes);
+    put(GL_ELEMENT_ARRAY_BUFFER, indices_, fromSegment * kSegmentBytes, segments * kSegmentBytes, indexBytes);
+    points_ = points;
+    segments_ = segments;
     uploaded_ = arrays.generation();
 }
 
 void PathBuffers::bindArrays(const PathVertexArrays& arrays)
 {
-    if (uploaded_ != arrays.generation() || QOpenGLContext::currentContext() != context_)
-        upload(arrays);
+    if (QOpenGLContext::currentContext() != context_) {
+        ensureBuffers();
+        upload(arrays, 0, 0);
+    } else if (uploaded_ != arrays.generation()) {
+        const bool grew = arrays.extends(uploaded_) && points_ > 0;
+        upload(arrays, grew ? points_ : 0, grew ? segments_ : 0);
+    }
     functions_.glBindBuffer(GL_ARRAY_BUFFER, vertices_);
     glVertexPointer(3, GL_FLOAT, 0, nullptr);
     functions_.glBindBuffer(GL_ARRAY_BUFFER, colors_);

@@ -1,6 +1,9 @@
 #pragma once
 // The path's indexed arrays in GL buffer objects: uploaded once per path
-// change, so a frame hands GL a handful of calls and no data.
+// change, so a frame hands GL a handful of calls and no data. A path that
+// grew at its tail has only its new part uploaded, into buffers that grow
+// by doubling, so a path drawn while it is built or run costs one upload
+// of every point, not one of the whole path per frame.
 
 #include "view/path_vertex_arrays.h"
 
@@ -34,7 +37,12 @@ public:
 
 private:
     void release();
-    void upload(const PathVertexArrays& arrays);
+    // Makes the buffers in the current context when they are not there.
+    void ensureBuffers();
+    // Uploads the arrays from point `fromPoint` and segment `fromSegment`
+    // on; the buffers hold those before. Reallocates (and uploads all) when
+    // they do not fit.
+    void upload(const PathVertexArrays& arrays, std::size_t fromPoint, std::size_t fromSegment);
 
     QOpenGLContext* context_ = nullptr;
     QOpenGLFunctions functions_;
@@ -42,6 +50,8 @@ private:
     GLuint colors_ = 0;
     GLuint indices_ = 0;
     std::uint64_t uploaded_ = 0;  // the arrays' generation in the buffers; 0 none
+    std::size_t points_ = 0, segments_ = 0;  // in the buffers
+    std::size_t pointCapacity_ = 0, segmentCapacity_ = 0;
 };
 
 }  // namespace tarnix
