@@ -34,6 +34,18 @@ void PathView::RenderScene()
     repaint();
 }
 
+void PathView::renderIfChanged()
+{
+    if (!drawn_ || !(*drawn_ == currentScene()))
+        RenderScene();
+}
+
+PathView::DrawnScene PathView::currentScene() const
+{
+    const TD3FloatPointList* points = input_.FPathPoints;
+    return {input_, points != nullptr ? points->serial() : 0, points != nullptr ? points->Count() : 0};
+}
+
 void PathView::requestRepaint()
 {
     update();
@@ -96,6 +108,7 @@ void PathView::resizeGL(int width, int height)
 
 void PathView::paintGL()
 {
+    drawn_ = currentScene();
     if (std::optional<SegmentTexts> texts = renderer_.RenderScene(GL_RENDER))
         emit segmentTextsChanged(*texts);
 }

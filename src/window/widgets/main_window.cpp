@@ -130,7 +130,12 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     };
     runController_ = std::make_unique<RunController>(
         *SynEdit, *Panel2, context_, pump_,
-        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); }, [this] { FOutEdit.clear(); },
+        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); },
+                                   [this] {
+                                       updateSceneInput();
+                                       Panel10->renderIfChanged();
+                                   },
+                                   [this] { FOutEdit.clear(); },
                                    [this] { return PageControl1->currentWidget() != tsConfig; }});
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
