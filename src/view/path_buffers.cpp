@@ -3,6 +3,7 @@
 #include <QOpenGLContext>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarnix {
 
@@ -111,6 +112,23 @@ void PathBuffers::drawSegments(GLint first, GLsizei count)
 {
     const std::size_t offset = 2 * static_cast<std::size_t>(first) * sizeof(GLuint);
     glDrawElements(GL_LINES, 2 * count, GL_UNSIGNED_INT, reinterpret_cast<const void*>(offset));
+}
+
+void PathBuffers::empty()
+{
+    if (pointCapacity_ == 0 && segmentCapacity_ == 0)
+        return;
+    if (context_ != nullptr && QOpenGLContext::currentContext() == context_) {
+        for (const auto& [target, buffer] : {std::pair{GLenum{GL_ARRAY_BUFFER}, vertices_},
+                                             std::pair{GLenum{GL_ARRAY_BUFFER}, colors_},
+                                             std::pair{GLenum{GL_ELEMENT_ARRAY_BUFFER}, indices_}}) {
+            functions_.glBindBuffer(target, buffer);
+            functions_.glBufferData(target, 0, nullptr, GL_STATIC_DRAW);
+            functions_.glBindBuffer(target, 0);
+        }
+    }
+    uploaded_ = 0;
+    points_ = segments_ = pointCapacity_ = segmentCapacity_ = 0;
 }
 
 void PathBuffers::unbindArrays()

@@ -34,6 +34,9 @@ public:
     void drawSegments(GLint first, GLsizei count);
     // Unbinds the index buffer: immediate drawing must not read it.
     void unbindArrays();
+    // Gives the GL's copy of the path back, for a path with nothing to
+    // draw: a cleared path must not keep hundreds of megabytes there.
+    void empty();
 
 private:
     void release();

@@ -51,6 +51,7 @@ void PathVertexArrays::release()
     boxMax_ = {-kInfinity, -kInfinity, -kInfinity};
     tail_.reset();
     segments_ = 0;
+    releasedBytes_ += reservedBytes();
     std::vector<GLfloat>().swap(vertices_);
     std::vector<GLfloat>().swap(colors_);
     std::vector<GLfloat>().swap(pointVertices_);
@@ -111,6 +112,13 @@ void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from
     segmentIndices_.resize(2 * segments_);
     lines_.resize(segments_);
     takeIntoBox(firstVertex);
+}
+
+std::size_t PathVertexArrays::reservedBytes() const
+{
+    return (vertices_.capacity() + colors_.capacity() + pointVertices_.capacity()) * sizeof(GLfloat) +
+           pointColors_.capacity() + segmentIndices_.capacity() * sizeof(GLuint) +
+           lines_.capacity() * sizeof(std::int32_t);
 }
 
 void PathVertexArrays::takeIntoBox(std::size_t fromVertex)

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tarnix {
@@ -51,6 +52,12 @@ public:
     // The program line of each segment's point, in drawing order.
     const std::vector<std::int32_t>& segmentLines() const { return lines_; }
 
+    // Bytes the arrays hold, for the memory benchmark and its test.
+    std::size_t reservedBytes() const;
+    // Bytes given back by the rebuilds since the last call: the view hands
+    // a large amount on to the system (free_memory.h).
+    std::size_t takeReleasedBytes() { return std::exchange(releasedBytes_, 0); }
+
 private:
     struct Source {
         std::uint64_t serial = 0;  // 0: no list
@@ -72,6 +79,7 @@ private:
     std::uint64_t rebuiltAt_ = 0;  // the generation of the last rebuild from the head
     std::optional<TD3FloatPointList::Cursor> tail_;  // on the last point converted
     std::size_t segments_ = 0;
+    std::size_t releasedBytes_ = 0;
     std::vector<GLfloat> vertices_;
     std::vector<GLfloat> colors_;
     std::vector<GLfloat> pointVertices_;

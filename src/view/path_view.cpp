@@ -1,5 +1,7 @@
 #include "view/path_view.h"
 
+#include "common/free_memory.h"
+
 #include <QSurfaceFormat>
 
 namespace tarnix {
@@ -111,6 +113,14 @@ void PathView::paintGL()
     drawn_ = currentScene();
     if (std::optional<SegmentTexts> texts = renderer_.RenderScene(GL_RENDER))
         emit segmentTextsChanged(*texts);
+    // A large path just dropped (a Clear, another program): its arrays, the
+    // point list freed before and the GL's copy, which the GL frees once
+    // the frame is done, are given back.
+    constexpr std::size_t kLargeRelease = std::size_t{64} << 20;
+    if (renderer_.takeReleasedBytes() >= kLargeRelease) {
+        glFinish();
+        returnFreeMemoryToSystem();
+    }
 }
 
 }  // namespace tarnix

@@ -219,6 +219,8 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     // vertex before they clip.
     const bool inView = pathBoxInView();
     const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
+    if (vertexArrays_.segmentCount() == 0)
+        pathBuffers_.empty();
     glEnableClientState(GL_VERTEX_ARRAY);
     if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);

@@ -66,6 +66,9 @@ public:
     enum class PathArrays { BufferObjects, ClientMemory };
     void setPathArrays(PathArrays arrays) { pathArrays_ = arrays; }
 
+    // Bytes the path's arrays gave back since the last call.
+    std::size_t takeReleasedBytes() { return vertexArrays_.takeReleasedBytes(); }
+
     // The viewport as GL reported it after the last resize; picking needs it.
     const std::array<GLint, 4>& gViewport() const { return viewport_; }
 
