@@ -43,6 +43,7 @@ bool ProgramLineReader::fill()
         throw fileError("Cannot read", path_, errno);
     begin_ = 0;
     end_ = count;
+    filled_ += static_cast<long long>(count);
     nextReturn_ = kUnsearched;
     return count > 0;
 }

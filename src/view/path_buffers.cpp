@@ -3,6 +3,7 @@
 #include <QOpenGLContext>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace tarnix {
@@ -55,25 +56,23 @@ constexpr std::size_t kSegmentBytes = 2 * sizeof(GLuint);
 
 }  // namespace
 
-void PathBuffers::upload(const PathVertexArrays& arrays, std::size_t fromPoint, std::size_t fromSegment)
+void PathBuffers::takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes)
 {
+    bool newPath = false;
+    if (QOpenGLContext::currentContext() != context_) {
+        ensureBuffers();
+        newPath = true;
+    } else if (uploaded_ != arrays.generation() && !arrays.extends(uploaded_)) {
+        newPath = true;
+    }
     const auto points = static_cast<std::size_t>(arrays.pointCount());
     const auto segments = static_cast<std::size_t>(arrays.segmentCount());
-    const auto* vertexBytes = reinterpret_cast<const char*>(arrays.pointVertices());
-    const auto* colorBytes = reinterpret_cast<const char*>(arrays.pointColors());
-    const auto* indexBytes = reinterpret_cast<const char*>(arrays.segmentIndices());
-    const auto put = [this](GLenum target, GLuint buffer, std::size_t from, std::size_t to, const char* bytes) {
-        functions_.glBindBuffer(target, buffer);
-        if (to > from)
-            functions_.glBufferSubData(target, static_cast<GLintptr>(from), static_cast<GLsizeiptr>(to - from),
-                                       bytes + from);
-    };
-    const bool growing = fromPoint > 0;
-    if (!growing || points > pointCapacity_ || segments > segmentCapacity_) {
+    if (newPath || points > pointCapacity_ || segments > segmentCapacity_) {
         // A path that grows gets room to grow on; a new path exactly its
-        // size, and the old one's room goes back.
-        pointCapacity_ = growing ? std::max(points, 2 * pointCapacity_) : points;
-        segmentCapacity_ = growing ? std::max(segments, 2 * segmentCapacity_) : segments;
+        // size, and the old one's room goes back. Either way the buffers
+        // start empty and are filled from the head.
+        pointCapacity_ = newPath ? points : std::max(points, 2 * pointCapacity_);
+        segmentCapacity_ = newPath ? segments : std::max(segments, 2 * segmentCapacity_);
         const auto allocate = [this](GLenum target, GLuint buffer, std::size_t bytes) {
             functions_.glBindBuffer(target, buffer);
             functions_.glBufferData(target, static_cast<GLsizeiptr>(bytes), nullptr, GL_STATIC_DRAW);
@@ -81,25 +80,31 @@ void PathBuffers::upload(const PathVertexArrays& arrays, std::size_t fromPoint, 
         allocate(GL_ARRAY_BUFFER, vertices_, pointCapacity_ * kVertexBytes);
         allocate(GL_ARRAY_BUFFER, colors_, pointCapacity_ * kColorBytes);
         allocate(GL_ELEMENT_ARRAY_BUFFER, indices_, segmentCapacity_ * kSegmentBytes);
-        fromPoint = fromSegment = 0;
+        points_ = segments_ = 0;
     }
-    put(GL_ARRAY_BUFFER, vertices_, fromPoint * kVertexBytes, points * kVertexBytes, vertexBytes);
-    put(GL_ARRAY_BUFFER, colors_, fromPoint * kColorBytes, points * kColorBytes, colorBytes);
-    put(GL_ELEMENT_ARRAY_BUFFER, indices_, fromSegment * kSegmentBytes, segments * kSegmentBytes, indexBytes);
-    points_ = points;
-    segments_ = segments;
+    const std::size_t budget = budgetBytes / (kVertexBytes + kColorBytes + kSegmentBytes);
+    const std::size_t pointsTo = std::min(points, points_ + budget);
+    const std::size_t segmentsTo = std::min(segments, segments_ + budget);
+    const auto put = [this](GLenum target, GLuint buffer, std::size_t from, std::size_t to, const void* array) {
+        functions_.glBindBuffer(target, buffer);
+        if (to > from)
+            functions_.glBufferSubData(target, static_cast<GLintptr>(from), static_cast<GLsizeiptr>(to - from),
+                                       static_cast<const char*>(array) + from);
+    };
+    put(GL_ARRAY_BUFFER, vertices_, points_ * kVertexBytes, pointsTo * kVertexBytes, arrays.pointVertices());
+    put(GL_ARRAY_BUFFER, colors_, points_ * kColorBytes, pointsTo * kColorBytes, arrays.pointColors());
+    put(GL_ELEMENT_ARRAY_BUFFER, indices_, segments_ * kSegmentBytes, segmentsTo * kSegmentBytes,
+        arrays.segmentIndices());
+    functions_.glBindBuffer(GL_ARRAY_BUFFER, 0);
+    functions_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    points_ = pointsTo;
+    segments_ = segmentsTo;
     uploaded_ = arrays.generation();
 }
 
 void PathBuffers::bindArrays(const PathVertexArrays& arrays)
 {
-    if (QOpenGLContext::currentContext() != context_) {
-        ensureBuffers();
-        upload(arrays, 0, 0);
-    } else if (uploaded_ != arrays.generation()) {
-        const bool grew = arrays.extends(uploaded_) && points_ > 0;
-        upload(arrays, grew ? points_ : 0, grew ? segments_ : 0);
-    }
+    takeIn(arrays, std::numeric_limits<std::size_t>::max());
     functions_.glBindBuffer(GL_ARRAY_BUFFER, vertices_);
     glVertexPointer(3, GL_FLOAT, 0, nullptr);
     functions_.glBindBuffer(GL_ARRAY_BUFFER, colors_);

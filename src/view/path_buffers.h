@@ -9,6 +9,7 @@
 
 #include <QOpenGLFunctions>
 
+#include <cstddef>
 #include <cstdint>
 
 class QOpenGLContext;
@@ -25,6 +26,10 @@ public:
     // Whether the current context has buffer objects.
     static bool available();
 
+    // Uploads what of the arrays the buffers do not hold yet, at most
+    // about `budgetBytes` of it: buffers that had to grow are filled again
+    // from the head, a piece at each call, so no single call stalls.
+    void takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes);
     // Points the vertex and colour arrays into the buffers and binds the
     // segment indices, uploading the arrays first when they were rebuilt
     // since the last upload or the context is not the one the buffers were
@@ -42,10 +47,6 @@ private:
     void release();
     // Makes the buffers in the current context when they are not there.
     void ensureBuffers();
-    // Uploads the arrays from point `fromPoint` and segment `fromSegment`
-    // on; the buffers hold those before. Reallocates (and uploads all) when
-    // they do not fit.
-    void upload(const PathVertexArrays& arrays, std::size_t fromPoint, std::size_t fromSegment);
 
     QOpenGLContext* context_ = nullptr;
     QOpenGLFunctions functions_;
@@ -53,7 +54,9 @@ private:
     GLuint colors_ = 0;
     GLuint indices_ = 0;
     std::uint64_t uploaded_ = 0;  // the arrays' generation in the buffers; 0 none
-    std::size_t points_ = 0, segments_ = 0;  // in the buffers
+    // The head of the arrays the buffers hold, when uploaded_ is their
+    // generation or one they extend.
+    std::size_t points_ = 0, segments_ = 0;
     std::size_t pointCapacity_ = 0, segmentCapacity_ = 0;
 };
 

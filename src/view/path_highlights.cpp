@@ -72,7 +72,7 @@ void PathHighlights::extendRuns(const PathVertexArrays& arrays, std::int32_t cur
                                 std::int32_t selEndLine)
 {
     // The marker is drawn between two segments, so a run ends there.
-    const std::vector<std::int32_t>& lines = arrays.segmentLines();
+    const std::int32_t* lines = arrays.segmentLines();
     for (GLint segment = segmentsDone_; segment < arrays.segmentCount(); ++segment) {
         const std::int32_t line = lines[static_cast<std::size_t>(segment)];
         const bool highlighted = line == cursorLine || (selBeginLine <= line && line <= selEndLine);

@@ -52,20 +52,20 @@ void PathVertexArrays::release()
     tail_.reset();
     segments_ = 0;
     releasedBytes_ += reservedBytes();
-    std::vector<GLfloat>().swap(vertices_);
-    std::vector<GLfloat>().swap(colors_);
-    std::vector<GLfloat>().swap(pointVertices_);
-    std::vector<GLubyte>().swap(pointColors_);
-    std::vector<GLuint>().swap(segmentIndices_);
-    std::vector<std::int32_t>().swap(lines_);
+    vertices_.release();
+    colors_.release();
+    pointVertices_.release();
+    pointColors_.release();
+    segmentIndices_.release();
+    lines_.release();
 }
 
 void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from, bool viewRapid)
 {
     const std::int32_t count = points.Count();
     // Sized for every new point at once (hidden rapids only leave the tail
-    // unused); vectors grow by doubling, so a path that grows in many
-    // small steps is not copied at every step.
+    // unused); the arrays grow by half their room, so a path that grows in
+    // many small steps is not moved at every step.
     const auto most = segments_ + static_cast<std::size_t>(count - from);
     const std::size_t firstVertex = vertices_.size();
     vertices_.resize(6 * most);
@@ -116,9 +116,8 @@ void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from
 
 std::size_t PathVertexArrays::reservedBytes() const
 {
-    return (vertices_.capacity() + colors_.capacity() + pointVertices_.capacity()) * sizeof(GLfloat) +
-           pointColors_.capacity() + segmentIndices_.capacity() * sizeof(GLuint) +
-           lines_.capacity() * sizeof(std::int32_t);
+    return vertices_.reservedBytes() + colors_.reservedBytes() + pointVertices_.reservedBytes() +
+           pointColors_.reservedBytes() + segmentIndices_.reservedBytes() + lines_.reservedBytes();
 }
 
 void PathVertexArrays::takeIntoBox(std::size_t fromVertex)

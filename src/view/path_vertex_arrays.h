@@ -7,6 +7,7 @@
 // or a build that draws as it goes pays once for every point.
 
 #include "points/point_list.h"
+#include "view/growing_array.h"
 
 #include <GL/gl.h>
 
@@ -14,7 +15,6 @@
 #include <cstdint>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace tarnix {
 
@@ -50,7 +50,7 @@ public:
     const std::array<GLfloat, 3>& boxMin() const { return boxMin_; }
     const std::array<GLfloat, 3>& boxMax() const { return boxMax_; }
     // The program line of each segment's point, in drawing order.
-    const std::vector<std::int32_t>& segmentLines() const { return lines_; }
+    const std::int32_t* segmentLines() const { return lines_.data(); }
 
     // Bytes the arrays hold, for the memory benchmark and its test.
     std::size_t reservedBytes() const;
@@ -80,12 +80,12 @@ private:
     std::optional<TD3FloatPointList::Cursor> tail_;  // on the last point converted
     std::size_t segments_ = 0;
     std::size_t releasedBytes_ = 0;
-    std::vector<GLfloat> vertices_;
-    std::vector<GLfloat> colors_;
-    std::vector<GLfloat> pointVertices_;
-    std::vector<GLubyte> pointColors_;
-    std::vector<GLuint> segmentIndices_;
-    std::vector<std::int32_t> lines_;
+    GrowingArray<GLfloat> vertices_;
+    GrowingArray<GLfloat> colors_;
+    GrowingArray<GLfloat> pointVertices_;
+    GrowingArray<GLubyte> pointColors_;
+    GrowingArray<GLuint> segmentIndices_;
+    GrowingArray<std::int32_t> lines_;
     std::array<GLfloat, 3> boxMin_{}, boxMax_{};
 };
 

@@ -48,6 +48,15 @@ PathView::DrawnScene PathView::currentScene() const
     return {input_, points != nullptr ? points->serial() : 0, points != nullptr ? points->Count() : 0};
 }
 
+void PathView::takeInPath()
+{
+    if (!isValid())
+        return;
+    makeCurrent();
+    renderer_.takeInPath();
+    doneCurrent();
+}
+
 void PathView::requestRepaint()
 {
     update();

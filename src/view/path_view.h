@@ -36,6 +36,9 @@ public:
     // drawing's: the live redraw polls with it, and a path of millions of
     // segments must not be drawn again and again unchanged.
     void renderIfChanged();
+    // Takes in the points the path gained, without drawing (see
+    // SceneRenderer::takeInPath).
+    void takeInPath();
     void requestRepaint();
 
     // Applies the current size and field of view, then draws.

@@ -40,7 +40,7 @@ ArraysCopy copyOf(const PathVertexArrays& arrays)
             {arrays.pointVertices(), arrays.pointVertices() + 3 * points},
             {arrays.pointColors(), arrays.pointColors() + 3 * points},
             {arrays.segmentIndices(), arrays.segmentIndices() + 2 * segments},
-            arrays.segmentLines(),
+            {arrays.segmentLines(), arrays.segmentLines() + segments},
             arrays.boxMin(),
             arrays.boxMax()};
 }

@@ -137,6 +137,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
                                    },
                                    [this] { FOutEdit.clear(); },
                                    [this] { return PageControl1->currentWidget() != tsConfig; }});
+    pathBuilder_.pointsAdded = [this] {
+        updateSceneInput();
+        Panel10->takeInPath();
+    };
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
         copyColorsToInterpreter();
