@@ -2,7 +2,7 @@
 //   draw:   the view toolbar's refresh builds and draws it; the longest wait
 //           of a 10 ms timer and whether the progress bar ever moved back;
 //   info:   the "File Information" dialog over its drawn path; the longest
-//           wait of a 10 ms timer while the dialog stays open for 2 s;
+//           wait of a 10 ms timer while the dialog stays open for 3 s;
 //   memory: the process's size with the window shown, after drawing it and
 //           measuring it twice, after Clear, and after drawing a
 //           169,000-line program.
@@ -134,12 +134,13 @@ public:
     }
 
     // The information run on `path`; the dialog stays open `openMs`, then
-    // closes. Prints the longest wait while it was open.
+    // closes. Prints the longest waits while it was open: in its first
+    // second, when the view draws once the points the run added, and after.
     void info(const std::string& path, int openMs)
     {
         window_.findChild<QLineEdit*>("edFileName")->setText(QString::fromStdString(path));
         QElapsedTimer clock;
-        qint64 longest = 0;
+        qint64 firstSecond = 0, after = 0;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             TForm2* dialog = window_.fileInfoForm();
@@ -148,8 +149,11 @@ public:
             if (!clock.isValid()) {
                 clock.start();
                 gaps_.start();
+            } else if (firstSecond == 0 && clock.elapsed() >= std::min(openMs, 1000)) {
+                firstSecond = std::max<qint64>(gaps_.stop(), 1);
+                gaps_.start();
             } else if (clock.elapsed() >= openMs) {
-                longest = gaps_.stop();
+                after = gaps_.stop();
                 closer.stop();
                 dialog->accept();
             }
@@ -158,9 +162,10 @@ public:
         QElapsedTimer whole;
         whole.start();
         window_.GetFileInfo();
-        std::printf("information run and dialog: %.3f s, longest wait of a 10 ms timer with the dialog open "
-                    "%lld ms\n",
-                    whole.nsecsElapsed() / 1e9 - openMs / 1e3, static_cast<long long>(longest));
+        std::printf("information run and dialog: %.3f s; longest wait of a 10 ms timer with the dialog open: "
+                    "%lld ms in its first second, %lld ms after\n",
+                    whole.nsecsElapsed() / 1e9 - openMs / 1e3, static_cast<long long>(firstSecond),
+                    static_cast<long long>(after));
     }
 
     static void settle(int ms)
@@ -199,7 +204,7 @@ int main(int argc, char** argv)
     const double started = residentMegabytes();
     bench.draw(program);
     if (mode == "info")
-        bench.info(program, 2000);
+        bench.info(program, 3000);
     if (mode != "memory")
         return 0;
 

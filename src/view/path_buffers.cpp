@@ -68,11 +68,12 @@ void PathBuffers::takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes
     const auto points = static_cast<std::size_t>(arrays.pointCount());
     const auto segments = static_cast<std::size_t>(arrays.segmentCount());
     if (newPath || points > pointCapacity_ || segments > segmentCapacity_) {
-        // A path that grows gets room to grow on; a new path exactly its
-        // size, and the old one's room goes back. Either way the buffers
-        // start empty and are filled from the head.
-        pointCapacity_ = newPath ? points : std::max(points, 2 * pointCapacity_);
-        segmentCapacity_ = newPath ? segments : std::max(segments, 2 * segmentCapacity_);
+        // A path that grows gets half its size again as room to grow on (the
+        // GL fills new room, so more would cost memory); a new path exactly
+        // its size, and the old one's room goes back. Either way the
+        // buffers start empty and are filled from the head.
+        pointCapacity_ = newPath ? points : std::max(points, pointCapacity_ + pointCapacity_ / 2);
+        segmentCapacity_ = newPath ? segments : std::max(segments, segmentCapacity_ + segmentCapacity_ / 2);
         const auto allocate = [this](GLenum target, GLuint buffer, std::size_t bytes) {
             functions_.glBindBuffer(target, buffer);
             functions_.glBufferData(target, static_cast<GLsizeiptr>(bytes), nullptr, GL_STATIC_DRAW);

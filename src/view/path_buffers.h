@@ -2,8 +2,8 @@
 // The path's indexed arrays in GL buffer objects: uploaded once per path
 // change, so a frame hands GL a handful of calls and no data. A path that
 // grew at its tail has only its new part uploaded, into buffers that grow
-// by doubling, so a path drawn while it is built or run costs one upload
-// of every point, not one of the whole path per frame.
+// by half their size, so a path drawn while it is built or run costs a few
+// uploads of every point, not one of the whole path per frame.
 
 #include "view/path_vertex_arrays.h"
 

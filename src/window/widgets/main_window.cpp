@@ -137,10 +137,7 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
                                    },
                                    [this] { FOutEdit.clear(); },
                                    [this] { return PageControl1->currentWidget() != tsConfig; }});
-    pathBuilder_.pointsAdded = [this] {
-        updateSceneInput();
-        Panel10->takeInPath();
-    };
+    pathBuilder_.pointsAdded = [this] { takeInNewPoints(); };
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
         copyColorsToInterpreter();
@@ -634,6 +631,12 @@ void MainWindow::updateSceneInput()
     input.cbViewRapid = cbViewRapid->isChecked();
     input.FBackColor = resolveSystemColor(configuration_.FBackColor);
     input.camera.FUseGlScale = cbFastZoom->isChecked();
+}
+
+void MainWindow::takeInNewPoints()
+{
+    updateSceneInput();
+    Panel10->takeInPath();
 }
 
 void MainWindow::RenderScene()
