@@ -20,11 +20,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     using namespace tarnix;
-    constexpr int lineCount = 169000;
+    const int lineCount = argc > 1 ? std::atoi(argv[1]) : 169000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
     TarnixApplication application(argc, argv);
     QTemporaryDir folder;
     const AppPaths paths = testing::appPathsIn(folder.path() + "/");
@@ -50,7 +52,7 @@ int main(int argc, char** argv)
     });
 
     double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < runs; ++run) {
         QElapsedTimer elapsed;
         elapsed.start();
         sinceTick.start();

@@ -5,13 +5,18 @@
 #include "common/sinks.h"
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace tarnix {
 
 class TimeSlicedPump {
 public:
-    TimeSlicedPump(EventPump* events, std::chrono::milliseconds interval)
-        : events_(events), interval_(interval), last_(std::chrono::steady_clock::now())
+    // `beforePump` runs before each pump: what the window shows of the
+    // loop's work is brought up to date a piece at a time.
+    TimeSlicedPump(EventPump* events, std::chrono::milliseconds interval, std::function<void()> beforePump = {})
+        : events_(events), interval_(interval), beforePump_(std::move(beforePump)),
+          last_(std::chrono::steady_clock::now())
     {
     }
 
@@ -23,6 +28,8 @@ public:
             return false;
         const auto now = std::chrono::steady_clock::now();
         if (now - last_ >= interval_) {
+            if (beforePump_)
+                beforePump_();
             events_->pump();
             last_ = now;
         }
@@ -32,6 +39,7 @@ public:
 private:
     EventPump* events_;
     std::chrono::milliseconds interval_;
+    std::function<void()> beforePump_;
     std::chrono::steady_clock::time_point last_;
 };
 

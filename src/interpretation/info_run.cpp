@@ -124,7 +124,7 @@ std::optional<FileInfoFields> InfoRun::GetFileInfo()
     s.gSavedFeedZ = 0;
 
     InfoRunProgress progress(context_.ProgressBar, reader.sizeInBytes());
-    TimeSlicedPump pump(context_.events, pumpInterval);
+    TimeSlicedPump pump(context_.events, pumpInterval, pointsAdded);
     std::int32_t& lineNo = totals.FLineNo;
     std::string line;
 

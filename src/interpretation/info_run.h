@@ -34,6 +34,9 @@ public:
     std::function<void(const FileInfoFields&)> showFileInfo = [](const FileInfoFields&) {};
     // The tool path grew: the view should be drawn again once idle.
     std::function<void()> requestRepaint = [] {};
+    // Runs before each pump: the view takes in the points the run added to
+    // the path, as it does during a build (PathBuilder::pointsAdded).
+    std::function<void()> pointsAdded = [] {};
 
     // Measures edFileName as the kind its first character names, else as
     // the kind set on the Config page, shows the dialog, adds the time to

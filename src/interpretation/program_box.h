@@ -19,6 +19,8 @@ struct TProgramBox {
     double gToolRadius = 0;
     // Lines of the last whole-file scan.
     std::int32_t gLineCount = 0;
+
+    bool operator==(const TProgramBox&) const = default;
 };
 
 }  // namespace tarnix

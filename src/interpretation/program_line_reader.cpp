@@ -45,6 +45,7 @@ bool ProgramLineReader::fill()
     unread_ -= count;
     begin_ = 0;
     end_ = count;
+    filled_ += static_cast<long long>(count);
     nextReturn_ = kUnsearched;
     return count > 0;
 }

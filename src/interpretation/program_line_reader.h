@@ -26,6 +26,8 @@ public:
 
     // The file's size in bytes when it was opened.
     long long sizeInBytes() const { return size_; }
+    // Bytes taken by the lines read so far, their line ends included.
+    long long bytesRead() const { return filled_ - static_cast<long long>(end_ - begin_); }
 
     // Reads no byte past the first `bytes` of the file: the file seems to
     // end there, also in the middle of a line.
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<std::FILE, Closer> file_;
     std::string path_;
     long long size_ = 0;
+    long long filled_ = 0;  // bytes read from the file into the buffer
     std::vector<char> buffer_;
     std::size_t begin_ = 0, end_ = 0;
     std::size_t unread_ = static_cast<std::size_t>(-1);  // bytes still to be read at most

@@ -13,6 +13,9 @@
 namespace tarnix {
 namespace {
 
+// The progress bar counts in units of 128 bytes.
+constexpr long long kProgressUnit = 128;
+
 // Clears the busy flag and hides the progress bar however the build ends.
 class BuildGuard {
 public:
@@ -87,16 +90,15 @@ void PathBuilder::MakePath(const std::string& path)
     ProgressSink* progress = context_.ProgressBar;
     BuildGuard guard(building_, progress);
 
-    const long long size = reader.sizeInBytes() / 128;
+    const long long size = reader.sizeInBytes() / kProgressUnit;
     const long long step = std::max(1LL, size / 100);
-    long long maximum = size;
     if (progress != nullptr) {
         progress->setMaximum(size);
         progress->setVisible(true);
     }
 
     try {
-        readAndInterpret(reader, maximum, step);
+        readAndInterpret(reader, size, step);
     } catch (const std::bad_alloc&) {
         // A small program can ask for millions of points. The point list
         // only grows by whole records, so what was built stays drawable.
@@ -110,18 +112,21 @@ void PathBuilder::MakePath(const std::string& path)
 void PathBuilder::readAndInterpret(ProgramLineReader& reader, long long maximum, long long step)
 {
     ProgressSink* progress = context_.ProgressBar;
-    TimeSlicedPump pump(context_.events, pumpInterval);
+    TimeSlicedPump pump(context_.events, pumpInterval, pointsAdded);
     std::string_view line;
     std::int32_t& lineNo = linesRead_;
     lineNo = 0;
+    long long nextPosition = step;
     while (reader.readLine(line)) {
         ++lineNo;
+        // The bar counts the bytes read against the file's size, so it only
+        // moves forwards, however long the lines are; it moves every
+        // hundredth of the file.
         if (progress != nullptr) {
-            if (lineNo % step == 0)
-                progress->setPosition(lineNo);
-            if (lineNo >= maximum) {
-                maximum += maximum / 2;
-                progress->setMaximum(maximum);
+            const long long position = std::min(reader.bytesRead() / kProgressUnit, maximum);
+            if (position >= nextPosition) {
+                progress->setPosition(position);
+                nextPosition = position + step;
             }
         }
         interpretLine(line, lineNo);

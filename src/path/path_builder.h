@@ -25,6 +25,10 @@ public:
 
     // Puts the configured move colours back (after a random build).
     std::function<void()> ColorToGLColor = [] {};
+    // Runs before each pump of a build: the view takes in the points added
+    // since, so that the finished path is not converted and uploaded all at
+    // once, freezing the window at the end of the build.
+    std::function<void()> pointsAdded = [] {};
 
     // Builds the program at `path` into the point list; neither clears nor
     // draws. An empty path (no program chosen) only checks the colour scale.

@@ -68,10 +68,19 @@ void TD3FloatPointList::Cursor::Next()
         record_ = nullptr;
         return;
     }
+    ++index_;
     record_ = next_;
     if (record_ == blockEnd_)
         enterBlock(block_ + 1);
     load();
+}
+
+void TD3FloatPointList::Cursor::follow()
+{
+    if (record_ == nullptr)
+        return;
+    remaining_ = list_->count_ - index_;
+    blockEnd_ = list_->endOf(block_);
 }
 
 TD3FloatPointList::TD3FloatPointList()

@@ -51,6 +51,11 @@ public:
         const TPathPoint* operator->() const { return &point_; }
         // Moves to the successor.
         void Next();
+        // Takes in the points added since the cursor was made or last
+        // followed: a cursor kept on the tail walks on into them. Records
+        // are packed against their predecessors, so this is the only way
+        // to reach new points without walking from the head.
+        void follow();
 
     private:
         friend class TD3FloatPointList;
@@ -64,6 +69,7 @@ public:
         const unsigned char* next_ = nullptr;  // after the current record
         const unsigned char* blockEnd_ = nullptr;
         std::int32_t remaining_ = 0;  // points from this one to the tail
+        std::int32_t index_ = 0;      // of the current point, from the head
         TPathPoint point_{};
     };
 

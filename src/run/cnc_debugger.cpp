@@ -112,6 +112,7 @@ void TCNCDebugger::GotoCursor(int line)
 void TCNCDebugger::Run()
 {
     if (FState == TCNCDebuggerState::stopped) {
+        FReachedEnd = false;
         links_.view.ClearPath();
         SetStatusBar(links_.context, -1);
         const std::string first = links_.panel.startPointText();
@@ -183,6 +184,7 @@ void TCNCDebugger::Step()
 
 void TCNCDebugger::stepFromStopped()
 {
+    FReachedEnd = false;
     FNextLine = 1;
     FCurrentLine = 1;
     FWantedState = TCNCDebuggerState::paused;
@@ -217,6 +219,7 @@ void TCNCDebugger::stepOn()
         FWantedState = TCNCDebuggerState::paused;
     DoCurrentLineChange();
     if (FCurrentLine > links_.editor.lineCount()) {
+        FReachedEnd = true;
         FWantedState = TCNCDebuggerState::stopped;
         return;
     }

@@ -63,6 +63,9 @@ public:
     void Stop();
     void GotoCursor(int line);
 
+    // Whether the latest run went past the program's last line; a run
+    // stopped or paused before it did not.
+    bool reachedEnd() const { return FReachedEnd; }
     // The line executed by the latest step; -1 when stopped or fresh.
     int currentLine() const { return FCurrentLine; }
     TCNCDebuggerState state() const { return FState; }
@@ -91,6 +94,7 @@ private:
     int FStopLine = 0;
     int FNextLine = 0;
     TCNCDebuggerState FWantedState = TCNCDebuggerState::stopped;
+    bool FReachedEnd = false;
 };
 
 }  // namespace tarnix

@@ -5,7 +5,8 @@
 // decides between overlapping lines exactly as for the rest of the path.
 // Kept until the path or one of those lines changes: the editor's caret
 // moves far more often than the path changes, and a frame must not scan a
-// million segments for it.
+// million segments for it. A path that grew at its tail, as in a run, has
+// only its new segments looked at.
 
 #include "view/path_vertex_arrays.h"
 #include "points/point_list.h"
@@ -56,10 +57,24 @@ private:
         bool operator==(const Key&) const = default;
     };
 
+    void restart();
+    void searchCursorPoint(const TD3FloatPointList& points, bool viewRapid, std::int32_t cursorLine);
+    void extendRuns(const PathVertexArrays& arrays, std::int32_t cursorLine, std::int32_t selBeginLine,
+                    std::int32_t selEndLine);
+
     Key key_;
     std::vector<SegmentRun> runs_;
     std::optional<CursorSegment> cursor_;
     std::size_t markerRun_ = 0;
+    bool markerPlaced_ = false;
+    GLint markerAt_ = -1;     // drawn segments ahead of the cursor point
+    GLint segmentsDone_ = 0;  // segments the runs take in
+    // The search for the cursor point: on the last point looked at, with
+    // the pen there and the segments drawn up to it.
+    std::optional<TD3FloatPointList::Cursor> search_;
+    std::int32_t searched_ = 0;
+    ScenePoint pen_;
+    GLint drawnBefore_ = 0;
 };
 
 }  // namespace tarnix

@@ -32,63 +32,97 @@ void PathVertexArrays::update(const TD3FloatPointList* points, bool viewRapid)
                                             : Source{0, 0, viewRapid};
     if (source == source_)
         return;
-    source_ = source;
+    const bool grew = source_.count > 0 && source.serial == source_.serial && source.viewRapid == source_.viewRapid &&
+                      source.count > source_.count;
     ++generation_;
-    rebuild(points, viewRapid);
+    if (!grew) {
+        rebuiltAt_ = generation_;
+        release();
+    }
+    if (source.count > 0)
+        append(*points, grew ? source_.count : 0, viewRapid);
+    source_ = source;
 }
 
-void PathVertexArrays::rebuild(const TD3FloatPointList* points, bool viewRapid)
+void PathVertexArrays::release()
 {
-    const std::int32_t count = points != nullptr ? points->Count() : 0;
     constexpr GLfloat kInfinity = std::numeric_limits<GLfloat>::infinity();
     boxMin_ = {kInfinity, kInfinity, kInfinity};
     boxMax_ = {-kInfinity, -kInfinity, -kInfinity};
-    if (count == 0) {
-        vertices_.clear();
-        colors_.clear();
-        pointVertices_.clear();
-        pointColors_.clear();
-        segmentIndices_.clear();
-        lines_.clear();
-        return;
-    }
-    auto point = points->First();
+    tail_.reset();
+    segments_ = 0;
+    releasedBytes_ += reservedBytes();
+    vertices_.release();
+    colors_.release();
+    pointVertices_.release();
+    pointColors_.release();
+    segmentIndices_.release();
+    lines_.release();
+}
 
-    // Sized for every point at once, so a large path is not copied while
-    // it grows; hidden rapids only leave the tail unused.
-    const auto most = static_cast<std::size_t>(count);
+void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from, bool viewRapid)
+{
+    const std::int32_t count = points.Count();
+    // Sized for every new point at once (hidden rapids only leave the tail
+    // unused); the arrays grow by half their room, so a path that grows in
+    // many small steps is not moved at every step.
+    const auto most = segments_ + static_cast<std::size_t>(count - from);
+    const std::size_t firstVertex = vertices_.size();
     vertices_.resize(6 * most);
     colors_.resize(6 * most);
     lines_.resize(most);
-    pointVertices_.resize(3 * most);
-    pointColors_.resize(3 * most);
+    pointVertices_.resize(3 * static_cast<std::size_t>(count));
+    pointColors_.resize(3 * static_cast<std::size_t>(count));
     segmentIndices_.resize(2 * most);
 
     // The pen starts on the first point, so the first segment has no length.
-    ScenePoint pen = scenePoint(*point);
-    std::size_t segments = 0;
-    for (std::int32_t i = 0; i < count; ++i, point.Next()) {
-        const ScenePoint end = scenePoint(*point);
+    ScenePoint pen;
+    if (from == 0) {
+        tail_.emplace(points.First());
+        pen = scenePoint(**tail_);
+    } else {
+        pen = scenePoint(**tail_);
+        tail_->follow();
+        tail_->Next();
+    }
+    for (std::int32_t i = from;; ++i) {
+        const TPathPoint& point = **tail_;
+        const ScenePoint end = scenePoint(point);
         const auto index = static_cast<std::size_t>(i);
         putVertex(&pointVertices_[3 * index], end);
-        std::transform(point->Color, point->Color + 3, &pointColors_[3 * index], colorByte);
-        if (!point->Rapid || viewRapid) {
-            putVertex(&vertices_[6 * segments], pen);
-            putVertex(&vertices_[6 * segments + 3], end);
-            std::copy_n(point->Color, 3, &colors_[6 * segments]);
-            std::copy_n(point->Color, 3, &colors_[6 * segments + 3]);
-            segmentIndices_[2 * segments] = static_cast<GLuint>(i > 0 ? i - 1 : 0);
-            segmentIndices_[2 * segments + 1] = static_cast<GLuint>(i);
-            lines_[segments] = point->LineNo;
-            ++segments;
+        std::transform(point.Color, point.Color + 3, &pointColors_[3 * index], colorByte);
+        if (!point.Rapid || viewRapid) {
+            putVertex(&vertices_[6 * segments_], pen);
+            putVertex(&vertices_[6 * segments_ + 3], end);
+            std::copy_n(point.Color, 3, &colors_[6 * segments_]);
+            std::copy_n(point.Color, 3, &colors_[6 * segments_ + 3]);
+            segmentIndices_[2 * segments_] = static_cast<GLuint>(i > 0 ? i - 1 : 0);
+            segmentIndices_[2 * segments_ + 1] = static_cast<GLuint>(i);
+            lines_[segments_] = point.LineNo;
+            ++segments_;
         }
         pen = end;
+        // The cursor stays on the last point, where the next growth goes on.
+        if (i + 1 == count)
+            break;
+        tail_->Next();
     }
-    vertices_.resize(6 * segments);
-    colors_.resize(6 * segments);
-    segmentIndices_.resize(2 * segments);
-    lines_.resize(segments);
-    for (std::size_t i = 0; i < vertices_.size(); i += 3) {
+    vertices_.resize(6 * segments_);
+    colors_.resize(6 * segments_);
+    segmentIndices_.resize(2 * segments_);
+    lines_.resize(segments_);
+    takeIntoBox(firstVertex);
+}
+
+std::size_t PathVertexArrays::reservedBytes() const
+{
+    return vertices_.reservedBytes() + colors_.reservedBytes() + pointVertices_.reservedBytes() +
+           pointColors_.reservedBytes() + segmentIndices_.reservedBytes() + lines_.reservedBytes();
+}
+
+void PathVertexArrays::takeIntoBox(std::size_t fromVertex)
+{
+    for (std::size_t i = fromVertex; i < vertices_.size(); i += 3) {
         for (std::size_t axis = 0; axis < 3; ++axis) {
             boxMin_[axis] = std::min(boxMin_[axis], vertices_[i + axis]);
             boxMax_[axis] = std::max(boxMax_[axis], vertices_[i + axis]);

@@ -2,15 +2,19 @@
 // The tool path as GL 1.1 client arrays for glDrawArrays(GL_LINES): one
 // segment per drawn point, from the pen to the point, both ends in the
 // point's colour. Built once per path change, so a frame of a million
-// segments costs a handful of GL calls instead of one batch per segment.
+// segments costs a handful of GL calls instead of one batch per segment; a
+// path that grew at its tail gets only its new points converted, so a run
+// or a build that draws as it goes pays once for every point.
 
 #include "points/point_list.h"
+#include "view/growing_array.h"
 
 #include <GL/gl.h>
 
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <optional>
+#include <utility>
 
 namespace tarnix {
 
@@ -23,8 +27,12 @@ public:
     // what is built.
     void update(const TD3FloatPointList* points, bool viewRapid);
 
-    // Changes with every rebuild; what is derived from the arrays keys on it.
+    // Changes with every change; what is derived from the arrays keys on it.
     std::uint64_t generation() const { return generation_; }
+    // Whether the arrays of `generation` are a head of these: the path only
+    // grew since, so its points and segments are still here, unchanged, and
+    // only those after them need to be taken in.
+    bool extends(std::uint64_t generation) const { return generation != 0 && generation >= rebuiltAt_; }
 
     GLsizei segmentCount() const { return static_cast<GLsizei>(lines_.size()); }
     const GLfloat* vertices() const { return vertices_.data(); }  // x, y, z per vertex
@@ -42,7 +50,13 @@ public:
     const std::array<GLfloat, 3>& boxMin() const { return boxMin_; }
     const std::array<GLfloat, 3>& boxMax() const { return boxMax_; }
     // The program line of each segment's point, in drawing order.
-    const std::vector<std::int32_t>& segmentLines() const { return lines_; }
+    const std::int32_t* segmentLines() const { return lines_.data(); }
+
+    // Bytes the arrays hold, for the memory benchmark and its test.
+    std::size_t reservedBytes() const;
+    // Bytes given back by the rebuilds since the last call: the view hands
+    // a large amount on to the system (free_memory.h).
+    std::size_t takeReleasedBytes() { return std::exchange(releasedBytes_, 0); }
 
 private:
     struct Source {
@@ -52,16 +66,26 @@ private:
         bool operator==(const Source&) const = default;
     };
 
-    void rebuild(const TD3FloatPointList* points, bool viewRapid);
+    // Drops the arrays, giving their memory back: a cleared path of
+    // millions of points must not keep hundreds of megabytes.
+    void release();
+    // Converts the points of `points` from index `from` on; the arrays hold
+    // those before it, and the walk goes on from the tail they ended on.
+    void append(const TD3FloatPointList& points, std::int32_t from, bool viewRapid);
+    void takeIntoBox(std::size_t fromVertex);
 
     Source source_;
     std::uint64_t generation_ = 0;
-    std::vector<GLfloat> vertices_;
-    std::vector<GLfloat> colors_;
-    std::vector<GLfloat> pointVertices_;
-    std::vector<GLubyte> pointColors_;
-    std::vector<GLuint> segmentIndices_;
-    std::vector<std::int32_t> lines_;
+    std::uint64_t rebuiltAt_ = 0;  // the generation of the last rebuild from the head
+    std::optional<TD3FloatPointList::Cursor> tail_;  // on the last point converted
+    std::size_t segments_ = 0;
+    std::size_t releasedBytes_ = 0;
+    GrowingArray<GLfloat> vertices_;
+    GrowingArray<GLfloat> colors_;
+    GrowingArray<GLfloat> pointVertices_;
+    GrowingArray<GLubyte> pointColors_;
+    GrowingArray<GLuint> segmentIndices_;
+    GrowingArray<std::int32_t> lines_;
     std::array<GLfloat, 3> boxMin_{}, boxMax_{};
 };
 

@@ -1,5 +1,7 @@
 #include "view/path_view.h"
 
+#include "common/free_memory.h"
+
 #include <QSurfaceFormat>
 
 namespace tarnix {
@@ -32,6 +34,27 @@ PathView::PathView(QWidget* parent) : QOpenGLWidget(parent)
 void PathView::RenderScene()
 {
     repaint();
+}
+
+void PathView::renderIfChanged()
+{
+    if (!drawn_ || !(*drawn_ == currentScene()))
+        RenderScene();
+}
+
+PathView::DrawnScene PathView::currentScene() const
+{
+    const TD3FloatPointList* points = input_.FPathPoints;
+    return {input_, points != nullptr ? points->serial() : 0, points != nullptr ? points->Count() : 0};
+}
+
+void PathView::takeInPath()
+{
+    if (!isValid())
+        return;
+    makeCurrent();
+    renderer_.takeInPath();
+    doneCurrent();
 }
 
 void PathView::requestRepaint()
@@ -96,8 +119,17 @@ void PathView::resizeGL(int width, int height)
 
 void PathView::paintGL()
 {
+    drawn_ = currentScene();
     if (std::optional<SegmentTexts> texts = renderer_.RenderScene(GL_RENDER))
         emit segmentTextsChanged(*texts);
+    // A large path just dropped (a Clear, another program): its arrays, the
+    // point list freed before and the GL's copy, which the GL frees once
+    // the frame is done, are given back.
+    constexpr std::size_t kLargeRelease = std::size_t{64} << 20;
+    if (renderer_.takeReleasedBytes() >= kLargeRelease) {
+        glFinish();
+        returnFreeMemoryToSystem();
+    }
 }
 
 }  // namespace tarnix

@@ -16,6 +16,9 @@
 
 #include <QOpenGLWidget>
 
+#include <cstdint>
+#include <optional>
+
 namespace tarnix {
 
 class PathView : public QOpenGLWidget
@@ -29,6 +32,13 @@ public:
 
     // Normal rendering, now.
     void RenderScene();
+    // Renders now only when the scene or its path differs from the last
+    // drawing's: the live redraw polls with it, and a path of millions of
+    // segments must not be drawn again and again unchanged.
+    void renderIfChanged();
+    // Takes in the points the path gained, without drawing (see
+    // SceneRenderer::takeInPath).
+    void takeInPath();
     void requestRepaint();
 
     // Applies the current size and field of view, then draws.
@@ -87,7 +97,18 @@ private:
     void measuringStep(int x, int y);
     void showCursor(ViewCursor cursor);
 
+    // What the last drawing drew: the input, and the path's identity and
+    // length (a path only grows or is replaced).
+    struct DrawnScene {
+        SceneInput input;
+        std::uint64_t serial = 0;
+        std::int32_t count = 0;
+        bool operator==(const DrawnScene&) const = default;
+    };
+    DrawnScene currentScene() const;
+
     SceneInput input_;
+    std::optional<DrawnScene> drawn_;
     SceneRenderer renderer_{input_};
     ViewMouse mouse_{input_};
     DistanceMeasure measure_{input_.measure};

@@ -16,6 +16,8 @@ struct RubberBandInput {
     bool gRubberBand = false;
     int gRubberX1 = 0, gRubberY1 = 0;
     int gRubberX2 = 0, gRubberY2 = 0;
+
+    bool operator==(const RubberBandInput&) const = default;
 };
 
 // The two-point measurement: while gMeasureCount is 1 a line runs from the
@@ -24,6 +26,8 @@ struct MeasureInput {
     int gMeasureCount = 0;
     double gMeasX1 = 0, gMeasY1 = 0, gMeasZ1 = 0;
     double gMeasX2 = 0, gMeasY2 = 0, gMeasZ2 = 0;
+
+    bool operator==(const MeasureInput&) const = default;
 };
 
 struct SceneInput {
@@ -58,6 +62,10 @@ struct SceneInput {
 
     RubberBandInput rubberBand;
     MeasureInput measure;
+
+    // The list is compared by its address: whether its points changed is
+    // for the caller to tell (PathView::renderIfChanged).
+    bool operator==(const SceneInput&) const = default;
 };
 
 }  // namespace tarnix

@@ -17,6 +17,8 @@ namespace {
 constexpr GLfloat kHighlight[3] = {128, 128, 128};
 constexpr GLfloat kToolColor[3] = {128, 128, 0};
 constexpr GLfloat kOverlayColor[3] = {10, 10, 10};
+// What a take-in during a build uploads at most: a few milliseconds' work.
+constexpr std::size_t kUploadPerTakeIn = std::size_t{32} << 20;
 
 void vertex(const ScenePoint& p)
 {
@@ -209,16 +211,30 @@ std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
     return texts;
 }
 
-std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
+void SceneRenderer::takeInPath()
+{
+    updatePathArrays();
+    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0)
+        pathBuffers_.takeIn(vertexArrays_, kUploadPerTakeIn);
+}
+
+void SceneRenderer::updatePathArrays()
 {
     vertexArrays_.update(input_.FPathPoints, input_.cbViewRapid);
     highlights_.update(vertexArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
                        input_.FSelBeginLine, input_.FSelEndLine);
+}
+
+std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
+{
+    updatePathArrays();
 
     // A path out of view costs GL nothing: software GLs transform every
     // vertex before they clip.
     const bool inView = pathBoxInView();
     const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
+    if (vertexArrays_.segmentCount() == 0)
+        pathBuffers_.empty();
     glEnableClientState(GL_VERTEX_ARRAY);
     if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);

@@ -66,6 +66,14 @@ public:
     enum class PathArrays { BufferObjects, ClientMemory };
     void setPathArrays(PathArrays arrays) { pathArrays_ = arrays; }
 
+    // Converts and uploads the points the path gained since the last
+    // drawing, without drawing: a build does it as it goes, so that its
+    // first drawing has little left to take in.
+    void takeInPath();
+
+    // Bytes the path's arrays gave back since the last call.
+    std::size_t takeReleasedBytes() { return vertexArrays_.takeReleasedBytes(); }
+
     // The viewport as GL reported it after the last resize; picking needs it.
     const std::array<GLint, 4>& gViewport() const { return viewport_; }
 
@@ -79,6 +87,8 @@ private:
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
+    // The arrays and the highlights, up to date with the path.
+    void updatePathArrays();
     std::optional<SegmentTexts> drawPathFromArrays();
     std::optional<SegmentTexts> drawPathNamed();
     bool pathBoxInView() const;

@@ -19,6 +19,8 @@ struct TViewCamera {
     // frustum command of the workbench, which is their only reader.
     float FFrustumNear = 0;
     float FFrustumFar = 500;
+
+    bool operator==(const TViewCamera&) const = default;
 };
 
 }  // namespace tarnix

@@ -254,6 +254,25 @@ TEST_F(InfoRunTest, PumpIsTimeSliced)
     EXPECT_EQ(pump.pumps, 5);  // every line that is neither empty nor a comment
 }
 
+// The points the run adds to the path reach the view before each pump.
+TEST_F(InfoRunTest, PointsAreHandedOnBeforeEachPump)
+{
+    struct CountingPump : EventPump {
+        const InterpreterContext& context;
+        std::vector<std::int32_t> counts;
+        explicit CountingPump(const InterpreterContext& c) : context(c) {}
+        void pump() override { counts.push_back(context.FPathPoints->Count()); }
+        bool terminating() const override { return false; }
+    } pump(context);
+    context.events = &pump;
+    run.pumpInterval = std::chrono::milliseconds(0);
+    std::vector<std::int32_t> takenIn;
+    run.pointsAdded = [&] { takenIn.push_back(context.FPathPoints->Count()); };
+    measure(kCuts);
+    EXPECT_EQ(takenIn.size(), 5u);
+    EXPECT_EQ(takenIn, pump.counts);
+}
+
 TEST_F(InfoRunTest, SetAsBoxCopiesTheAxesOnly)
 {
     measure(kCuts);

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -36,10 +37,15 @@ public:
 class RecordingProgress : public ProgressSink {
 public:
     void setMaximum(long long value) override { maximum = value; }
-    void setPosition(long long value) override { position = value; }
+    void setPosition(long long value) override
+    {
+        position = value;
+        positions.push_back(value);
+    }
     void setVisible(bool value) override { visible = value; }
 
     long long maximum = -1, position = 0;
+    std::vector<long long> positions;
     bool visible = false;
 };
 
@@ -258,18 +264,44 @@ TEST_F(PathBuilding, RandomFeedColourPerBuildAndConfiguredColoursBack)
     EXPECT_EQ(context.settings.FG1ColorGL[0], 0.75f);
 }
 
-// The estimate is the file size over 128 and grows by halves while lines are
-// read: 2800 bytes give 21, then 31, 46, 69, 103, 154, 231, 346, 519. A tiny
-// file keeps a maximum of 0.
-TEST_F(PathBuilding, ProgressEstimateGrowsByHalves)
+// The maximum is the file size over 128; the bar counts the bytes read in
+// the same units, so it only moves forwards and ends full, for short lines
+// (which outran an estimate by lines and sent the bar back) and long ones.
+// A tiny file keeps a maximum of 0.
+TEST_F(PathBuilding, ProgressMovesOneWayToTheFileSize)
 {
-    for (const auto& [lines, maximum] : {std::pair{400, 519}, {1, 0}}) {
+    const struct {
+        int lines;
+        std::string line;
+        long long maximum;
+    } cases[] = {{400, " G1 X1\n", 21}, {3000, " G1 X1\n", 164}, {300, "G1 X" + std::string(120, '1') + "\n", 292},
+                 {1, " G1 X1\n", 0}};
+    for (const auto& c : cases) {
         std::string text;
-        for (int i = 0; i < lines; ++i)
-            text += " G1 X1\n";
+        for (int i = 0; i < c.lines; ++i)
+            text += c.line;
         writeProgram("part.nc", text);
+        progress.positions.clear();
+        progress.position = 0;
         build();
-        EXPECT_EQ(progress.maximum, maximum) << lines;
-        EXPECT_EQ(progress.position, lines) << lines;
+        EXPECT_EQ(progress.maximum, c.maximum) << c.lines;
+        EXPECT_TRUE(std::is_sorted(progress.positions.begin(), progress.positions.end())) << c.lines;
+        EXPECT_EQ(progress.position, c.maximum) << c.lines;
     }
+}
+
+// The view takes in the points before each pump, so each pump finds the
+// points of every line read before it taken in.
+TEST_F(PathBuilding, PointsAreHandedOnBeforeEachPump)
+{
+    writeProgram("part.nc", "G1 X1 F100\nG1 X2\nG1 X3\n");
+    std::vector<std::int32_t> countsAtTakeIn, countsAtPump;
+    builder.pointsAdded = [&] { countsAtTakeIn.push_back(context.FPathPoints->Count()); };
+    pump.onPump = [&] { countsAtPump.push_back(context.FPathPoints->Count()); };
+    build();
+    // The last pump comes after the build, with nothing new to take in.
+    ASSERT_EQ(countsAtTakeIn.size() + 1, countsAtPump.size());
+    countsAtPump.pop_back();
+    EXPECT_EQ(countsAtTakeIn, countsAtPump);
+    EXPECT_EQ(countsAtTakeIn, (std::vector<std::int32_t>{1, 2, 3}));
 }

@@ -201,3 +201,28 @@ TEST(PointList, EveryListHasItsOwnSerialEvenAtAReusedAddress)
     EXPECT_NE(second->serial(), firstSerial);
     EXPECT_NE(second->serial(), 0u);
 }
+
+// A cursor kept on the tail walks on into the points added since, across
+// the blocks that start meanwhile, with the values they carry over.
+TEST(PointList, CursorOnTheTailFollowsTheGrowingList)
+{
+    TD3FloatPointList list;
+    list.Add(kRed, 1, 0, 0, 0, 100, false);
+    auto tail = list.First();
+    std::vector<std::int32_t> seen{tail->LineNo};
+    std::int32_t next = 2;
+    for (int growth : {1, 7, 50000, 3}) {
+        for (int i = 0; i < growth; ++i, ++next)
+            list.Add(kRed, next, next, 0, 0, 100, false);
+        tail.follow();
+        for (int i = 0; i < growth; ++i) {
+            tail.Next();
+            ASSERT_TRUE(tail);
+            seen.push_back(tail->LineNo);
+            ASSERT_EQ(tail->X, tail->LineNo);
+        }
+    }
+    EXPECT_EQ(seen, lineNumbers(list));
+    tail.Next();
+    EXPECT_FALSE(tail);
+}

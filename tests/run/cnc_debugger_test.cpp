@@ -94,6 +94,7 @@ TEST_P(RunEnds, ExecutesEachLineOnceAndEndsInTheExpectedState)
         run.engine.Run();
     EXPECT_EQ(run.interpreter.executed, c.executed);
     EXPECT_EQ(run.engine.state(), c.endState);
+    EXPECT_EQ(run.engine.reachedEnd(), c.endState == State::stopped);
     EXPECT_EQ(run.engine.currentLine(), c.endState == State::stopped ? -1 : c.executed.back());
     EXPECT_EQ(run.engine.stopLine(), -1);
     EXPECT_EQ(run.window.clears, 1);
@@ -170,9 +171,15 @@ TEST(Yield, StopExecutesNoFurtherLineAndTheNextRunStartsFresh)
     EXPECT_EQ(run.engine.currentLine(), -1);
     EXPECT_EQ(run.window.pauseButton, std::make_pair(false, 0));
     EXPECT_FALSE(run.window.liveRedraw);
+    EXPECT_FALSE(run.engine.reachedEnd());
     run.interpreter.executed.clear();
     run.engine.Run();
     EXPECT_EQ(run.interpreter.executed, lineRange(1, 40));
+    EXPECT_TRUE(run.engine.reachedEnd());
+    // A stop before the end of the next run does not count the last one.
+    run.window.onPump = [&] { run.engine.Stop(); };
+    run.engine.Run();
+    EXPECT_FALSE(run.engine.reachedEnd());
 }
 
 TEST(Yield, ClosingTheApplicationStopsTheRun)
@@ -182,6 +189,7 @@ TEST(Yield, ClosingTheApplicationStopsTheRun)
     run.engine.Run();
     EXPECT_EQ(run.interpreter.executed, lineRange(1, 10));
     EXPECT_EQ(run.engine.state(), State::stopped);
+    EXPECT_FALSE(run.engine.reachedEnd());
 }
 
 TEST(Yield, NestedRunToCursorEndsTheOuterRunWhereItPauses)

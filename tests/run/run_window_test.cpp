@@ -10,6 +10,7 @@
 #include "run/widgets/run_images.h"
 #include "run/widgets/run_panel_widget.h"
 #include "support/message_boxes.h"
+#include "view/path_view.h"
 #include "window/widgets/main_window.h"
 #include "window/widgets/status_bar_widget.h"
 #include "window/widgets/tarnix_application.h"
@@ -445,6 +446,43 @@ private slots:
         click("tbtnStep");
         QCOMPARE(panel3(), QString(" Program is paused"));
         QCOMPARE(glyphAt(1), 1);
+    }
+
+    // Behind a dialog nothing changes, and a path of millions of segments
+    // drawn on every tick left the window answering once a second: the
+    // live redraw draws only what changed.
+    void liveRedrawDrawsTheViewOnlyWhenTheSceneChanged()
+    {
+        PathView* view = window->view();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        view->installEventFilter(&counter);
+        run->timer()->stop();
+        run->setLiveRedraw(true);
+        const auto paintsOverTicks = [&](int ticks) {
+            counter.paints = 0;
+            for (int tick = 0; tick < ticks; ++tick) {
+                run->Timer11Timer();
+                QCoreApplication::processEvents();
+            }
+            return counter.paints;
+        };
+        paintsOverTicks(1);
+        QCOMPARE(paintsOverTicks(5), 0);
+        window->context().FPathPoints->Add({1, 1, 1}, 1, 1, 1, 0, 100, false);
+        QCOMPARE(paintsOverTicks(5), 1);
+        view->sceneInput().camera.FRotZ += 10;
+        QCOMPARE(paintsOverTicks(5), 1);
+        window->ClearPath();
+        QCOMPARE(paintsOverTicks(5), 1);
+        run->setLiveRedraw(false);
     }
 
     void heldStepRepeatsOnEveryTickAfterTheFirstSecond()

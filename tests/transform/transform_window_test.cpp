@@ -322,6 +322,66 @@ private slots:
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
 
+    // Closing the window stops the run at its next yield: the lines
+    // collected so far are not the program, so nothing is offered or
+    // written and no window is left to keep the process alive.
+    void closingDuringATransformationSavesNothing()
+    {
+        std::string program = "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\n";
+        for (int i = 0; i < 100000; ++i)
+            program += "G1 X" + std::to_string(i % 50) + " Y" + std::to_string(i % 7) + "\n";
+        program += "G0 Z5\nM30\n";
+        const std::string source = write("part.nc", program);
+        openInEditor(source);
+        item(panel->rgRotate, 2)->click();
+        panel->edAngle->setText("30");
+
+        int dialogs = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&dialogs] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++dialogs;
+                modal->close();
+            }
+        });
+        watch.start(20);
+        QTimer::singleShot(150, window.get(), [this] { window->close(); });
+        panel->btnTransform->click();
+        watch.stop();
+
+        QVERIFY(window->runController().debugger().currentLine() == -1);
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!std::filesystem::exists(path("part_Rotated_Z_30.nc").toStdString()));
+        QVERIFY(!window->runController().FTransforming);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+    }
+
+    // The engine tells a run stopped by Stop from one that reached the end.
+    void stoppingATransformationSavesNothing()
+    {
+        std::string program = "G90\n";
+        for (int i = 0; i < 100000; ++i)
+            program += "G1 X" + std::to_string(i % 50) + " F100\n";
+        const std::string source = write("part.nc", program);
+        openInEditor(source);
+        item(panel->rgMirror, 0)->click();
+        int dialogs = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&dialogs] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++dialogs;
+                modal->close();
+            }
+        });
+        watch.start(20);
+        QTimer::singleShot(150, child<QToolButton>("tbtnStop"), &QToolButton::click);
+        panel->btnTransform->click();
+        watch.stop();
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
+    }
+
     void aLineThatFailsEndsTheTransformationRun()
     {
         const std::string source = write("part.nc", "G1 X1 F100\nG1 X1..2\nG1 X3\n");

@@ -142,6 +142,7 @@ private slots:
 
     // The path kept for drawing between frames follows every change.
     void pointsAppendedAfterADrawingAppear();
+    void pathDrawnWhileItGrowsEndsAsDrawnAtOnce();
     void anotherListOfAsManyPointsDrawsItsOwn();
     void clearedPathDrawsNoSegments();
     void highlightsFollowTheCursorLineOnAnUnchangedPath();
@@ -447,6 +448,50 @@ void PathViewTest::pointsAppendedAfterADrawingAppear()
     QVERIFY(colourNear(image, kRightEdge, kFeedColor));
     QVERIFY(colourNear(image, kTopEdge, kFeedColor));
     QVERIFY(onlyBackgroundNear(image, kLeftEdge));
+}
+
+// A run draws its path as it grows, a build takes it in as it grows: what only the new points
+// add (segments, highlighted runs, the cursor marker found late, a hidden
+// rapid's gap) must end exactly as the whole path drawn at once.
+void PathViewTest::pathDrawnWhileItGrowsEndsAsDrawnAtOnce()
+{
+    SceneInput& input = view_->sceneInput();
+    const struct {
+        std::int32_t cursorLine;
+        bool viewRapid;
+        std::int32_t selBegin, selEnd;
+    } cases[] = {{0, true, 0, 0}, {3, true, 0, 0}, {6, false, 0, 0}, {7, false, 0, 0}, {0, true, 2, 4}, {5, true, 6, 7}};
+    for (const auto& c : cases) {
+        const QString name = QString("cursor %1, rapids %2, range %3-%4")
+                                 .arg(c.cursorLine).arg(c.viewRapid).arg(c.selBegin).arg(c.selEnd);
+        input.FCursorLine = c.cursorLine;
+        input.cbViewRapid = c.viewRapid;
+        input.FSelBeginLine = c.selBegin;
+        input.FSelEndLine = c.selEnd;
+        TD3FloatPointList growing;
+        input.FPathPoints = &growing;
+        // A build takes its points in without drawing; a run draws them.
+        bool drawn = false;
+        for (const Move& move : kSquareWithRapid) {
+            addMoves(growing, {move});
+            if ((drawn = !drawn))
+                render();
+            else
+                view_->takeInPath();
+        }
+        const SegmentTexts grownTexts = renderForTexts();
+        const QImage grown = render();
+
+        TD3FloatPointList whole;
+        whole.AddList(growing);
+        input.FPathPoints = &whole;
+        const SegmentTexts wholeTexts = renderForTexts();
+        QVERIFY2(render() == grown, qPrintable(name));
+        QVERIFY2(grownTexts.lbBeginX == wholeTexts.lbBeginX && grownTexts.lbEndY == wholeTexts.lbEndY,
+                 qPrintable(name));
+        input.FPathPoints = &path_;
+        render();
+    }
 }
 
 void PathViewTest::anotherListOfAsManyPointsDrawsItsOwn()

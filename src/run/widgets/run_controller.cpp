@@ -172,7 +172,7 @@ void RunController::Timer11Timer()
     if (FLiveRedraw) {
         QElapsedTimer rendering;
         rendering.start();
-        hooks_.RenderScene();
+        hooks_.renderIfChanged();
         Timer1->setInterval(static_cast<int>(rendering.elapsed()) + 10);
     }
     if (FStepHeld) {

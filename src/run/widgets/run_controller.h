@@ -30,6 +30,9 @@ public:
     struct WindowHooks {
         std::function<void()> ClearPath;
         std::function<void()> RenderScene;
+        // Draws the view only when something it shows changed since it
+        // was last drawn: Timer1's live redraw.
+        std::function<void()> renderIfChanged;
         // Empties FOutEdit, the converted lines.
         std::function<void()> clearOutEdit;
         // The program or the Explorer page is the active one: a

@@ -178,8 +178,11 @@ bool TransformCommands::TransformOne()
 bool TransformCommands::ranToTheEnd()
 {
     TCNCDebugger& engine = links_.run.debugger();
-    if (engine.state() != TCNCDebuggerState::paused)
-        return true;
+    // Stopped before the end (the Stop button, or the window closing): the
+    // lines collected are a truncated program, and a dialog now would keep
+    // a closing application alive.
+    if (engine.state() == TCNCDebuggerState::stopped)
+        return engine.reachedEnd();
     // A breakpoint, "Last  line" or a pause-on-change box stopped the run
     // part-way: the lines collected are not the whole program.
     const int line = engine.currentLine();

@@ -136,8 +136,14 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     };
     runController_ = std::make_unique<RunController>(
         *SynEdit, *Panel2, context_, pump_,
-        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); }, [this] { FOutEdit.clear(); },
+        RunController::WindowHooks{[this] { ClearPath(); }, [this] { RenderScene(); },
+                                   [this] {
+                                       updateSceneInput();
+                                       Panel10->renderIfChanged();
+                                   },
+                                   [this] { FOutEdit.clear(); },
                                    [this] { return PageControl1->currentWidget() != tsConfig; }});
+    pathBuilder_.pointsAdded = [this] { takeInNewPoints(); };
     pathBuilder_.ColorToGLColor = [this] {
         configuration_.ColorToGLColor();
         copyColorsToInterpreter();
@@ -628,6 +634,12 @@ void MainWindow::updateSceneInput()
     input.cbViewRapid = cbViewRapid->isChecked();
     input.FBackColor = resolveSystemColor(configuration_.FBackColor);
     input.camera.FUseGlScale = cbFastZoom->isChecked();
+}
+
+void MainWindow::takeInNewPoints()
+{
+    updateSceneInput();
+    Panel10->takeInPath();
 }
 
 void MainWindow::RenderScene()

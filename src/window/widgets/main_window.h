@@ -159,6 +159,9 @@ private:
     void copyColorsToInterpreter();
     void syncProgramKindControls();
     void updateSceneInput();
+    // The view takes in the points a build or an information run added so
+    // far, between its pumps, without drawing.
+    void takeInNewPoints();
     void showSegmentTexts(const struct SegmentTexts& texts);
     void paintColorBox(QPushButton* box, TColor color);
     void restoreFormStorage();

@@ -53,6 +53,7 @@ void MainWindow::wireFileInfo()
         LiveRedrawWhileShown liveRedraw(*runController_);
         Form2->ShowFileInfo(info, FMultiInfo);
     };
+    infoRun_.pointsAdded = [this] { takeInNewPoints(); };
     infoRun_.requestRepaint = [this] {
         updateSceneInput();
         Panel10->requestRepaint();
