@@ -5,29 +5,25 @@
 #include "view/scene_renderer.h"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 
 namespace tarnix {
 
 bool SceneRenderer::baseUsable() const
 {
-    return keepsImage_ && viewport_[2] > 0 && viewport_[3] > 0 && pathArrays_ == PathArrays::BufferObjects && !input_.cbSmooth && !base_.broken() &&
-           PathBuffers::available() && SceneBase::available();
+    // Smoothed lines blend without writing depth: their order decides, and
+    // the image cannot give it back.
+    return keepsImage_ && !input_.cbSmooth && !base_.broken() && viewport_[2] > 0 && viewport_[3] > 0 &&
+           pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && SceneBase::available();
 }
 
-std::optional<SegmentTexts> SceneRenderer::renderOverBase()
+bool SceneRenderer::extendBase(bool inView, GLint budget)
 {
-    loadCamera();
-    applyLineStyle();
-    updatePathArrays();
     const GLsizei segments = vertexArrays_.segmentCount();
-    if (segments == 0)
-        pathBuffers_.empty();
-    const bool inView = pathBoxInView();
-
     const bool fresh = base_.bind(SceneBase::currentView(), vertexArrays_.extends(baseArrays_), segments);
     if (base_.broken())
-        return RenderScene(GL_RENDER);
+        return false;
     baseArrays_ = vertexArrays_.generation();
     glEnable(GL_STENCIL_TEST);
     glStencilMask(0xFF);
@@ -38,15 +34,37 @@ std::optional<SegmentTexts> SceneRenderer::renderOverBase()
     }
     // Segments out of view leave no pixel: they wait until the path comes
     // into view, as they would come first in its drawing.
-    if (inView && base_.drawnSegments() < segments) {
-        drawBaseSegments(base_.drawnSegments(), segments);
-        base_.setDrawnSegments(segments);
+    const auto drawn = static_cast<GLint>(base_.drawnSegments());
+    if (inView && drawn < segments) {
+        const GLint to = segments - drawn > budget ? drawn + budget : segments;
+        drawBaseSegments(drawn, to);
+        base_.setDrawnSegments(to);
     }
+    glDisable(GL_STENCIL_TEST);
     base_.release();
-    if (!base_.copyToFrame()) {
-        glDisable(GL_STENCIL_TEST);
+    return true;
+}
+
+void SceneRenderer::takeInBase()
+{
+    if (!baseUsable() || !pathBuffers_.holds(vertexArrays_))
+        return;
+    loadCamera();
+    applyLineStyle();
+    extendBase(pathBoxInView(), kDrawPerTakeIn);
+}
+
+std::optional<SegmentTexts> SceneRenderer::renderOverBase()
+{
+    loadCamera();
+    applyLineStyle();
+    updatePathArrays();
+    if (vertexArrays_.segmentCount() == 0)
+        pathBuffers_.empty();
+    const bool inView = pathBoxInView();
+    if (!extendBase(inView, std::numeric_limits<GLint>::max()) || !base_.copyToFrame())
         return RenderScene(GL_RENDER);
-    }
+    glEnable(GL_STENCIL_TEST);
     std::optional<SegmentTexts> texts = drawOverBase(inView);
     glDisable(GL_STENCIL_TEST);
     glStencilMask(0xFF);

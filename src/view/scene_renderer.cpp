@@ -220,8 +220,10 @@ void SceneRenderer::drawToolAfterPath()
 void SceneRenderer::takeInPath()
 {
     updatePathArrays();
-    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0)
+    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0) {
         pathBuffers_.takeIn(vertexArrays_, kUploadPerTakeIn);
+        takeInBase();
+    }
 }
 
 void SceneRenderer::updatePathArrays()

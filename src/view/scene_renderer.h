@@ -78,8 +78,8 @@ public:
     }
 
     // Converts and uploads the points the path gained since the last
-    // drawing, without drawing: a build does it as it goes, so that its
-    // first drawing has little left to take in.
+    // drawing, and draws them into the kept image, without a frame: a build
+    // does it as it goes, so that its first frame has little left to take in.
     void takeInPath();
 
     // Bytes the path's arrays gave back since the last call.
@@ -114,6 +114,14 @@ private:
     // The frame over the kept image of the tripod and the path (scene_base.h).
     bool baseUsable() const;
     std::optional<SegmentTexts> renderOverBase();
+    // Brings the image up to the path, drawing at most `budget` segments
+    // into it; false when GL cannot keep it.
+    bool extendBase(bool inView, GLint budget);
+    // A build's take-in draws its new segments into the image as well, so
+    // that its last drawing has little left to do.
+    void takeInBase();
+    // What a take-in draws at most: a few tens of milliseconds' work.
+    static constexpr GLint kDrawPerTakeIn = 1 << 20;
     void drawBaseSegments(GLint from, GLint to);
     // The highlights and the marker over the copied image.
     std::optional<SegmentTexts> drawOverBase(bool inView);

@@ -617,6 +617,12 @@ void PathViewTest::frameOverKeptImageEqualsWholeDrawing()
     input.FPathPoints = &path;
     input.FSelectedFile = "tangle.nc";
     input.box = boxOf(-20, -20, 0, 20, 20, 1);
+    view_->makeCurrent();
+    QVERIFY(SceneBase::available());
+    SceneRenderer kept(input), whole(input);
+    // Chunks of 16 segments give the tags of a path of millions.
+    kept.setKeepsImage(true, 16);
+    whole.setKeepsImage(false);
 
     const struct {
         const char* change;
@@ -634,13 +640,12 @@ void PathViewTest::frameOverKeptImageEqualsWholeDrawing()
         {"measuring line", [&] { input.measure = {1, -0.2, -0.2, 0, 0.2, 0.1, 0}; }},
         {"turned", [&] { input.camera.FRotZ = 30; }},
         {"more points, range gone", [&] { addTangle(path, 251, 60, random), input.FSelBeginLine = input.FSelEndLine = 0; }},
+        {"points taken in as a build does", [&] {
+             addTangle(path, 311, 30, random);
+             kept.takeInPath();
+             addTangle(path, 341, 30, random);
+         }},
     };
-    view_->makeCurrent();
-    QVERIFY(SceneBase::available());
-    SceneRenderer kept(input), whole(input);
-    // Chunks of 16 segments give the tags of a path of millions.
-    kept.setKeepsImage(true, 16);
-    whole.setKeepsImage(false);
     for (const auto& step : steps) {
         step.make();
         const auto [keptColour, keptDepth] = frameDrawnBy(kept);
