@@ -36,7 +36,9 @@ public:
     // ratio, which GL takes without complaint.
     void FormResize(int panelWidth, int panelHeight, double devicePixelRatio);
 
-    // Draws the whole scene from scratch; the caller presents the frame.
+    // Draws the scene, in GL_RENDER over the kept image of the tripod and
+    // the path where the GL allows it (the same pixels and depths as a
+    // drawing from scratch); the caller presents the frame.
     // Returns the texts of the segment ending at the cursor line when that
     // line has a point.
     std::optional<SegmentTexts> RenderScene(GLenum mode);
