@@ -30,6 +30,12 @@ public:
     // about `budgetBytes` of it: buffers that had to grow are filled again
     // from the head, a piece at each call, so no single call stalls.
     void takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes);
+    // Whether the buffers hold all of the arrays.
+    bool holds(const PathVertexArrays& arrays) const
+    {
+        return uploaded_ == arrays.generation() && points_ == static_cast<std::size_t>(arrays.pointCount()) &&
+               segments_ == static_cast<std::size_t>(arrays.segmentCount());
+    }
     // Points the vertex and colour arrays into the buffers and binds the
     // segment indices, uploading the arrays first when they were rebuilt
     // since the last upload or the context is not the one the buffers were

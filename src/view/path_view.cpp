@@ -9,13 +9,15 @@ namespace {
 
 // GL 1.1 immediate mode and selection need a compatibility profile; the
 // depth buffer serves the depth test and the depth read-back of picking
-// and measuring.
+// and measuring; the stencil buffer lets a frame be drawn over the kept
+// image of the path (scene_base.h).
 QSurfaceFormat viewFormat()
 {
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     format.setDepthBufferSize(24);
+    format.setStencilBufferSize(8);
     return format;
 }
 

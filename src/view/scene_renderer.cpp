@@ -13,8 +13,7 @@
 namespace tarnix {
 namespace {
 
-// Components above 1 are clamped by GL: these draw white and yellow.
-constexpr GLfloat kHighlight[3] = {128, 128, 128};
+// Components above 1 are clamped by GL: this draws yellow.
 constexpr GLfloat kToolColor[3] = {128, 128, 0};
 constexpr GLfloat kOverlayColor[3] = {10, 10, 10};
 // What a take-in during a build uploads at most: a few milliseconds' work.
@@ -81,6 +80,8 @@ void SceneRenderer::loadCamera()
 
 std::optional<SegmentTexts> SceneRenderer::RenderScene(GLenum mode)
 {
+    if (mode == GL_RENDER && baseUsable())
+        return renderOverBase();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     loadCamera();
@@ -207,15 +208,22 @@ void SceneRenderer::DrawAxes()
 std::optional<SegmentTexts> SceneRenderer::DrawPath(GLenum mode)
 {
     std::optional<SegmentTexts> texts = mode == GL_SELECT ? drawPathNamed() : drawPathFromArrays();
-    drawToolSymbol(penAfterPath(input_.FPathPoints));
+    drawToolAfterPath();
     return texts;
+}
+
+void SceneRenderer::drawToolAfterPath()
+{
+    drawToolSymbol(penAfterPath(input_.FPathPoints));
 }
 
 void SceneRenderer::takeInPath()
 {
     updatePathArrays();
-    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0)
+    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0) {
         pathBuffers_.takeIn(vertexArrays_, kUploadPerTakeIn);
+        takeInBase();
+    }
 }
 
 void SceneRenderer::updatePathArrays()

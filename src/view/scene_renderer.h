@@ -11,6 +11,7 @@
 #include "view/path_point_under_pixel.h"
 #include "view/path_vertex_arrays.h"
 #include "view/pick_path.h"
+#include "view/scene_base.h"
 #include "view/scene_input.h"
 #include "view/scene_point.h"
 #include "view/segment_texts.h"
@@ -35,7 +36,9 @@ public:
     // ratio, which GL takes without complaint.
     void FormResize(int panelWidth, int panelHeight, double devicePixelRatio);
 
-    // Draws the whole scene from scratch; the caller presents the frame.
+    // Draws the scene, in GL_RENDER over the kept image of the tripod and
+    // the path where the GL allows it (the same pixels and depths as a
+    // drawing from scratch); the caller presents the frame.
     // Returns the texts of the segment ending at the cursor line when that
     // line has a point.
     std::optional<SegmentTexts> RenderScene(GLenum mode);
@@ -66,9 +69,19 @@ public:
     enum class PathArrays { BufferObjects, ClientMemory };
     void setPathArrays(PathArrays arrays) { pathArrays_ = arrays; }
 
+    // Whether a frame is drawn over the kept image of the tripod and the
+    // path (scene_base.h) where the GL allows it; without, every frame
+    // draws the whole scene. `chunk` is the fewest segments that share a
+    // stencil tag.
+    void setKeepsImage(bool keeps, std::int64_t chunk = SceneBase::kMinChunk)
+    {
+        keepsImage_ = keeps;
+        base_.setMinChunk(chunk);
+    }
+
     // Converts and uploads the points the path gained since the last
-    // drawing, without drawing: a build does it as it goes, so that its
-    // first drawing has little left to take in.
+    // drawing, and draws them into the kept image, without a frame: a build
+    // does it as it goes, so that its first frame has little left to take in.
     void takeInPath();
 
     // Bytes the path's arrays gave back since the last call.
@@ -97,6 +110,26 @@ private:
     void drawMeasureLine();
     void drawCursorMarker(const ScenePoint& at);
     void drawToolSymbol(const ScenePoint& at);
+    // The tool where the path drawing leaves its pen.
+    void drawToolAfterPath();
+
+    // The frame over the kept image of the tripod and the path (scene_base.h).
+    bool baseUsable() const;
+    std::optional<SegmentTexts> renderOverBase();
+    // Brings the image up to the path, drawing at most `budget` segments
+    // into it; false when GL cannot keep it.
+    bool extendBase(bool inView, GLint budget);
+    // A build's take-in draws its new segments into the image as well, so
+    // that its last drawing has little left to do.
+    void takeInBase();
+    // What a take-in draws at most: a few tens of milliseconds' work.
+    static constexpr GLint kDrawPerTakeIn = 1 << 20;
+    void drawBaseSegments(GLint from, GLint to);
+    // The highlights and the marker over the copied image.
+    std::optional<SegmentTexts> drawOverBase(bool inView);
+
+    // Components above 1 are clamped by GL: this draws white.
+    static constexpr GLfloat kHighlight[3] = {128, 128, 128};
     void applyLineStyle();
 
     const SceneInput& input_;
@@ -105,6 +138,9 @@ private:
     PathBuffers pathBuffers_;
     PathHighlights highlights_;
     PickPath pickPath_;
+    SceneBase base_;
+    bool keepsImage_ = true;
+    std::uint64_t baseArrays_ = 0;  // the arrays' generation the image holds a head of
     std::array<GLint, 4> viewport_{};
     int panelWidth_ = 0;
     int panelHeight_ = 0;

@@ -15,8 +15,12 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <numbers>
+#include <random>
+#include <vector>
 
 using namespace tarnix;
 
@@ -114,6 +118,29 @@ bool onlyBackgroundNear(const QImage& image, Spot spot)
     return onlyBackgroundNear(image, pixelOf(spot));
 }
 
+// Flat moves that cross and retrace each other, so that many pixels are
+// ties of the depth test, each line in a colour of its own; two points a
+// line, every fifth line a rapid.
+void addTangle(TD3FloatPointList& path, std::int32_t firstLine, int lines, std::mt19937& random)
+{
+    std::uniform_real_distribution<double> place(-0.24, 0.24);
+    std::uniform_int_distribution<int> channel(0, 4);
+    long double x = place(random), y = place(random);
+    for (std::int32_t line = firstLine; line < firstLine + lines; ++line) {
+        const bool rapid = line % 5 == 0;
+        const GLColor colour = {channel(random) / 4.0f, channel(random) / 4.0f, channel(random) / 4.0f};
+        const long double backX = x, backY = y;
+        x = place(random), y = place(random);
+        path.Add(colour, line, x, y, 0, 1000, rapid);
+        // Back over the move just made, or on to a new place.
+        if (line % 3 == 0)
+            x = backX, y = backY;
+        else
+            x = place(random), y = place(random);
+        path.Add(colour, line, x, y, line % 7 == 0 ? 0.01L : 0, 1000, rapid);
+    }
+}
+
 }  // namespace
 
 class PathViewTest : public QObject
@@ -147,6 +174,7 @@ private slots:
     void clearedPathDrawsNoSegments();
     void highlightsFollowTheCursorLineOnAnUnchangedPath();
     void cursorOnHiddenRapidMarksWhereTheRapidStarts();
+    void frameOverKeptImageEqualsWholeDrawing();
 
     // The hidden frustum command.
     void frustumOfInfoBoxIsMultipliedOntoProjectionAndDrawn();
@@ -157,6 +185,8 @@ private:
     SegmentTexts renderForTexts();
     GLint firstPickedName(Spot spot);
     std::array<GLdouble, 16> projectionMatrix();
+    // Colour and depth of the view's framebuffer after `renderer` drew into it.
+    std::pair<std::vector<GLubyte>, std::vector<GLuint>> frameDrawnBy(SceneRenderer& renderer);
 
     std::unique_ptr<PathView> view_;
     TD3FloatPointList path_;
@@ -561,6 +591,75 @@ void PathViewTest::cursorOnHiddenRapidMarksWhereTheRapidStarts()
     const SegmentTexts texts = renderForTexts();
     QCOMPARE(texts.lbBeginX, std::string("-20.000"));
     QCOMPARE(texts.lbEndX, std::string("10.000"));
+}
+
+std::pair<std::vector<GLubyte>, std::vector<GLuint>> PathViewTest::frameDrawnBy(SceneRenderer& renderer)
+{
+    renderer.FormResize(kPanelSize, kPanelSize, 1.0);
+    renderer.RenderScene(GL_RENDER);
+    std::vector<GLubyte> colour(kPanelSize * kPanelSize * 4);
+    std::vector<GLuint> depth(kPanelSize * kPanelSize);
+    glReadPixels(0, 0, kPanelSize, kPanelSize, GL_RGBA, GL_UNSIGNED_BYTE, colour.data());
+    glReadPixels(0, 0, kPanelSize, kPanelSize, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, depth.data());
+    return {colour, depth};
+}
+
+// A frame drawn over the kept image of the path, after every kind of change
+// it takes in without starting the image again (a highlight or marker that
+// moved, points appended, the decorations) and after those that start it
+// again, leaves the colours and depths of a drawing of the whole scene.
+void PathViewTest::frameOverKeptImageEqualsWholeDrawing()
+{
+    std::mt19937 random(35);
+    TD3FloatPointList path;
+    addTangle(path, 1, 150, random);
+    SceneInput& input = view_->sceneInput();
+    input.FPathPoints = &path;
+    input.FSelectedFile = "tangle.nc";
+    input.box = boxOf(-20, -20, 0, 20, 20, 1);
+    view_->makeCurrent();
+    QVERIFY(SceneBase::available());
+    SceneRenderer kept(input), whole(input);
+    // Chunks of 16 segments give the tags of a path of millions.
+    kept.setKeepsImage(true, 16);
+    whole.setKeepsImage(false);
+
+    const struct {
+        const char* change;
+        std::function<void()> make;
+    } steps[] = {
+        {"first frame", [] {}},
+        {"cursor on line 40", [&] { input.FCursorLine = 40; }},
+        {"cursor on line 41, tool mark", [&] { input.FCursorLine = 41, input.FToolMarkOn = true; }},
+        {"points appended", [&] { addTangle(path, 151, 100, random); }},
+        {"range 30-180", [&] { input.FSelBeginLine = 30, input.FSelEndLine = 180; }},
+        {"cursor on the first line", [&] { input.FCursorLine = 1; }},
+        {"cursor on the last line", [&] { input.FCursorLine = 250; }},
+        {"rapids hidden, cursor on a rapid", [&] { input.cbViewRapid = false, input.FCursorLine = 100; }},
+        {"rubber band", [&] { input.rubberBand = {true, 20, 30, 200, 150}; }},
+        {"measuring line", [&] { input.measure = {1, -0.2, -0.2, 0, 0.2, 0.1, 0}; }},
+        {"turned", [&] { input.camera.FRotZ = 30; }},
+        {"more points, range gone", [&] { addTangle(path, 251, 60, random), input.FSelBeginLine = input.FSelEndLine = 0; }},
+        {"points taken in as a build does", [&] {
+             addTangle(path, 311, 30, random);
+             kept.takeInPath();
+             addTangle(path, 341, 30, random);
+         }},
+    };
+    for (const auto& step : steps) {
+        step.make();
+        const auto [keptColour, keptDepth] = frameDrawnBy(kept);
+        const auto [wholeColour, wholeDepth] = frameDrawnBy(whole);
+        int colours = 0, depths = 0;
+        for (std::size_t i = 0; i < wholeDepth.size(); ++i) {
+            colours += std::memcmp(&keptColour[4 * i], &wholeColour[4 * i], 4) != 0;
+            depths += keptDepth[i] != wholeDepth[i];
+        }
+        QVERIFY2(colours == 0 && depths == 0,
+                 qPrintable(QString("%1: %2 colours, %3 depths differ").arg(step.change).arg(colours).arg(depths)));
+    }
+    view_->doneCurrent();
+    view_->FormResize();
 }
 
 std::array<GLdouble, 16> PathViewTest::projectionMatrix()
