@@ -63,6 +63,24 @@ struct Point {
 
 const char* const kProgram = "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG1 X10\nG1 Y5\nG1 X2 Y5 Z-2\nG0 Z5\nM30\n";
 
+// Closes every modal dialog that comes up, counting them: a run that must
+// show none is not left waiting on one.
+struct ModalCloser {
+    int closed = 0;
+    QTimer watch;
+    ModalCloser()
+    {
+        QObject::connect(&watch, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++closed;
+                modal->close();
+            }
+        });
+        watch.start(20);
+    }
+    void stop() { watch.stop(); }
+};
+
 }  // namespace
 
 class TransformWindowTest : public QObject {
@@ -267,15 +285,7 @@ private slots:
         auto* bar = child<QProgressBar>("ProgressBar");
         const QMetaObject::Connection counting =
             connect(bar, &QProgressBar::valueChanged, this, [&progress](int value) { progress.push_back(value); });
-        int dialogs = 0;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&dialogs] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++dialogs;
-                modal->close();
-            }
-        });
-        watch.start(20);
+        ModalCloser closer;
 
         panel->btnTransform->click();
         for (const char* stem : {"a", "b", "c"})
@@ -293,7 +303,7 @@ private slots:
         for (const char* stem : {"a", "b", "c"})
             QCOMPARE(readFile(path(stem).toStdString() + "_Mirrored_Y(1).nc"),
                      readFile(path(stem).toStdString() + "_Mirrored_Y.nc"));
-        QCOMPARE(dialogs, 0);
+        QCOMPARE(closer.closed, 0);
     }
 
     void transformationDuringARunIsRefused()
@@ -336,21 +346,13 @@ private slots:
         item(panel->rgRotate, 2)->click();
         panel->edAngle->setText("30");
 
-        int dialogs = 0;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&dialogs] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++dialogs;
-                modal->close();
-            }
-        });
-        watch.start(20);
+        ModalCloser closer;
         QTimer::singleShot(150, window.get(), [this] { window->close(); });
         panel->btnTransform->click();
-        watch.stop();
+        closer.stop();
 
         QVERIFY(window->runController().debugger().currentLine() == -1);
-        QCOMPARE(dialogs, 0);
+        QCOMPARE(closer.closed, 0);
         QVERIFY(!std::filesystem::exists(path("part_Rotated_Z_30.nc").toStdString()));
         QVERIFY(!window->runController().FTransforming);
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -366,19 +368,11 @@ private slots:
         const std::string source = write("part.nc", program);
         openInEditor(source);
         item(panel->rgMirror, 0)->click();
-        int dialogs = 0;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&dialogs] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++dialogs;
-                modal->close();
-            }
-        });
-        watch.start(20);
+        ModalCloser closer;
         QTimer::singleShot(150, child<QToolButton>("tbtnStop"), &QToolButton::click);
         panel->btnTransform->click();
-        watch.stop();
-        QCOMPARE(dialogs, 0);
+        closer.stop();
+        QCOMPARE(closer.closed, 0);
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
 
