@@ -332,13 +332,15 @@ private slots:
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
 
+    // Both programs are long enough that no machine runs them to the end
+    // before the close or the Stop 150 ms into the run.
     // Closing the window stops the run at its next yield: the lines
     // collected so far are not the program, so nothing is offered or
     // written and no window is left to keep the process alive.
     void closingDuringATransformationSavesNothing()
     {
         std::string program = "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\n";
-        for (int i = 0; i < 100000; ++i)
+        for (int i = 0; i < 1000000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " Y" + std::to_string(i % 7) + "\n";
         program += "G0 Z5\nM30\n";
         const std::string source = write("part.nc", program);
@@ -363,7 +365,7 @@ private slots:
     void stoppingATransformationSavesNothing()
     {
         std::string program = "G90\n";
-        for (int i = 0; i < 100000; ++i)
+        for (int i = 0; i < 1000000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " F100\n";
         const std::string source = write("part.nc", program);
         openInEditor(source);
