@@ -29,12 +29,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 #include <Qsci/qsciscintilla.h>
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 using namespace tarnix;
@@ -93,6 +95,18 @@ private:
     }
     QRadioButton* item(QGroupBox* group, int index) { return group->findChildren<QRadioButton*>().at(index); }
     TransformCommands& commands() { return window->transformCommands(); }
+    // Calls `act` at the run's first yield: on a program of hundreds of
+    // thousands of lines, long before its end.
+    void atTheRunsFirstYield(QTimer& timer, std::function<void()> act)
+    {
+        connect(&timer, &QTimer::timeout, this, [this, &timer, act = std::move(act)] {
+            if (window->runController().debugger().IsRunning()) {
+                timer.stop();
+                act();
+            }
+        });
+        timer.start(10);
+    }
 
     std::vector<Point> drawn(const std::string& file)
     {
@@ -328,7 +342,7 @@ private slots:
     void closingDuringATransformationSavesNothing()
     {
         std::string program = "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\n";
-        for (int i = 0; i < 100000; ++i)
+        for (int i = 0; i < 300000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " Y" + std::to_string(i % 7) + "\n";
         program += "G0 Z5\nM30\n";
         const std::string source = write("part.nc", program);
@@ -345,9 +359,11 @@ private slots:
             }
         });
         watch.start(20);
-        QTimer::singleShot(150, window.get(), [this] { window->close(); });
+        QTimer close;
+        atTheRunsFirstYield(close, [this] { window->close(); });
         panel->btnTransform->click();
         watch.stop();
+        QVERIFY(!close.isActive());
 
         QVERIFY(window->runController().debugger().currentLine() == -1);
         QCOMPARE(dialogs, 0);
@@ -361,7 +377,7 @@ private slots:
     void stoppingATransformationSavesNothing()
     {
         std::string program = "G90\n";
-        for (int i = 0; i < 100000; ++i)
+        for (int i = 0; i < 300000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " F100\n";
         const std::string source = write("part.nc", program);
         openInEditor(source);
@@ -375,9 +391,11 @@ private slots:
             }
         });
         watch.start(20);
-        QTimer::singleShot(150, child<QToolButton>("tbtnStop"), &QToolButton::click);
+        QTimer stop;
+        atTheRunsFirstYield(stop, [this] { child<QToolButton>("tbtnStop")->click(); });
         panel->btnTransform->click();
         watch.stop();
+        QVERIFY(!stop.isActive());
         QCOMPARE(dialogs, 0);
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
