@@ -1,9 +1,11 @@
 #pragma once
 // The path's indexed arrays in GL buffer objects: uploaded once per path
-// change, so a frame hands GL a handful of calls and no data. A path that
-// grew at its tail has only its new part uploaded, into buffers that grow
-// by half their size, so a path drawn while it is built or run costs a few
-// uploads of every point, not one of the whole path per frame.
+// change, so a frame hands GL a handful of calls and no data. The buffers
+// come in pieces that never grow: a path that grew at its tail has only its
+// new part uploaded, into the last piece and new ones. A buffer that grew
+// would have to be made again and filled again from the head, and software
+// GLs clear a new buffer first: a run of millions of lines froze for a
+// third of a second each time.
 
 #include "view/path_vertex_arrays.h"
 
@@ -11,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class QOpenGLContext;
 
@@ -18,6 +21,9 @@ namespace tarnix {
 
 class PathBuffers {
 public:
+    // Points a piece holds at most: a few milliseconds to make and fill.
+    static constexpr std::size_t kMostPiecePoints = std::size_t{1} << 20;
+
     PathBuffers() = default;
     PathBuffers(const PathBuffers&) = delete;
     PathBuffers& operator=(const PathBuffers&) = delete;
@@ -26,9 +32,13 @@ public:
     // Whether the current context has buffer objects.
     static bool available();
 
+    // A piece holds the points the arrays have when it is made, or, for a
+    // path that grows, twice as many as the piece before (a small first
+    // one makes no room for millions of points); at most `mostPoints`.
+    void setMostPiecePoints(std::size_t mostPoints);
+
     // Uploads what of the arrays the buffers do not hold yet, at most
-    // about `budgetBytes` of it: buffers that had to grow are filled again
-    // from the head, a piece at each call, so no single call stalls.
+    // about `budgetBytes` of it, so no single call stalls.
     void takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes);
     // Whether the buffers hold all of the arrays.
     bool holds(const PathVertexArrays& arrays) const
@@ -36,12 +46,13 @@ public:
         return uploaded_ == arrays.generation() && points_ == static_cast<std::size_t>(arrays.pointCount()) &&
                segments_ == static_cast<std::size_t>(arrays.segmentCount());
     }
-    // Points the vertex and colour arrays into the buffers and binds the
-    // segment indices, uploading the arrays first when they were rebuilt
-    // since the last upload or the context is not the one the buffers were
-    // made in. Draw with drawSegments while bound.
+    // Uploads what the buffers do not hold yet, first of all when the
+    // arrays were rebuilt or the context is not the one the buffers were
+    // made in. Draw with drawSegments, with the vertex (and colour) arrays
+    // enabled, until unbindArrays.
     void bindArrays(const PathVertexArrays& arrays);
-    // Draws `count` segments from segment `first` with glDrawElements.
+    // Draws `count` segments from segment `first` with glDrawElements,
+    // pointing the vertex and colour arrays into each piece it draws from.
     void drawSegments(GLint first, GLsizei count);
     // Unbinds the index buffer: immediate drawing must not read it.
     void unbindArrays();
@@ -50,20 +61,35 @@ public:
     void empty();
 
 private:
+    // A piece owns the points from `firstPoint` to `endPoint` and the
+    // segments that end on them. It holds the point before its first as
+    // well, so that a segment's two points lie in one piece: its indices
+    // are the arrays' less `basePoint`.
+    struct Piece {
+        GLuint vertices = 0, colors = 0, indices = 0;
+        std::size_t firstPoint = 0, endPoint = 0, basePoint = 0;
+        std::size_t firstSegment = 0, segments = 0;
+    };
+
     void release();
-    // Makes the buffers in the current context when they are not there.
-    void ensureBuffers();
+    void deletePieces();
+    // Makes the pieces up to the one that owns `point`.
+    Piece& pieceOwning(std::size_t point);
+    void putPoints(const PathVertexArrays& arrays, std::size_t from, std::size_t to);
+    void putSegments(const PathVertexArrays& arrays, std::size_t from, std::size_t to);
+    void bindPiece(const Piece& piece);
 
     QOpenGLContext* context_ = nullptr;
     QOpenGLFunctions functions_;
-    GLuint vertices_ = 0;
-    GLuint colors_ = 0;
-    GLuint indices_ = 0;
-    std::uint64_t uploaded_ = 0;  // the arrays' generation in the buffers; 0 none
+    std::vector<Piece> pieces_;
+    std::size_t mostPiecePoints_ = kMostPiecePoints;
+    const Piece* bound_ = nullptr;  // the piece the arrays point into while bound
+    std::uint64_t uploaded_ = 0;    // the arrays' generation in the buffers; 0 none
     // The head of the arrays the buffers hold, when uploaded_ is their
     // generation or one they extend.
     std::size_t points_ = 0, segments_ = 0;
-    std::size_t pointCapacity_ = 0, segmentCapacity_ = 0;
+    std::size_t arrayPoints_ = 0;  // the points of the arrays taken in
+    std::vector<GLuint> rebased_;  // a piece's indices on their way up
 };
 
 }  // namespace tarnix

@@ -78,6 +78,8 @@ public:
         keepsImage_ = keeps;
         base_.setMinChunk(chunk);
     }
+    // How many points a piece of the path's GL buffers holds at most.
+    void setBufferPiecePoints(std::size_t points) { pathBuffers_.setMostPiecePoints(points); }
 
     // Converts and uploads the points the path gained since the last
     // drawing, and draws them into the kept image, without a frame: a build

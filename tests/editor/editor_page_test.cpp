@@ -11,6 +11,7 @@
 #include "editor/key_ini_file.h"
 #include "editor/widgets/search_dialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -901,6 +902,29 @@ private slots:
         page->SaveAs();
         QCOMPARE(readAll(folder->filePath("part.nc")), QByteArray("G0 X0\n"));
         QCOMPARE(edFileName->text(), folder->filePath("part.nc"));
+    }
+
+    // The editor's text accessible counts the characters up to the caret
+    // after every repaint that moved it, a cost that grows with the
+    // program: it comes only while a screen reader listens, and then reads
+    // the text and the caret as they are.
+    void theEditorReadsItsTextOnlyToAListeningScreenReader()
+    {
+        SynEdit->setText("G0 X0\nG1 Y5\n");
+        QAccessibleInterface* unheard = QAccessible::queryAccessibleInterface(SynEdit);
+        QVERIFY(unheard != nullptr);
+        QCOMPARE(unheard->role(), QAccessible::EditableText);
+        QVERIFY(unheard->textInterface() == nullptr);
+
+        QAccessible::setActive(true);
+        QAccessibleTextInterface* heard = QAccessible::queryAccessibleInterface(SynEdit)->textInterface();
+        QVERIFY(heard != nullptr);
+        QCOMPARE(heard->text(0, heard->characterCount()), SynEdit->text());
+        SynEdit->setCursorPosition(1, 3);
+        QTRY_COMPARE(heard->cursorPosition(), 9);
+
+        QAccessible::setActive(false);
+        QVERIFY(QAccessible::queryAccessibleInterface(SynEdit)->textInterface() == nullptr);
     }
 
     void openFromTheMenuEmptiesTheBoxAndShowsTheProgramPage()

@@ -29,12 +29,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 #include <Qsci/qsciscintilla.h>
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 using namespace tarnix;
@@ -111,6 +113,18 @@ private:
     }
     QRadioButton* item(QGroupBox* group, int index) { return group->findChildren<QRadioButton*>().at(index); }
     TransformCommands& commands() { return window->transformCommands(); }
+    // Calls `act` at the run's first yield: on a program of hundreds of
+    // thousands of lines, long before its end.
+    void atTheRunsFirstYield(QTimer& timer, std::function<void()> act)
+    {
+        connect(&timer, &QTimer::timeout, this, [this, &timer, act = std::move(act)] {
+            if (window->runController().debugger().IsRunning()) {
+                timer.stop();
+                act();
+            }
+        });
+        timer.start(10);
+    }
 
     std::vector<Point> drawn(const std::string& file)
     {
@@ -332,15 +346,13 @@ private slots:
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }
 
-    // Both programs are long enough that no machine runs them to the end
-    // before the close or the Stop 150 ms into the run.
     // Closing the window stops the run at its next yield: the lines
     // collected so far are not the program, so nothing is offered or
     // written and no window is left to keep the process alive.
     void closingDuringATransformationSavesNothing()
     {
         std::string program = "G90 G17\nG0 X0 Y0 Z5\nG1 Z-1 F100\n";
-        for (int i = 0; i < 1000000; ++i)
+        for (int i = 0; i < 300000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " Y" + std::to_string(i % 7) + "\n";
         program += "G0 Z5\nM30\n";
         const std::string source = write("part.nc", program);
@@ -349,9 +361,11 @@ private slots:
         panel->edAngle->setText("30");
 
         ModalCloser closer;
-        QTimer::singleShot(150, window.get(), [this] { window->close(); });
+        QTimer close;
+        atTheRunsFirstYield(close, [this] { window->close(); });
         panel->btnTransform->click();
         closer.stop();
+        QVERIFY(!close.isActive());
 
         QVERIFY(window->runController().debugger().currentLine() == -1);
         QCOMPARE(closer.closed, 0);
@@ -365,15 +379,17 @@ private slots:
     void stoppingATransformationSavesNothing()
     {
         std::string program = "G90\n";
-        for (int i = 0; i < 1000000; ++i)
+        for (int i = 0; i < 300000; ++i)
             program += "G1 X" + std::to_string(i % 50) + " F100\n";
         const std::string source = write("part.nc", program);
         openInEditor(source);
         item(panel->rgMirror, 0)->click();
         ModalCloser closer;
-        QTimer::singleShot(150, child<QToolButton>("tbtnStop"), &QToolButton::click);
+        QTimer stop;
+        atTheRunsFirstYield(stop, [this] { child<QToolButton>("tbtnStop")->click(); });
         panel->btnTransform->click();
         closer.stop();
+        QVERIFY(!stop.isActive());
         QCOMPARE(closer.closed, 0);
         QVERIFY(!std::filesystem::exists(path("part_Mirrored_X.nc").toStdString()));
     }

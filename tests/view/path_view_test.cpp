@@ -620,8 +620,10 @@ void PathViewTest::frameOverKeptImageEqualsWholeDrawing()
     view_->makeCurrent();
     QVERIFY(SceneBase::available());
     SceneRenderer kept(input), whole(input);
-    // Chunks of 16 segments give the tags of a path of millions.
+    // Chunks of 16 segments give the tags of a path of millions; buffer
+    // pieces of 7 points its many pieces, against the one piece of `whole`.
     kept.setKeepsImage(true, 16);
+    kept.setBufferPiecePoints(7);
     whole.setKeepsImage(false);
 
     const struct {

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -242,6 +243,34 @@ private slots:
         window->findChild<QLineEdit*>("edMax")->setText("2000");
         window->findChild<QAction*>("btnBuild")->trigger();
         QCOMPARE(window->context().FPathPoints->Count(), 1);
+    }
+
+    // The progress bar comes and goes across the window just above the
+    // status bar, over the pages and the view: the view keeps its size, so
+    // the end of a long drawing does not draw the whole path again.
+    void progressBarLiesAboveTheStatusBarAndResizesNothing()
+    {
+        auto window = start({});
+        auto* progress = window->findChild<QProgressBar*>("ProgressBar");
+        auto* status = window->findChild<QWidget*>("StatusBar");
+        auto* view = window->findChild<QWidget*>("Panel10");
+        for (const QSize size : {QSize(1174, 801), QSize(900, 650)}) {
+            window->resize(size);
+            QTest::qWait(50);
+            const QSize viewSize = view->size();
+            window->context().ProgressBar->setVisible(true);
+            QTest::qWait(50);
+            QVERIFY(progress->isVisible());
+            QCOMPARE(view->size(), viewSize);
+            QCOMPARE(progress->geometry(), QRect(status->x(), status->y() - progress->sizeHint().height(),
+                                                 status->width(), progress->sizeHint().height()));
+            const QPoint middle = window->mapFromGlobal(progress->mapToGlobal(progress->rect().center()));
+            QCOMPARE(window->childAt(middle), progress);
+            window->context().ProgressBar->setVisible(false);
+            QTest::qWait(50);
+            QVERIFY(!progress->isVisible());
+            QCOMPARE(view->size(), viewSize);
+        }
     }
 
     void middleClickOnPanelOneClearsTheFullTime()

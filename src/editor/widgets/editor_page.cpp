@@ -1,5 +1,6 @@
 #include "editor/widgets/editor_page.h"
 
+#include "editor/widgets/editor_accessibility.h"
 #include "editor/widgets/editor_bookmarks.h"
 #include "editor/widgets/editor_command_runner.h"
 #include "editor/widgets/editor_key_filter.h"
@@ -53,6 +54,7 @@ EditorPage::EditorPage(QsciScintilla& SynEdit, QLineEdit& edFileName, EditorPage
       dialogs_(window)
 {
     document_ = std::make_unique<EditorDocument>(buffer_, nameBox_, dialogs_, hooks_.document);
+    giveEditorTextOnlyToListeners();
     const QFont font = programFont();
     SynEdit.setFont(font);
     SynEdit.setMarginsFont(font);

@@ -116,10 +116,10 @@ MainWindow::MainWindow(TarnixApplication& application, const AppPaths& paths,
     Splitter1->setSizes({std::max(420, PageControl1->sizeHint().width()), 750});
     layout->addWidget(Splitter1, 1);
 
-    ProgressBar = new ProgressPanel(central);
-    layout->addWidget(ProgressBar);
     StatusBar = new StatusBarWidget(central);
     layout->addWidget(StatusBar);
+    ProgressBar = new ProgressPanel(central);
+    ProgressBar->lieOver(*StatusBar);
     setCentralWidget(central);
 
     InfoForm = new TInfoForm(this);

@@ -1,6 +1,7 @@
 #include "window/widgets/window_sinks.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 #include <algorithm>
 #include <limits>
@@ -47,6 +48,23 @@ void ProgressPanel::setPosition(long long position)
 void ProgressPanel::setVisible(bool visible)
 {
     QProgressBar::setVisible(visible);
+    if (visible)
+        raise();
+}
+
+void ProgressPanel::lieOver(QWidget& below)
+{
+    below_ = &below;
+    below.installEventFilter(this);
+}
+
+bool ProgressPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == below_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        const int height = sizeHint().height();
+        setGeometry(below_->x(), below_->y() - height, below_->width(), height);
+    }
+    return QProgressBar::eventFilter(watched, event);
 }
 
 void QtEventPump::pump()

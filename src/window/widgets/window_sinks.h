@@ -29,6 +29,17 @@ public:
     void setMaximum(long long maximum) override;
     void setPosition(long long position) override;
     void setVisible(bool visible) override;
+    // Lies across the top of `below` (a sibling), over what is above it:
+    // coming and going, it changes the size of nothing. A view that changed
+    // size would draw its whole path again, a freeze at the end of drawing
+    // a program of millions of lines.
+    void lieOver(QWidget& below);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* below_ = nullptr;
 };
 
 // Handles waiting window events from inside long loops.
