@@ -59,8 +59,6 @@ std::optional<SegmentTexts> SceneRenderer::renderOverBase()
     loadCamera();
     applyLineStyle();
     updatePathArrays();
-    if (vertexArrays_.segmentCount() == 0)
-        pathBuffers_.empty();
     const bool inView = pathBoxInView();
     if (!extendBase(inView, std::numeric_limits<GLint>::max()) || !base_.copyToFrame())
         return RenderScene(GL_RENDER);

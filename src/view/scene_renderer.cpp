@@ -231,6 +231,8 @@ void SceneRenderer::updatePathArrays()
     vertexArrays_.update(input_.FPathPoints, input_.cbViewRapid);
     highlights_.update(vertexArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
                        input_.FSelBeginLine, input_.FSelEndLine);
+    if (vertexArrays_.segmentCount() == 0)
+        pathBuffers_.empty();
 }
 
 std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
@@ -241,8 +243,6 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     // vertex before they clip.
     const bool inView = pathBoxInView();
     const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
-    if (vertexArrays_.segmentCount() == 0)
-        pathBuffers_.empty();
     glEnableClientState(GL_VERTEX_ARRAY);
     if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);

@@ -102,7 +102,8 @@ private:
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
-    // The arrays and the highlights, up to date with the path.
+    // The arrays and the highlights, up to date with the path; the GL's
+    // copy of a path with nothing to draw is given back.
     void updatePathArrays();
     std::optional<SegmentTexts> drawPathFromArrays();
     std::optional<SegmentTexts> drawPathNamed();
