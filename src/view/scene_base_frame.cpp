@@ -138,12 +138,7 @@ std::optional<SegmentTexts> SceneRenderer::drawOverBase(bool inView)
                 const GLint first = std::max(from, run.first), last = std::min(to, run.first + run.count);
                 if (first >= last)
                     continue;
-                if (run.highlighted) {
-                    glDisableClientState(GL_COLOR_ARRAY);
-                    glColor3fv(kHighlight);
-                } else {
-                    glEnableClientState(GL_COLOR_ARRAY);
-                }
+                colourRun(run);
                 pathBuffers_.drawSegments(first, last - first);
             }
         };

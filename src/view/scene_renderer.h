@@ -107,6 +107,8 @@ private:
     void updatePathArrays();
     std::optional<SegmentTexts> drawPathFromArrays();
     std::optional<SegmentTexts> drawPathNamed();
+    // Sets the colouring of a run's segments: their own, or the highlight.
+    static void colourRun(const SegmentRun& run);
     bool pathBoxInView() const;
     void Draw3dbox();
     void drawRubberBand();
@@ -131,8 +133,6 @@ private:
     // The highlights and the marker over the copied image.
     std::optional<SegmentTexts> drawOverBase(bool inView);
 
-    // Components above 1 are clamped by GL: this draws white.
-    static constexpr GLfloat kHighlight[3] = {128, 128, 128};
     void applyLineStyle();
 
     const SceneInput& input_;
