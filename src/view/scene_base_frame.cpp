@@ -15,7 +15,7 @@ bool SceneRenderer::baseUsable() const
     // Smoothed lines blend without writing depth: their order decides, and
     // the image cannot give it back.
     return keepsImage_ && !input_.cbSmooth && !base_.broken() && viewport_[2] > 0 && viewport_[3] > 0 &&
-           pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && SceneBase::available();
+           usesBuffers() && SceneBase::available();
 }
 
 bool SceneRenderer::extendBase(bool inView, GLint budget)

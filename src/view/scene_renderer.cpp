@@ -221,10 +221,15 @@ void SceneRenderer::drawToolAfterPath()
 void SceneRenderer::takeInPath()
 {
     updatePathArrays();
-    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0) {
+    if (usesBuffers() && vertexArrays_.segmentCount() > 0) {
         pathBuffers_.takeIn(vertexArrays_, kUploadPerTakeIn);
         takeInBase();
     }
+}
+
+bool SceneRenderer::usesBuffers() const
+{
+    return pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
 }
 
 void SceneRenderer::updatePathArrays()
@@ -243,7 +248,7 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     // A path out of view costs GL nothing: software GLs transform every
     // vertex before they clip.
     const bool inView = pathBoxInView();
-    const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
+    const bool buffers = inView && usesBuffers();
     glEnableClientState(GL_VERTEX_ARRAY);
     if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);

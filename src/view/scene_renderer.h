@@ -102,6 +102,9 @@ private:
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
+    // Whether the path is drawn from GL buffer objects: asked for, and the
+    // current context has them.
+    bool usesBuffers() const;
     // The arrays and the highlights, up to date with the path; the GL's
     // copy of a path with nothing to draw is given back.
     void updatePathArrays();
