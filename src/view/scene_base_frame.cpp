@@ -133,12 +133,17 @@ std::optional<SegmentTexts> SceneRenderer::drawOverBase(bool inView)
     for (GLint c : chunks) {
         const GLint begin = c * chunk, end = std::min(segments, begin + chunk);
         glStencilFunc(GL_EQUAL, base_.tagOf(begin) | SceneBase::kUnresolved, 0xFF);
+        // The runs follow one another in order: only those from the one
+        // holding `from` to the one holding `to` are looked at, not every
+        // run of the path for every chunk.
         auto draw = [&](GLint from, GLint to) {
-            for (const SegmentRun& run : runs) {
-                const GLint first = std::max(from, run.first), last = std::min(to, run.first + run.count);
+            auto run = std::partition_point(runs.begin(), runs.end(),
+                                            [from](const SegmentRun& r) { return r.first + r.count <= from; });
+            for (; run != runs.end() && run->first < to; ++run) {
+                const GLint first = std::max(from, run->first), last = std::min(to, run->first + run->count);
                 if (first >= last)
                     continue;
-                colourRun(run);
+                colourRun(*run);
                 pathBuffers_.drawSegments(first, last - first);
             }
         };
