@@ -24,10 +24,8 @@ public:
     GrowingArray& operator=(const GrowingArray&) = delete;
     ~GrowingArray() { std::free(data_); }
 
-    T* data() { return data_; }
     const T* data() const { return data_; }
     std::size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
     T& operator[](std::size_t i) { return data_[i]; }
     const T& operator[](std::size_t i) const { return data_[i]; }
     std::size_t reservedBytes() const { return capacity_ * sizeof(T); }

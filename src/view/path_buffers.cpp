@@ -53,8 +53,9 @@ void PathBuffers::release()
     context_ = nullptr;
 }
 
-PathBuffers::Piece& PathBuffers::pieceOwning(std::size_t point)
+PathBuffers::Piece& PathBuffers::pieceOwning(const PathVertexArrays& arrays, std::size_t point)
 {
+    const auto arrayPoints = static_cast<std::size_t>(arrays.pointCount());
     while (pieces_.empty() || pieces_.back().endPoint <= point) {
         Piece piece;
         piece.firstPoint = pieces_.empty() ? 0 : pieces_.back().endPoint;
@@ -62,7 +63,7 @@ PathBuffers::Piece& PathBuffers::pieceOwning(std::size_t point)
         // at once; a growing one gets twice the last piece's.
         const std::size_t growth =
             pieces_.empty() ? kFirstPiecePoints : 2 * (pieces_.back().endPoint - pieces_.back().firstPoint);
-        const std::size_t room = std::min(std::max(growth, arrayPoints_ - piece.firstPoint), mostPiecePoints_);
+        const std::size_t room = std::min(std::max(growth, arrayPoints - piece.firstPoint), mostPiecePoints_);
         piece.endPoint = piece.firstPoint + room;
         piece.basePoint = piece.firstPoint == 0 ? 0 : piece.firstPoint - 1;
         GLuint buffers[3];
@@ -92,7 +93,7 @@ void PathBuffers::putPoints(const PathVertexArrays& arrays, std::size_t from, st
 {
     if (from >= to)
         return;
-    pieceOwning(to - 1);
+    pieceOwning(arrays, to - 1);
     for (const Piece& piece : pieces_) {
         const std::size_t begin = std::max(from, piece.basePoint), end = std::min(to, piece.endPoint);
         if (begin >= end)
@@ -114,7 +115,7 @@ void PathBuffers::putSegments(const PathVertexArrays& arrays, std::size_t from, 
 {
     const GLuint* indices = arrays.segmentIndices();
     for (std::size_t segment = from; segment < to;) {
-        Piece& piece = pieceOwning(indices[2 * segment + 1]);
+        Piece& piece = pieceOwning(arrays, indices[2 * segment + 1]);
         std::size_t end = segment;
         while (end < to && indices[2 * end + 1] < piece.endPoint)
             ++end;
@@ -143,7 +144,6 @@ void PathBuffers::takeIn(const PathVertexArrays& arrays, std::size_t budgetBytes
         deletePieces();
     }
     const auto points = static_cast<std::size_t>(arrays.pointCount());
-    arrayPoints_ = points;
     const auto segments = static_cast<std::size_t>(arrays.segmentCount());
     const std::size_t budget = budgetBytes / (kVertexBytes + kColorBytes + kSegmentBytes);
     const std::size_t pointsTo = std::min(points, points_ + budget);

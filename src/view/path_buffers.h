@@ -73,8 +73,9 @@ private:
 
     void release();
     void deletePieces();
-    // Makes the pieces up to the one that owns `point`.
-    Piece& pieceOwning(std::size_t point);
+    // Makes the pieces up to the one that owns `point`, sized by the points
+    // `arrays` have.
+    Piece& pieceOwning(const PathVertexArrays& arrays, std::size_t point);
     void putPoints(const PathVertexArrays& arrays, std::size_t from, std::size_t to);
     void putSegments(const PathVertexArrays& arrays, std::size_t from, std::size_t to);
     void bindPiece(const Piece& piece);
@@ -88,7 +89,6 @@ private:
     // The head of the arrays the buffers hold, when uploaded_ is their
     // generation or one they extend.
     std::size_t points_ = 0, segments_ = 0;
-    std::size_t arrayPoints_ = 0;  // the points of the arrays taken in
     std::vector<GLuint> rebased_;  // a piece's indices on their way up
 };
 

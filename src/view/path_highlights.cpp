@@ -28,7 +28,6 @@ void PathHighlights::restart()
 {
     runs_.clear();
     markerRun_ = 0;
-    markerPlaced_ = false;
     markerAt_ = -1;
     segmentsDone_ = 0;
     cursor_.reset();
@@ -76,16 +75,15 @@ void PathHighlights::extendRuns(const PathVertexArrays& arrays, std::int32_t cur
     for (GLint segment = segmentsDone_; segment < arrays.segmentCount(); ++segment) {
         const std::int32_t line = lines[static_cast<std::size_t>(segment)];
         const bool highlighted = line == cursorLine || (selBeginLine <= line && line <= selEndLine);
-        if (segment == markerAt_) {
+        if (segment == markerAt_)
             markerRun_ = runs_.size();
-            markerPlaced_ = true;
-        }
         if (runs_.empty() || runs_.back().highlighted != highlighted || segment == markerAt_)
             runs_.push_back({segment, 0, highlighted});
         ++runs_.back().count;
     }
     segmentsDone_ = arrays.segmentCount();
-    if (!markerPlaced_)
+    // Until its segment is taken in, the marker goes after every run.
+    if (markerAt_ < 0 || markerAt_ >= segmentsDone_)
         markerRun_ = runs_.size();
 }
 

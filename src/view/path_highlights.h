@@ -66,7 +66,6 @@ private:
     std::vector<SegmentRun> runs_;
     std::optional<CursorSegment> cursor_;
     std::size_t markerRun_ = 0;
-    bool markerPlaced_ = false;
     GLint markerAt_ = -1;     // drawn segments ahead of the cursor point
     GLint segmentsDone_ = 0;  // segments the runs take in
     // The search for the cursor point: on the last point looked at, with

@@ -50,7 +50,6 @@ void PathVertexArrays::release()
     boxMin_ = {kInfinity, kInfinity, kInfinity};
     boxMax_ = {-kInfinity, -kInfinity, -kInfinity};
     tail_.reset();
-    segments_ = 0;
     releasedBytes_ += reservedBytes();
     vertices_.release();
     colors_.release();
@@ -66,7 +65,8 @@ void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from
     // Sized for every new point at once (hidden rapids only leave the tail
     // unused); the arrays grow by half their room, so a path that grows in
     // many small steps is not moved at every step.
-    const auto most = segments_ + static_cast<std::size_t>(count - from);
+    std::size_t segments = lines_.size();
+    const auto most = segments + static_cast<std::size_t>(count - from);
     const std::size_t firstVertex = vertices_.size();
     vertices_.resize(6 * most);
     colors_.resize(6 * most);
@@ -92,14 +92,14 @@ void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from
         putVertex(&pointVertices_[3 * index], end);
         std::transform(point.Color, point.Color + 3, &pointColors_[3 * index], colorByte);
         if (!point.Rapid || viewRapid) {
-            putVertex(&vertices_[6 * segments_], pen);
-            putVertex(&vertices_[6 * segments_ + 3], end);
-            std::copy_n(point.Color, 3, &colors_[6 * segments_]);
-            std::copy_n(point.Color, 3, &colors_[6 * segments_ + 3]);
-            segmentIndices_[2 * segments_] = static_cast<GLuint>(i > 0 ? i - 1 : 0);
-            segmentIndices_[2 * segments_ + 1] = static_cast<GLuint>(i);
-            lines_[segments_] = point.LineNo;
-            ++segments_;
+            putVertex(&vertices_[6 * segments], pen);
+            putVertex(&vertices_[6 * segments + 3], end);
+            std::copy_n(point.Color, 3, &colors_[6 * segments]);
+            std::copy_n(point.Color, 3, &colors_[6 * segments + 3]);
+            segmentIndices_[2 * segments] = static_cast<GLuint>(i > 0 ? i - 1 : 0);
+            segmentIndices_[2 * segments + 1] = static_cast<GLuint>(i);
+            lines_[segments] = point.LineNo;
+            ++segments;
         }
         pen = end;
         // The cursor stays on the last point, where the next growth goes on.
@@ -107,10 +107,10 @@ void PathVertexArrays::append(const TD3FloatPointList& points, std::int32_t from
             break;
         tail_->Next();
     }
-    vertices_.resize(6 * segments_);
-    colors_.resize(6 * segments_);
-    segmentIndices_.resize(2 * segments_);
-    lines_.resize(segments_);
+    vertices_.resize(6 * segments);
+    colors_.resize(6 * segments);
+    segmentIndices_.resize(2 * segments);
+    lines_.resize(segments);
     takeIntoBox(firstVertex);
 }
 

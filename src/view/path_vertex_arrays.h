@@ -78,7 +78,6 @@ private:
     std::uint64_t generation_ = 0;
     std::uint64_t rebuiltAt_ = 0;  // the generation of the last rebuild from the head
     std::optional<TD3FloatPointList::Cursor> tail_;  // on the last point converted
-    std::size_t segments_ = 0;
     std::size_t releasedBytes_ = 0;
     GrowingArray<GLfloat> vertices_;
     GrowingArray<GLfloat> colors_;

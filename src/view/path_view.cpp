@@ -52,11 +52,7 @@ PathView::DrawnScene PathView::currentScene() const
 
 void PathView::takeInPath()
 {
-    if (!isValid())
-        return;
-    makeCurrent();
-    renderer_.takeInPath();
-    doneCurrent();
+    inContext([this] { renderer_.takeInPath(); });
 }
 
 void PathView::requestRepaint()
@@ -66,21 +62,13 @@ void PathView::requestRepaint()
 
 void PathView::FormResize()
 {
-    if (isValid()) {
-        makeCurrent();
-        renderer_.FormResize(width(), height(), devicePixelRatioF());
-        doneCurrent();
-    }
+    inContext([this] { renderer_.FormResize(width(), height(), devicePixelRatioF()); });
     RenderScene();
 }
 
 void PathView::SetupGLState()
 {
-    if (!isValid())
-        return;
-    makeCurrent();
-    renderer_.SetupGLState();
-    doneCurrent();
+    inContext([this] { renderer_.SetupGLState(); });
 }
 
 void PathView::showPreset(void (&preset)(TViewCamera&))
@@ -100,12 +88,10 @@ void PathView::Button1Click(double minX, double maxX, double minY, double maxY, 
     FFrustumTop = static_cast<float>(minZ);
     camera.FFrustumNear = static_cast<float>(minY);
     camera.FFrustumFar = static_cast<float>(maxY);
-    if (isValid()) {
-        makeCurrent();
-        renderer_.MultiplyFrustum(FFrustumLeft, FFrustumRight, FFrustumBottom, FFrustumTop,
-                                  camera.FFrustumNear, camera.FFrustumFar);
-        doneCurrent();
-    }
+    inContext([&] {
+        renderer_.MultiplyFrustum(FFrustumLeft, FFrustumRight, FFrustumBottom, FFrustumTop, camera.FFrustumNear,
+                                  camera.FFrustumFar);
+    });
     RenderScene();
 }
 

@@ -107,6 +107,18 @@ private:
     };
     DrawnScene currentScene() const;
 
+    // Runs `work` with the view's GL context current; nothing before the
+    // widget has one.
+    template <typename Work>
+    void inContext(Work&& work)
+    {
+        if (!isValid())
+            return;
+        makeCurrent();
+        work();
+        doneCurrent();
+    }
+
     SceneInput input_;
     std::optional<DrawnScene> drawn_;
     SceneRenderer renderer_{input_};

@@ -27,12 +27,10 @@ QPoint panelPoint(const QSinglePointEvent* event)
 int PathView::DoSelect(int x, int y)
 {
     int line = -1;
-    if (isValid()) {
-        makeCurrent();
+    inContext([&] {
         const double ratio = devicePixelRatioF();
         line = renderer_.DoSelect(x * ratio, (height() - y) * ratio);
-        doneCurrent();
-    }
+    });
     FormResize();
     return line;
 }

@@ -15,7 +15,7 @@ bool SceneRenderer::baseUsable() const
     // Smoothed lines blend without writing depth: their order decides, and
     // the image cannot give it back.
     return keepsImage_ && !input_.cbSmooth && !base_.broken() && viewport_[2] > 0 && viewport_[3] > 0 &&
-           pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && SceneBase::available();
+           usesBuffers() && SceneBase::available();
 }
 
 bool SceneRenderer::extendBase(bool inView, GLint budget)
@@ -59,8 +59,6 @@ std::optional<SegmentTexts> SceneRenderer::renderOverBase()
     loadCamera();
     applyLineStyle();
     updatePathArrays();
-    if (vertexArrays_.segmentCount() == 0)
-        pathBuffers_.empty();
     const bool inView = pathBoxInView();
     if (!extendBase(inView, std::numeric_limits<GLint>::max()) || !base_.copyToFrame())
         return RenderScene(GL_RENDER);
@@ -135,17 +133,17 @@ std::optional<SegmentTexts> SceneRenderer::drawOverBase(bool inView)
     for (GLint c : chunks) {
         const GLint begin = c * chunk, end = std::min(segments, begin + chunk);
         glStencilFunc(GL_EQUAL, base_.tagOf(begin) | SceneBase::kUnresolved, 0xFF);
+        // The runs follow one another in order: only those from the one
+        // holding `from` to the one holding `to` are looked at, not every
+        // run of the path for every chunk.
         auto draw = [&](GLint from, GLint to) {
-            for (const SegmentRun& run : runs) {
-                const GLint first = std::max(from, run.first), last = std::min(to, run.first + run.count);
+            auto run = std::partition_point(runs.begin(), runs.end(),
+                                            [from](const SegmentRun& r) { return r.first + r.count <= from; });
+            for (; run != runs.end() && run->first < to; ++run) {
+                const GLint first = std::max(from, run->first), last = std::min(to, run->first + run->count);
                 if (first >= last)
                     continue;
-                if (run.highlighted) {
-                    glDisableClientState(GL_COLOR_ARRAY);
-                    glColor3fv(kHighlight);
-                } else {
-                    glEnableClientState(GL_COLOR_ARRAY);
-                }
+                colourRun(*run);
                 pathBuffers_.drawSegments(first, last - first);
             }
         };

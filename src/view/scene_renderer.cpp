@@ -13,7 +13,8 @@
 namespace tarnix {
 namespace {
 
-// Components above 1 are clamped by GL: this draws yellow.
+// Components above 1 are clamped by GL: these draw white and yellow.
+constexpr GLfloat kHighlight[3] = {128, 128, 128};
 constexpr GLfloat kToolColor[3] = {128, 128, 0};
 constexpr GLfloat kOverlayColor[3] = {10, 10, 10};
 // What a take-in during a build uploads at most: a few milliseconds' work.
@@ -220,10 +221,15 @@ void SceneRenderer::drawToolAfterPath()
 void SceneRenderer::takeInPath()
 {
     updatePathArrays();
-    if (pathArrays_ == PathArrays::BufferObjects && PathBuffers::available() && vertexArrays_.segmentCount() > 0) {
+    if (usesBuffers() && vertexArrays_.segmentCount() > 0) {
         pathBuffers_.takeIn(vertexArrays_, kUploadPerTakeIn);
         takeInBase();
     }
+}
+
+bool SceneRenderer::usesBuffers() const
+{
+    return pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
 }
 
 void SceneRenderer::updatePathArrays()
@@ -231,6 +237,8 @@ void SceneRenderer::updatePathArrays()
     vertexArrays_.update(input_.FPathPoints, input_.cbViewRapid);
     highlights_.update(vertexArrays_, input_.FPathPoints, input_.cbViewRapid, input_.FCursorLine,
                        input_.FSelBeginLine, input_.FSelEndLine);
+    if (vertexArrays_.segmentCount() == 0)
+        pathBuffers_.empty();
 }
 
 std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
@@ -240,9 +248,7 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     // A path out of view costs GL nothing: software GLs transform every
     // vertex before they clip.
     const bool inView = pathBoxInView();
-    const bool buffers = inView && pathArrays_ == PathArrays::BufferObjects && PathBuffers::available();
-    if (vertexArrays_.segmentCount() == 0)
-        pathBuffers_.empty();
+    const bool buffers = inView && usesBuffers();
     glEnableClientState(GL_VERTEX_ARRAY);
     if (buffers) {
         pathBuffers_.bindArrays(vertexArrays_);
@@ -252,19 +258,12 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
         glVertexPointer(3, GL_FLOAT, 0, vertexArrays_.vertices());
         glColorPointer(3, GL_FLOAT, 0, vertexArrays_.colors());
     }
-    // Highlighted runs take one colour for all their vertices, so they
-    // leave the colour array off instead of needing a second one.
     auto drawRuns = [this, inView, buffers](std::size_t from, std::size_t to) {
         if (!inView)
             return;
         const std::vector<SegmentRun>& runs = highlights_.runs();
         for (std::size_t i = from; i < to; ++i) {
-            if (runs[i].highlighted) {
-                glDisableClientState(GL_COLOR_ARRAY);
-                glColor3fv(kHighlight);
-            } else {
-                glEnableClientState(GL_COLOR_ARRAY);
-            }
+            colourRun(runs[i]);
             if (buffers)
                 pathBuffers_.drawSegments(runs[i].first, runs[i].count);
             else
@@ -288,6 +287,18 @@ std::optional<SegmentTexts> SceneRenderer::drawPathFromArrays()
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     return texts;
+}
+
+// Highlighted runs take one colour for all their vertices, so they leave
+// the colour array off instead of needing a second one.
+void SceneRenderer::colourRun(const SegmentRun& run)
+{
+    if (run.highlighted) {
+        glDisableClientState(GL_COLOR_ARRAY);
+        glColor3fv(kHighlight);
+    } else {
+        glEnableClientState(GL_COLOR_ARRAY);
+    }
 }
 
 // Whether any of the path's box lies inside the view volume: a box with

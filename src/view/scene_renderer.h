@@ -102,10 +102,16 @@ private:
     void DrawAxes();
     // Returns the cursor segment's texts when the cursor line has a point.
     std::optional<SegmentTexts> DrawPath(GLenum mode);
-    // The arrays and the highlights, up to date with the path.
+    // Whether the path is drawn from GL buffer objects: asked for, and the
+    // current context has them.
+    bool usesBuffers() const;
+    // The arrays and the highlights, up to date with the path; the GL's
+    // copy of a path with nothing to draw is given back.
     void updatePathArrays();
     std::optional<SegmentTexts> drawPathFromArrays();
     std::optional<SegmentTexts> drawPathNamed();
+    // Sets the colouring of a run's segments: their own, or the highlight.
+    static void colourRun(const SegmentRun& run);
     bool pathBoxInView() const;
     void Draw3dbox();
     void drawRubberBand();
@@ -130,8 +136,6 @@ private:
     // The highlights and the marker over the copied image.
     std::optional<SegmentTexts> drawOverBase(bool inView);
 
-    // Components above 1 are clamped by GL: this draws white.
-    static constexpr GLfloat kHighlight[3] = {128, 128, 128};
     void applyLineStyle();
 
     const SceneInput& input_;
