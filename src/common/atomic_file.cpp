@@ -190,7 +190,7 @@ void FileReplacement::commit()
     }
 }
 
-void writeFileAtomically(const std::string& path, const std::string& bytes)
+void writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     FileReplacement file(path);
     file.write(bytes);
