@@ -25,9 +25,9 @@ constexpr std::string_view kTemporarySuffix = ".tmp";
 
 // Short whatever the file's name, so that every name the folder takes can
 // be saved: ".tarnix" + number + ".tmp".
-std::string temporaryName(const std::string& folder, unsigned number)
+std::string temporaryName(unsigned number)
 {
-    return folder + std::string(kTemporaryPrefix) + std::to_string(number) + std::string(kTemporarySuffix);
+    return std::string(kTemporaryPrefix) + std::to_string(number) + std::string(kTemporarySuffix);
 }
 
 // Whether `name` is one that temporaryName makes.
@@ -45,11 +45,10 @@ bool isTemporaryName(std::string_view name)
 // umask applies.
 int createTemporary(const std::string& path, std::string& temporary)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = temporaryName(folder, seed());
+        temporary = (folder / temporaryName(seed())).string();
         const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file >= 0 || errno != EEXIST)
             return file;
@@ -190,7 +189,7 @@ void FileReplacement::commit()
     }
 }
 
-void writeFileAtomically(const std::string& path, const std::string& bytes)
+void writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     FileReplacement file(path);
     file.write(bytes);

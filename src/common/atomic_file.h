@@ -45,7 +45,7 @@ private:
     bool inPlace_ = false;
 };
 
-void writeFileAtomically(const std::string& path, const std::string& bytes);
+void writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Removes the temporary files that replacements left in the folder of
 // `path` (or of the file a link names) when the process died before renaming

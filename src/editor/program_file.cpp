@@ -51,7 +51,7 @@ EncodedProgram encodeProgramText(std::string_view utf8, TextEncoding encoding)
 void writeFileReplacing(const std::string& path, std::string_view bytes)
 {
     try {
-        writeFileAtomically(path, std::string(bytes));
+        writeFileAtomically(path, bytes);
     } catch (const InputOutputError& error) {
         throw FileCreateError(error.what());
     }

@@ -4,6 +4,8 @@
 #include "editor/save_as_name.h"
 #include "interpretation/program_loader.h"
 
+#include <algorithm>
+
 namespace tarnix {
 
 std::string proposedMergeName(const std::string& folder, const std::string& firstEntry)
@@ -25,13 +27,10 @@ std::optional<std::string> mixedKindsRefusal(const ProgramLocation& location, co
                                              ProgramKind unnamedKind)
 {
     std::vector<ProgramKind> kinds;
-    bool gCode = false, roland = false;
-    for (const std::string& entry : entries) {
+    for (const std::string& entry : entries)
         kinds.push_back(programKindOf(location.pathOf(entry)).value_or(unnamedKind));
-        gCode = gCode || kinds.back() == ProgramKind::Fanuc;
-        roland = roland || kinds.back() == ProgramKind::Roland;
-    }
-    if (!gCode || !roland)
+    const auto holds = [&kinds](ProgramKind kind) { return std::ranges::find(kinds, kind) != kinds.end(); };
+    if (!holds(ProgramKind::Fanuc) || !holds(ProgramKind::Roland))
         return std::nullopt;
     std::string text = "Programs of different kinds cannot be merged:";
     for (std::size_t n = 0; n < entries.size(); ++n) {

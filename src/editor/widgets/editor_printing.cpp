@@ -9,7 +9,8 @@
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
-#include <array>
+#include <utility>
+#include <vector>
 
 namespace tarnix {
 namespace {
@@ -21,25 +22,25 @@ class LineNumbersHidden {
 public:
     explicit LineNumbersHidden(QsciScintilla& editor) : editor_(editor)
     {
-        for (int margin = 0; margin < marginCount; ++margin) {
-            widths_[margin] = editor_.marginWidth(margin);
-            if (editor_.marginType(margin) == QsciScintilla::NumberMargin)
+        for (int margin = 0; margin < editor_.margins(); ++margin) {
+            const int width = editor_.marginWidth(margin);
+            if (editor_.marginType(margin) == QsciScintilla::NumberMargin && width > 0) {
+                hidden_.push_back({margin, width});
                 editor_.setMarginWidth(margin, 0);
+            }
         }
     }
     ~LineNumbersHidden()
     {
-        for (int margin = 0; margin < marginCount; ++margin)
-            if (editor_.marginWidth(margin) != widths_[margin])
-                editor_.setMarginWidth(margin, widths_[margin]);
+        for (const auto& [margin, width] : hidden_)
+            editor_.setMarginWidth(margin, width);
     }
     LineNumbersHidden(const LineNumbersHidden&) = delete;
     LineNumbersHidden& operator=(const LineNumbersHidden&) = delete;
 
 private:
-    static constexpr int marginCount = 5;
     QsciScintilla& editor_;
-    std::array<int, marginCount> widths_{};
+    std::vector<std::pair<int, int>> hidden_;  // margin, width shown
 };
 
 bool printWhole(QsciScintilla& editor, QsciPrinter& printer)
