@@ -13,11 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Removes `file` unless it is a folder or the archive being extracted.
-void removeLeftFile(const fs::path& file, const std::string& archive)
+// Removes `file`, which has `status` (not followed through a link), unless
+// it is a folder or the archive being extracted.
+void removeLeftFile(const fs::path& file, const fs::file_status& status, const std::string& archive)
 {
     std::error_code error;
-    const fs::file_status status = fs::symlink_status(file, error);
     if (!fs::exists(status) || fs::is_directory(status) || fs::equivalent(file, archive, error))
         return;
     if (!fs::remove(file, error) && error)
@@ -44,9 +44,10 @@ void removeEarlierExtractions(const TsZip& zip, const std::string& folder)
             // Removing through a linked folder would remove in the folder
             // it points to; the extraction never makes one. A link in the
             // file's own place goes, never what it points to.
-            if (part != file && fs::is_symlink(fs::symlink_status(part, error)))
+            const fs::file_status status = fs::symlink_status(part, error);
+            if (part != file && fs::is_symlink(status))
                 break;
-            removeLeftFile(part, zip.ZipFileName());
+            removeLeftFile(part, status, zip.ZipFileName());
         }
     }
 }

@@ -5,21 +5,10 @@
 namespace tarnix {
 namespace {
 
-// Zip numbers are little-endian whatever the machine.
-template <std::size_t N>
-std::uint16_t le16(const std::array<unsigned char, N>& b, std::size_t at)
-{
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-template <std::size_t N>
-std::uint32_t le32(const std::array<unsigned char, N>& b, std::size_t at)
-{
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8
-           | static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-std::uint64_t leBytes(std::string_view bytes, std::size_t at, std::size_t width)
+// Zip numbers are little-endian whatever the machine: the `width` bytes of
+// `bytes` from `at`, the least significant first.
+template <typename Bytes>
+std::uint64_t littleEndian(const Bytes& bytes, std::size_t at, std::size_t width)
 {
     std::uint64_t value = 0;
     for (std::size_t i = width; i-- > 0;)
@@ -27,8 +16,20 @@ std::uint64_t leBytes(std::string_view bytes, std::size_t at, std::size_t width)
     return value;
 }
 
+template <typename Bytes>
+std::uint16_t le16(const Bytes& b, std::size_t at)
+{
+    return static_cast<std::uint16_t>(littleEndian(b, at, 2));
+}
+
+template <typename Bytes>
+std::uint32_t le32(const Bytes& b, std::size_t at)
+{
+    return static_cast<std::uint32_t>(littleEndian(b, at, 4));
+}
+
 constexpr std::uint32_t kZip64Marker = 0xFFFFFFFF;
-constexpr std::uint64_t kZip64ExtraTag = 0x0001;
+constexpr std::uint16_t kZip64ExtraTag = 0x0001;
 
 }  // namespace
 
@@ -40,10 +41,10 @@ std::uint64_t uncompressedSizeOf(const TFileInfo& entry)
     // Extra records: a 16-bit tag and a 16-bit length before each one's data.
     const std::string_view extra = entry.ExtraField;
     for (std::size_t at = 0; at + 4 <= extra.size();) {
-        const std::uint64_t tag = leBytes(extra, at, 2);
-        const std::size_t length = leBytes(extra, at + 2, 2);
+        const std::uint16_t tag = le16(extra, at);
+        const std::size_t length = le16(extra, at + 2);
         if (tag == kZip64ExtraTag && length >= 8 && at + 4 + 8 <= extra.size())
-            return leBytes(extra, at + 4, 8);  // the uncompressed size comes first
+            return littleEndian(extra, at + 4, 8);  // the uncompressed size comes first
         at += 4 + length;
     }
     return size;

@@ -6,14 +6,15 @@
 namespace tarnix {
 namespace {
 
-// A 16-pixel image drawn by `draw` on a transparent ground, smoothed.
+// A 16-pixel image drawn by `draw` on a transparent ground; `smooth` for
+// round shapes, not for lines on whole pixels, which it would blur.
 template <typename Draw>
-QIcon drawnIcon(Draw draw)
+QIcon drawnIcon(Draw draw, bool smooth = true)
 {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     draw(painter);
     painter.end();
     return QIcon(pixmap);
@@ -23,25 +24,25 @@ QIcon drawnIcon(Draw draw)
 // down its middle, else text lines.
 QIcon sheetIcon(const QColor& paper, bool zipper)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const QPolygon sheet({QPoint(2, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 15), QPoint(2, 15)});
-    painter.setPen(QColor(70, 70, 70));
-    painter.setBrush(paper);
-    painter.drawPolygon(sheet);
-    painter.drawLine(10, 0, 10, 3);
-    painter.drawLine(10, 3, 13, 3);
-    if (zipper) {
-        painter.setPen(QColor(60, 60, 60));
-        for (int y = 2; y < 14; y += 2)
-            painter.drawLine(y % 4 == 0 ? 6 : 7, y, y % 4 == 0 ? 7 : 8, y);
-    } else {
-        painter.setPen(QColor(40, 90, 160));
-        for (int y = 5; y < 14; y += 2)
-            painter.drawLine(4, y, y % 4 == 1 ? 11 : 9, y);
-    }
-    return QIcon(pixmap);
+    return drawnIcon(
+        [&](QPainter& painter) {
+            const QPolygon sheet({QPoint(2, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 15), QPoint(2, 15)});
+            painter.setPen(QColor(70, 70, 70));
+            painter.setBrush(paper);
+            painter.drawPolygon(sheet);
+            painter.drawLine(10, 0, 10, 3);
+            painter.drawLine(10, 3, 13, 3);
+            if (zipper) {
+                painter.setPen(QColor(60, 60, 60));
+                for (int y = 2; y < 14; y += 2)
+                    painter.drawLine(y % 4 == 0 ? 6 : 7, y, y % 4 == 0 ? 7 : 8, y);
+            } else {
+                painter.setPen(QColor(40, 90, 160));
+                for (int y = 5; y < 14; y += 2)
+                    painter.drawLine(4, y, y % 4 == 1 ? 11 : 9, y);
+            }
+        },
+        false);
 }
 
 }  // namespace

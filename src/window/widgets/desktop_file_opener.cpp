@@ -2,32 +2,26 @@
 
 #include <QProcess>
 
-#include <memory>
-#include <utility>
-
 namespace tarnix {
 
 void openFileOnDesktop(const QString& file, QObject* owner, std::function<void()> notOpened)
 {
     auto* opener = new QProcess(owner);
-    // Either signal may come, or both (a crash is an error and a finish):
-    // the user hears of it once.
-    auto report = std::make_shared<std::function<void()>>(std::move(notOpened));
-    auto fail = [opener, report] {
-        if (*report)
-            std::exchange(*report, nullptr)();
+    // An opener that cannot be started only tells so; one that started
+    // always finishes, also after a crash, and its finish gives the verdict:
+    // the user hears of a failure once.
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, notOpened](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        notOpened();
         opener->deleteLater();
-    };
-    QObject::connect(opener, &QProcess::errorOccurred, opener, [fail](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart || error == QProcess::Crashed)
-            fail();
     });
-    QObject::connect(opener, &QProcess::finished, opener, [opener, fail](int exitCode, QProcess::ExitStatus status) {
-        if (status != QProcess::NormalExit || exitCode != 0)
-            fail();
-        else
-            opener->deleteLater();
-    });
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, notOpened](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             notOpened();
+                         opener->deleteLater();
+                     });
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     opener->start("xdg-open", {file});
 }

@@ -19,7 +19,6 @@
 #include "explorer/widgets/explorer_folder_panel.h"
 #include "explorer/widgets/shell_toolbar.h"
 #include "run/widgets/run_controller.h"
-#include "run/widgets/run_panel_widget.h"
 #include "transform/widgets/transform_commands.h"
 #include "transform/widgets/transform_panel.h"
 #include "settings/widgets/file_dialog_filter.h"
@@ -54,7 +53,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintilla.h>
@@ -441,7 +439,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     reportAndGoOn([this] { explorerFolders_->ShellToolbar1().SaveToFile(shellToolbarFilePath(paths_.settingsFile)); });
     // A run, paused or going on under this handler, stops before the save
     // question: the text asked about is no longer being run.
-    Panel2->tbtnStop->click();
+    reportAndGoOn([this] { runController_->tbtnStopClick(); });
     MyRemoveDir(paths_.tempFolder);
     // A file that cannot be written keeps the window open with the text.
     event->ignore();
